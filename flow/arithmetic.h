@@ -1,0 +1,40 @@
+#pragma once
+
+#include <exception>
+
+namespace flow {
+
+// An arithmetic fault of the flow calculations. The run-time this tool stands in
+// for stopped at the faulting operation instead of producing inf or NaN; every
+// operation below that can fail checks its operands and result and throws this.
+class ArithmeticError : public std::exception {
+public:
+    enum class Kind { DivisionByZero, Overflow, InvalidArgument };
+
+    explicit ArithmeticError(Kind kind) noexcept : kind_(kind) {}
+    Kind kind() const noexcept { return kind_; }
+    const char *what() const noexcept override;
+
+private:
+    Kind kind_;
+};
+
+// a / b. A finite a over 0 is a division by zero; 0 / 0 and a result beyond the
+// double range are an overflow.
+double divide(double a, double b);
+
+// a * b; a result beyond the double range is an overflow.
+double multiply(double a, double b);
+
+// base ^ exponent as a real power. A negative base with a fractional exponent is
+// an invalid argument, 0 to a negative power a division by zero, a result beyond
+// the double range an overflow.
+double power(double base, double exponent);
+
+// Square root; a negative argument is an invalid argument.
+double squareRoot(double x);
+
+// x itself when it is a finite number, an overflow otherwise.
+double finiteOrOverflow(double x);
+
+} // namespace flow

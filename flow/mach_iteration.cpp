@@ -1,0 +1,58 @@
+#include "flow/mach_iteration.h"
+
+#include "flow/arithmetic.h"
+#include "flow/texts.h"
+
+#include <cmath>
+
+namespace flow {
+
+namespace {
+
+constexpr int kMaxSteps = 50;
+constexpr double kTolerance = 0.0001;
+
+double subsonicStep(double Mold, double AAr, double Mr, const GasConstants &gas)
+{
+    const double R = multiply(multiply(Mr, gas.kc2), Mr) + 1;
+    const double N = multiply(multiply(Mold, gas.kc2), Mold) + 1;
+    const double p = power(divide(N, R), gas.kc3);
+    return multiply(p, divide(Mr, AAr));
+}
+
+double supersonicStep(double Mold, double AAr, double Mr, const GasConstants &gas)
+{
+    const double R = multiply(multiply(Mr, gas.kc2), Mr) + 1;
+    const double B = divide(multiply(Mold, AAr), Mr);
+    const double radicand = divide(multiply(power(B, gas.kc4), R) - 1, gas.kc2);
+    return squareRoot(radicand);
+}
+
+} // namespace
+
+MachIteration M_iter(double AAr, double Mr, std::string_view rejim, const GasConstants &gas,
+                     std::vector<double> *iterates)
+{
+    double (*step)(double, double, double, const GasConstants &) = nullptr;
+    if (rejim == kSubsonic)
+        step = subsonicStep;
+    else if (rejim == kSupersonic)
+        step = supersonicStep;
+
+    double M = 1;
+    if (!step)
+        return {M, 0, false};
+
+    for (int n = 1; n <= kMaxSteps; ++n) {
+        const double Mold = M;
+        M = step(Mold, AAr, Mr, gas);
+        if (iterates)
+            iterates->push_back(M);
+        // Absolute and strict: a change of exactly the tolerance goes on.
+        if (std::fabs(M - Mold) < kTolerance)
+            return {M, n, true};
+    }
+    return {M, kMaxSteps, false};
+}
+
+} // namespace flow

@@ -1,0 +1,163 @@
+#include "form_runtime/number_text.h"
+
+#include "flow/arithmetic.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+namespace form_runtime {
+
+namespace {
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+int digitValue(char c, int radix)
+{
+    int v = -1;
+    if (isDigit(c))
+        v = c - '0';
+    else if (c >= 'a' && c <= 'f')
+        v = c - 'a' + 10;
+    else if (c >= 'A' && c <= 'F')
+        v = c - 'A' + 10;
+    return v < radix ? v : -1;
+}
+
+std::string withoutBlanks(std::string_view text)
+{
+    std::string s;
+    s.reserve(text.size());
+    for (char c : text) {
+        if (c != ' ' && c != '\t' && c != '\n')
+            s += c;
+    }
+    return s;
+}
+
+// "&H1F" or "&o17": the non-negative integer the digits after the prefix spell.
+double radixValue(std::string_view digits, int radix)
+{
+    double value = 0;
+    for (char c : digits) {
+        const int d = digitValue(c, radix);
+        if (d < 0)
+            break;
+        value = flow::finiteOrOverflow(value * radix + d);
+    }
+    return value;
+}
+
+// The decimal number at the start of s, rewritten in the form from_chars reads
+// ("1.5D3" becomes "1.5e3"), or empty when s does not begin with one.
+std::string decimalPrefix(std::string_view s)
+{
+    std::size_t i = 0;
+    std::string out;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
+        if (s[i] == '-')
+            out += '-';
+        ++i;
+    }
+    bool digits = false;
+    while (i < s.size() && isDigit(s[i])) {
+        out += s[i++];
+        digits = true;
+    }
+    if (i < s.size() && s[i] == '.') {
+        out += s[i++];
+        while (i < s.size() && isDigit(s[i])) {
+            out += s[i++];
+            digits = true;
+        }
+    }
+    if (!digits)
+        return {};
+    if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
+        std::size_t j = i + 1;
+        std::string exponent = "e";
+        if (j < s.size() && (s[j] == '+' || s[j] == '-'))
+            exponent += s[j++];
+        if (j < s.size() && isDigit(s[j])) {
+            while (j < s.size() && isDigit(s[j]))
+                exponent += s[j++];
+            out += exponent;
+        }
+    }
+    return out;
+}
+
+// For a decimal numeral out of the double range: whether it is too large
+// (true) or too small (false). Its order of magnitude decides, and out of range
+// it is far from 0 either way.
+bool isTooLarge(std::string_view numeral)
+{
+    long magnitude = 0; // position of the first significant digit, as a power of ten
+    bool seenPoint = false, seenSignificant = false;
+    std::size_t i = 0;
+    for (; i < numeral.size() && numeral[i] != 'e'; ++i) {
+        const char c = numeral[i];
+        if (c == '.') {
+            seenPoint = true;
+        } else if (isDigit(c)) {
+            if (!seenSignificant && c != '0')
+                seenSignificant = true;
+            if (seenSignificant && !seenPoint)
+                ++magnitude;
+            else if (!seenSignificant && seenPoint)
+                --magnitude;
+        }
+    }
+    if (i < numeral.size())
+        magnitude += std::strtol(numeral.data() + i + 1, nullptr, 10);
+    return magnitude > 0;
+}
+
+} // namespace
+
+double valueOfText(std::string_view text)
+{
+    const std::string s = withoutBlanks(text);
+    if (s.size() >= 2 && s[0] == '&') {
+        if (s[1] == 'H' || s[1] == 'h')
+            return radixValue(std::string_view(s).substr(2), 16);
+        if (s[1] == 'O' || s[1] == 'o')
+            return radixValue(std::string_view(s).substr(2), 8);
+    }
+    const std::string numeral = decimalPrefix(s);
+    if (numeral.empty())
+        return 0;
+    double value = 0;
+    const auto [end, error] = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
+    (void)end;
+    if (error == std::errc::result_out_of_range) {
+        if (isTooLarge(numeral))
+            throw flow::ArithmeticError(flow::ArithmeticError::Kind::Overflow);
+        return 0;
+    }
+    return value;
+}
+
+std::string displayText(double value)
+{
+    // Scaled by 10^4, a value from 2^52 up has no fraction left to round.
+    const double scaled = value * 10000;
+    if (std::isfinite(scaled) && std::fabs(scaled) < 4503599627370496.0)
+        value = std::nearbyint(scaled) / 10000; // the default rounding mode breaks ties to even
+    if (value == 0)
+        return "0"; // also for -0
+
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
+                                      std::chars_format::general, 15);
+    std::string text(buffer, result.ptr);
+    const auto e = text.find('e');
+    if (e != std::string::npos)
+        text[e] = 'E';
+    return text;
+}
+
+} // namespace form_runtime
