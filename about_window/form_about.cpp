@@ -1,0 +1,73 @@
+#include "about_window/form_about.h"
+
+#include "form_runtime/colour.h"
+#include "form_runtime/twips.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QPointer>
+
+using form_runtime::colourOf;
+using form_runtime::twips;
+
+namespace {
+
+QFont verdana(qreal points)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"), QStringLiteral("Sans Serif")});
+    font.setPointSizeF(points);
+    return font;
+}
+
+void addLabel(QWidget *window, const char *name, const QString &text, const QRect &geometry, qreal points,
+              std::optional<int> colour = std::nullopt)
+{
+    auto *label = new QLabel(text, window);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(geometry);
+    label->setFont(verdana(points));
+    if (colour) {
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colourOf(*colour));
+        label->setPalette(palette);
+    }
+}
+
+QPointer<Form_About> theAboutWindow;
+
+} // namespace
+
+Form_About::Form_About(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Form_About"));
+    setWindowTitle(QStringLiteral("About"));
+    setFixedSize(twips(0, 0, 3600, 1770).size());
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, colourOf(form_runtime::kPaleYellow));
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    addLabel(this, "Label2", QStringLiteral("Program for Solving"), twips(720, 120, 2175, 255), 9.75,
+             form_runtime::kDarkGreen);
+    addLabel(this, "Label3", QStringLiteral("Area-Mach number equation"), twips(240, 360, 2895, 255), 9.75,
+             form_runtime::kDarkGreen);
+    addLabel(this, "Label7", QStringLiteral("Written by the Ventrolex developers"), twips(480, 600, 2775, 255),
+             8.25);
+    addLabel(this, "Label8", QStringLiteral("March 2006"), twips(1080, 840, 1455, 255), 8.25);
+    addLabel(this, "Label4", QStringLiteral("For comments and questions e-mail to"),
+             twips(120, 1080, 3375, 255), 8.25);
+    addLabel(this, "Label5", QStringLiteral("ventrolex@example.org"), twips(840, 1320, 1935, 255), 8.25,
+             form_runtime::kBlue);
+}
+
+Form_About &Form_About::instance()
+{
+    if (!theAboutWindow) {
+        theAboutWindow = new Form_About;
+        // Goes with the application, not with the main window.
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, theAboutWindow, &QObject::deleteLater);
+        qAddPostRoutine([] { delete theAboutWindow.data(); });
+    }
+    return *theAboutWindow;
+}

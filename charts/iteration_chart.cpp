@@ -1,0 +1,59 @@
+#include "charts/iteration_chart.h"
+
+#include "flow/arithmetic.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+
+namespace charts {
+
+namespace {
+
+constexpr double kMachRange = 4;
+constexpr int kDivisions = 200;
+
+} // namespace
+
+IterTables iterationSamples(double AAr, double Mr, const flow::GasConstants &gas)
+{
+    using flow::divide;
+    using flow::multiply;
+    using flow::power;
+
+    IterTables t;
+    const double R = 1 + multiply(multiply(gas.kc2, Mr), Mr);
+    for (int i = 1; i <= kDivisions; ++i) {
+        t.Mx[i] = kMachRange * (double(i) / kDivisions);
+
+        const double B = divide(multiply(AAr, t.Mx[i]), Mr);
+        const double D = (multiply(power(B, divide(1, gas.kc3)), R) - 1) / gas.kc2;
+        t.F_sup[i] = 0;
+        if (D >= 0)
+            t.F_sup[i] = flow::squareRoot(D);
+
+        const double N = 1 + gas.kc2 * t.Mx[i] * t.Mx[i];
+        t.F_sub[i] = multiply(divide(Mr, AAr), power(divide(N, R), gas.kc3));
+
+        if (t.F_sup[i] > t.Ymax)
+            t.Ymax = t.F_sup[i];
+    }
+    return t;
+}
+
+void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr,
+                 const flow::GasConstants &gas)
+{
+    const IterTables t = iterationSamples(AAr, Mr, gas);
+    const auto &[Mx, F_sup, F_sub, Ymax] = t;
+
+    Picture_iter.Scale(-0.2, -Ymax, kMachRange + 0.2, 0.1);
+    Picture_iter.Cls();
+    Picture_iter.Line(1, -5, 1, 5);
+    Picture_iter.Line(0, 0, 3, 0);
+    for (int i = 2; i <= kDivisions; ++i) {
+        Picture_iter.Line(Mx[i - 1], -Mx[i - 1], Mx[i], -Mx[i]);
+        Picture_iter.Line(Mx[i - 1], -F_sup[i - 1], Mx[i], -F_sup[i], form_runtime::kRed);
+        Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
+    }
+}
+
+} // namespace charts

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "flow/gas_constants.h"
+
+#include <array>
+
+namespace form_runtime {
+class ChartSurface;
+}
+
+namespace charts {
+
+// The two iteration functions of the Mach number iteration, sampled at
+// Mx = 0.02 to 4 (indices 1 to 200): F_sup, the supersonic square-root form
+// (0 where its radicand is negative), and F_sub, the subsonic power form.
+// Ymax is the chart's height: 5, or the largest F_sup above it.
+struct IterTables {
+    std::array<double, 201> Mx{};
+    std::array<double, 201> F_sup{};
+    std::array<double, 201> F_sub{};
+    double Ymax = 5;
+};
+
+// Samples both iteration functions for the area ratio AAr against a reference
+// station of Mach number Mr. Throws flow::ArithmeticError where they are
+// undefined (AAr or Mr not above 0).
+IterTables iterationSamples(double AAr, double Mr, const flow::GasConstants &gas);
+
+// Draws the iteration chart from scratch: both functions in red against the
+// diagonal, a line at M = 1 and the axis up to M = 3. Values are drawn negated,
+// so a solution M sits at (M, -M) on the diagonal.
+void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr,
+                 const flow::GasConstants &gas);
+
+} // namespace charts

@@ -1,0 +1,224 @@
+#include "form_runtime/chart_surface.h"
+
+#include "flow/arithmetic.h"
+#include "form_runtime/colour.h"
+
+#include <QPainter>
+
+#include <cfloat>
+#include <cmath>
+
+namespace form_runtime {
+
+namespace {
+
+float single(double value)
+{
+    if (!(std::fabs(value) <= FLT_MAX))
+        throw flow::ArithmeticError(flow::ArithmeticError::Kind::Overflow);
+    return static_cast<float>(value);
+}
+
+// Cuts the segment a-b to the rectangle (Cohen-Sutherland), so that the painter
+// never sees the far-off coordinates a huge value maps to. Each cut point is
+// found from the edge it lies on, which keeps it exact however far the end
+// points lie.
+bool clip(QPointF &a, QPointF &b, const QRectF &rect)
+{
+    enum { Left = 1, Right = 2, Top = 4, Bottom = 8 };
+    const auto outside = [&rect](QPointF p) {
+        return (p.x() < rect.left() ? Left : p.x() > rect.right() ? Right : 0) |
+               (p.y() < rect.top() ? Top : p.y() > rect.bottom() ? Bottom : 0);
+    };
+    int codeA = outside(a), codeB = outside(b);
+    for (;;) {
+        if (!(codeA | codeB))
+            return true;
+        if (codeA & codeB)
+            return false;
+        const bool cutA = codeA != 0;
+        QPointF &p = cutA ? a : b;
+        const QPointF &q = cutA ? b : a;
+        const int code = cutA ? codeA : codeB;
+        if (code & (Left | Right)) {
+            const double x = (code & Left) ? rect.left() : rect.right();
+            p = QPointF(x, p.y() + (x - p.x()) * ((q.y() - p.y()) / (q.x() - p.x())));
+        } else {
+            const double y = (code & Top) ? rect.top() : rect.bottom();
+            p = QPointF(p.x() + (y - p.y()) * ((q.x() - p.x()) / (q.y() - p.y())), y);
+        }
+        (cutA ? codeA : codeB) = outside(p);
+    }
+}
+
+// The centre of the pixel a point falls in: lines along the axes stay one
+// pixel wide and crisp, as on the desktop runtime's picture boxes.
+QPointF pixelCentre(QPointF p)
+{
+    return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
+}
+
+} // namespace
+
+ChartSurface::ChartSurface(QWidget *parent) : QFrame(parent)
+{
+    setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
+    setAutoFillBackground(true);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void ChartSurface::Scale(double x1, double y1, double x2, double y2)
+{
+    frame_ = Frame{single(x1), single(y1), single(x2), single(y2)};
+}
+
+void ChartSurface::Cls()
+{
+    strokes_.clear();
+    update();
+}
+
+void ChartSurface::Line(double x1, double y1, double x2, double y2)
+{
+    addLine(x1, y1, x2, y2, std::nullopt);
+}
+
+void ChartSurface::Line(double x1, double y1, double x2, double y2, int colour)
+{
+    addLine(x1, y1, x2, y2, colour);
+}
+
+void ChartSurface::Circle(double x, double y, double radius, int colour)
+{
+    strokes_.push_back({Stroke::Shape::Circle, frame(), single(x), single(y), single(radius), 0, colour});
+    update();
+}
+
+void ChartSurface::addLine(double x1, double y1, double x2, double y2, std::optional<int> colour)
+{
+    strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), colour});
+    update();
+}
+
+ChartSurface::Frame ChartSurface::frame() const
+{
+    if (frame_)
+        return *frame_;
+    const QRect area = contentsRect();
+    return Frame{0, 0, float(area.width()), float(area.height())};
+}
+
+QPointF ChartSurface::map(const Frame &f, float x, float y) const
+{
+    const QRectF area = contentsRect();
+    return QPointF(area.left() + (double(x) - f.x1) / (double(f.x2) - f.x1) * area.width(),
+                   area.top() + (double(y) - f.y1) / (double(f.y2) - f.y1) * area.height());
+}
+
+QPointF ChartSurface::toPixel(double x, double y) const
+{
+    return map(frame(), float(x), float(y));
+}
+
+namespace {
+
+bool sameColour(const ChartSurface::Stroke &a, const ChartSurface::Stroke &b)
+{
+    return a.colour == b.colour;
+}
+
+bool sameFrame(const ChartSurface::Frame &a, const ChartSurface::Frame &b)
+{
+    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
+}
+
+} // namespace
+
+std::vector<std::vector<const ChartSurface::Stroke *>> ChartSurface::polylines() const
+{
+    // A curve arrives as many short segments, and two curves may arrive
+    // interleaved. Segments that continue a recent line of the same colour are
+    // joined to it, so that the curve is painted as one smooth line.
+    constexpr std::size_t kOpenLines = 4;
+    std::vector<std::vector<const Stroke *>> lines;
+    for (const Stroke &s : strokes_) {
+        std::vector<const Stroke *> *joined = nullptr;
+        if (s.shape == Stroke::Shape::Line) {
+            for (std::size_t n = lines.size(); n > 0 && lines.size() - n < kOpenLines; --n) {
+                const Stroke *last = lines[n - 1].back();
+                if (last->shape == Stroke::Shape::Line && sameColour(*last, s) && sameFrame(last->frame, s.frame) &&
+                    last->x2 == s.x1 && last->y2 == s.y1) {
+                    joined = &lines[n - 1];
+                    break;
+                }
+            }
+        }
+        if (joined)
+            joined->push_back(&s);
+        else
+            lines.push_back({&s});
+    }
+    return lines;
+}
+
+void ChartSurface::paintEvent(QPaintEvent *event)
+{
+    QFrame::paintEvent(event);
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QRectF area = contentsRect();
+    painter.setClipRect(area);
+    painter.setBrush(Qt::NoBrush);
+    const QColor foreground = palette().color(QPalette::WindowText);
+    const QRectF reach = area.adjusted(-2, -2, 2, 2);
+
+    for (const auto &line : polylines()) {
+        const Stroke &first = *line.front();
+        painter.setPen(QPen(first.colour ? colourOf(*first.colour) : foreground, 1));
+
+        if (first.shape == Stroke::Shape::Circle) {
+            // The radius is in x units; drawn in whole pixels the circle stays
+            // round whatever the scales of the two axes.
+            const QPointF centre = map(first.frame, first.x1, first.y1);
+            const double radius = std::max(
+                1.0, std::round(std::fabs(double(first.x2) * area.width() / (double(first.frame.x2) - first.frame.x1))));
+            const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
+            if (radius < 1e6 && bounds.intersects(reach))
+                painter.drawEllipse(pixelCentre(centre), radius, radius);
+            continue;
+        }
+
+        std::vector<QPointF> points{map(first.frame, first.x1, first.y1)};
+        for (const Stroke *s : line)
+            points.push_back(map(s->frame, s->x2, s->y2));
+        // Lines along the axes (grid, markers) go through pixel centres and stay crisp.
+        bool alongAxes = true;
+        for (std::size_t i = 1; i < points.size(); ++i)
+            alongAxes = alongAxes && (points[i].x() == points[i - 1].x() || points[i].y() == points[i - 1].y());
+
+        QPolygonF run;
+        for (std::size_t i = 1; i < points.size(); ++i) {
+            QPointF a = points[i - 1], b = points[i];
+            if (!clip(a, b, reach))
+                continue;
+            if (alongAxes) {
+                a = pixelCentre(a);
+                b = pixelCentre(b);
+            }
+            if (run.isEmpty() || run.back() != a) {
+                painter.drawPolyline(run);
+                run = QPolygonF{a};
+            }
+            run << b;
+        }
+        painter.drawPolyline(run);
+    }
+}
+
+void ChartSurface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QFrame::mouseDoubleClickEvent(event);
+    emit doubleClicked();
+}
+
+} // namespace form_runtime

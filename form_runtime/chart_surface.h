@@ -1,0 +1,65 @@
+#pragma once
+
+#include <QFrame>
+
+#include <optional>
+#include <vector>
+
+namespace form_runtime {
+
+// A picture box to draw charts on. Scale sets a user coordinate system over the
+// drawing area inside the border; Line and Circle draw in it; Cls clears it.
+// What is drawn is kept until the next Cls and painted again whenever the
+// window system asks, so it survives covering, resizing and hiding. Coordinates
+// are taken in single precision: one beyond the float range throws
+// flow::ArithmeticError (overflow).
+class ChartSurface : public QFrame {
+    Q_OBJECT
+
+public:
+    // The user coordinates of the drawing area's upper-left (x1, y1) and
+    // lower-right (x2, y2) corners.
+    struct Frame {
+        float x1, y1, x2, y2;
+    };
+
+    struct Stroke {
+        enum class Shape { Line, Circle };
+        Shape shape;
+        Frame frame;             // the coordinate system it was drawn in
+        float x1, y1, x2, y2;    // a line's end points; a circle's centre (x1, y1) and radius x2
+        std::optional<int> colour; // none: the foreground colour
+    };
+
+    explicit ChartSurface(QWidget *parent = nullptr);
+
+    void Scale(double x1, double y1, double x2, double y2);
+    void Cls();
+    void Line(double x1, double y1, double x2, double y2);
+    void Line(double x1, double y1, double x2, double y2, int colour);
+    void Circle(double x, double y, double radius, int colour);
+
+    // What has been drawn since the last Cls, in order.
+    const std::vector<Stroke> &strokes() const { return strokes_; }
+    // The coordinate system set by the last Scale; pixels until then.
+    Frame frame() const;
+    // Where a point of the current coordinate system lies in widget pixels.
+    QPointF toPixel(double x, double y) const;
+
+signals:
+    void doubleClicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+
+private:
+    void addLine(double x1, double y1, double x2, double y2, std::optional<int> colour);
+    QPointF map(const Frame &frame, float x, float y) const;
+    std::vector<std::vector<const Stroke *>> polylines() const;
+
+    std::optional<Frame> frame_;
+    std::vector<Stroke> strokes_;
+};
+
+} // namespace form_runtime

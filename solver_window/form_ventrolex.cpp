@@ -1,0 +1,160 @@
+#include "solver_window/form_ventrolex.h"
+
+#include "about_window/form_about.h"
+#include "charts/iteration_chart.h"
+#include "flow/area_ratio.h"
+#include "flow/mach_iteration.h"
+#include "flow/texts.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+#include "form_runtime/command_button.h"
+#include "form_runtime/message_box.h"
+#include "form_runtime/twips.h"
+#include "solver_window/texts.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QRadioButton>
+
+#include <type_traits>
+
+using form_runtime::twips;
+namespace texts = solver_window::texts;
+
+namespace {
+
+// One control of the layout: its name, container, place in twips and caption.
+template <typename Control>
+Control *control(const char *name, QWidget *container, const QRect &geometry, const QString &caption = {})
+{
+    auto *c = new Control(container);
+    c->setObjectName(QLatin1String(name));
+    c->setGeometry(geometry);
+    if constexpr (std::is_base_of_v<QGroupBox, Control>)
+        c->setTitle(caption);
+    else if constexpr (!std::is_base_of_v<form_runtime::ChartSurface, Control>)
+        c->setText(caption);
+    if constexpr (std::is_base_of_v<QLineEdit, Control>)
+        c->setTextMargins(-1, 0, -1, 0); // text 1 pixel inside the frame, so 6 digits fit the narrow boxes
+    c->setAccessibleName(caption.isEmpty() || std::is_base_of_v<QLineEdit, Control> ? c->objectName() : caption);
+    return c;
+}
+
+QFont dialogFont()
+{
+    // A condensed sans-serif keeps a six-character result whole in the narrow
+    // station-2 boxes at the small dialog size.
+    QFont font;
+    font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
+                      QStringLiteral("Arial Narrow"), QStringLiteral("Sans Serif")});
+    font.setPointSize(8);
+    return font;
+}
+
+} // namespace
+
+Form_Ventrolex::Form_Ventrolex(QWidget *parent) : QMainWindow(parent)
+{
+    buildControls();
+    Form_Load();
+}
+
+void Form_Ventrolex::buildControls()
+{
+    setObjectName(QStringLiteral("Form_Ventrolex"));
+    setWindowTitle(texts::kWindowCaption);
+    setFont(dialogFont());
+
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client);
+
+    Frame1 = control<QGroupBox>("Frame1", client, twips(120, 0, 4095, 1815));
+    Frame2 = control<QGroupBox>("Frame2", Frame1, twips(120, 120, 1455, 975));
+    Label1 = control<QLabel>("Label1", Frame2, twips(120, 240, 615, 255), texts::kA1);
+    Text_A1 = control<QLineEdit>("Text_A1", Frame2, twips(600, 240, 735, 285), texts::kInitialValue);
+    Label2 = control<QLabel>("Label2", Frame2, twips(120, 600, 615, 255), texts::kM1);
+    Text_M1 = control<QLineEdit>("Text_M1", Frame2, twips(600, 600, 735, 285), texts::kInitialValue);
+    Frame4 = control<QGroupBox>("Frame4", Frame1, twips(120, 1080, 1455, 615));
+    Label3 = control<QLabel>("Label3", Frame4, twips(120, 240, 495, 255), texts::kAstar);
+    Text_Astar = control<QLineEdit>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
+    Frame3 = control<QGroupBox>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
+    Option_A2 = control<QRadioButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
+    Text_A2 = control<QLineEdit>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
+    Option_Msub = control<QRadioButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
+    Text_Msub = control<QLineEdit>("Text_Msub", Frame3, twips(840, 600, 615, 285), texts::kInitialValue);
+    Text_Msup = control<QLineEdit>("Text_Msup", Frame3, twips(1560, 600, 615, 285), texts::kInitialValue);
+    Command1 = control<form_runtime::CommandButton>("Command1", Frame3, twips(120, 960, 1575, 495),
+                                                    texts::kChooseAnOutputOption);
+    Picture_geo = control<form_runtime::ChartSurface>("Picture_geo", client, twips(120, 1920, 4095, 2295));
+    Picture_iter = control<form_runtime::ChartSurface>("Picture_iter", client, twips(120, 4320, 4035, 2595));
+
+    QPalette paleYellow = Picture_geo->palette();
+    paleYellow.setColor(QPalette::Window, form_runtime::colourOf(form_runtime::kPaleYellow));
+    Picture_geo->setPalette(paleYellow);
+    Text_Msup->setVisible(false);
+    Picture_iter->setVisible(false);
+    Command1->setAutoDefault(false);
+
+    // Keyboard order of the layout; labels and frames take no focus.
+    QWidget *const tabOrder[] = {Picture_geo, Text_Astar, Text_Msup, Text_Msub, Text_A2, Text_A1,
+                                 Text_M1, Picture_iter, Command1, Option_A2, Option_Msub};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+    Picture_geo->setFocus();
+
+    Mn_About = menuBar()->addAction(texts::kAbout);
+    Mn_About->setObjectName(QStringLiteral("Mn_About"));
+
+    connect(Option_A2, &QRadioButton::clicked, this, &Form_Ventrolex::Option_A2_Click);
+    connect(Option_Msub, &QRadioButton::clicked, this, &Form_Ventrolex::Option_Msub_Click);
+    connect(Command1, &QPushButton::clicked, this, &Form_Ventrolex::Command1_Click);
+    connect(Picture_geo, &form_runtime::ChartSurface::doubleClicked, this, &Form_Ventrolex::grafik_Geo);
+    connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
+
+    // The client area is 4335 x 7005 twips below the menu bar.
+    resize(form_runtime::twipsToPixels(4335),
+           form_runtime::twipsToPixels(7005) + menuBar()->sizeHint().height());
+}
+
+void Form_Ventrolex::Form_Load()
+{
+    gas = flow::gasConstants();
+    Text_A2->setVisible(false);
+    Text_Msub->setVisible(false);
+    Text_Msup->setVisible(false);
+}
+
+double Form_Ventrolex::AAfM(double Mi) const
+{
+    return flow::AAfM(Mi, gas);
+}
+
+double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
+{
+    const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas);
+    if (!result.converged)
+        form_runtime::MsgBox(QString::fromUtf8(flow::kNotConverged), this);
+    return result.M;
+}
+
+void Form_Ventrolex::grafik_Geo()
+{
+    charts::grafik_Geo(*Picture_geo, geoTables, gas);
+}
+
+void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
+{
+    charts::Grafik_iter(*Picture_iter, AAr, Mr, gas);
+}
+
+void Form_Ventrolex::Mn_About_Click()
+{
+    Form_About &about = Form_About::instance();
+    about.show();
+    about.raise();
+    about.activateWindow();
+}

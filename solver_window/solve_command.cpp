@@ -1,0 +1,107 @@
+#include "solver_window/form_ventrolex.h"
+
+#include "flow/arithmetic.h"
+#include "flow/texts.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+#include "form_runtime/command_button.h"
+#include "form_runtime/message_box.h"
+#include "form_runtime/text_box.h"
+#include "solver_window/texts.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+using flow::divide;
+using flow::multiply;
+using form_runtime::kBlue;
+using form_runtime::kRed;
+using form_runtime::MsgBox;
+using form_runtime::showValue;
+using form_runtime::valueOf;
+namespace texts = solver_window::texts;
+
+void Form_Ventrolex::Command1_Click()
+{
+    const bool findArea = Option_A2->isChecked();
+    const bool findMach = Option_Msub->isChecked();
+    if (!findArea && !findMach) {
+        MsgBox(texts::kChooseAnOutputOption, this);
+        return;
+    }
+    // A fault ends the solution with one message; what was written before it
+    // stands and the window goes on working.
+    try {
+        if (findArea)
+            findAreaForMach();
+        else
+            findMachForArea();
+    } catch (const flow::ArithmeticError &fault) {
+        MsgBox(texts::faultMessage(fault.kind()), this);
+    }
+}
+
+// Option "A2": the area A2 of a station of given Mach number M2.
+void Form_Ventrolex::findAreaForMach()
+{
+    Picture_iter->setVisible(false);
+    const double M1 = valueOf(Text_M1);
+    const double A1 = valueOf(Text_A1);
+    const double A1_As = AAfM(M1);
+    const double As = divide(A1, A1_As);
+    showValue(Text_Astar, As);
+
+    const double M2 = valueOf(Text_Msub);
+    // The area-Mach relation between the two stations,
+    // A2/A1 = (M1/M2) [(1 + kc2 M2^2) / (1 + kc2 M1^2)]^kc3, in this order.
+    const double sum2 = multiply(multiply(M2, gas.kc2), M2) + 1;
+    const double sum1 = multiply(multiply(M1, gas.kc2), M1) + 1;
+    const double M1_M2 = divide(M1, M2);
+    const double A2_A1 = multiply(flow::power(divide(sum2, sum1), gas.kc3), M1_M2);
+    const double A2 = multiply(A2_A1, A1);
+    Text_A2->setVisible(true);
+    showValue(Text_A2, A2);
+    const double A2_As = divide(A2, As);
+
+    grafik_Geo();
+    Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
+    Picture_geo->Line(M2, A2_As / 2, M2, -A2_As / 2, kRed);
+    Command1->setText(texts::kChooseAnOutputOption);
+}
+
+// Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
+void Form_Ventrolex::findMachForArea()
+{
+    const double M1 = valueOf(Text_M1);
+    const double A1 = valueOf(Text_A1);
+    const double A1_As = AAfM(M1);
+    const double As = divide(A1, A1_As);
+    showValue(Text_Astar, As);
+
+    const double A2 = valueOf(Text_A2);
+    const double A2_A1 = divide(A2, A1);
+    // No station of the stream is narrower than the throat.
+    if (A2_A1 < divide(1, A1_As)) {
+        MsgBox(texts::kNoSolution, this);
+        return;
+    }
+    const double A2_As = multiply(A1_As, A2_A1);
+
+    Picture_iter->setVisible(true);
+    const double Msub = M_iter(A2_As, 1, flow::kSubsonic);
+    const double Msup = M_iter(A2_As, 1, flow::kSupersonic);
+    Text_Msub->setVisible(true);
+    showValue(Text_Msub, Msub);
+    Text_Msup->setVisible(true);
+    showValue(Text_Msup, Msup);
+
+    Grafik_iter(A2_As, 1);
+    Picture_iter->Circle(Msub, -Msub, 0.05, kRed);
+    Picture_iter->Circle(Msup, -Msup, 0.05, kRed);
+
+    grafik_Geo();
+    Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
+    Picture_geo->Line(Msub, A2_As / 2, Msub, -A2_As / 2, kRed);
+    Picture_geo->Line(Msup, A2_As / 2, Msup, -A2_As / 2, kRed);
+    Command1->setText(texts::kChooseAnOutputOption);
+}

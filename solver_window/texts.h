@@ -1,0 +1,43 @@
+#pragma once
+
+#include "flow/arithmetic.h"
+
+#include <QString>
+
+// Every text the main window shows, spelled as the user sees it.
+namespace solver_window::texts {
+
+inline const QString kWindowCaption = QStringLiteral("  Ventrolex");
+inline const QString kAbout = QStringLiteral("About");
+inline const QString kOutputOptions = QStringLiteral("Output options");
+inline const QString kA1 = QStringLiteral("A1 =");
+inline const QString kM1 = QStringLiteral("M1 =");
+inline const QString kAstar = QStringLiteral("A* =");
+inline const QString kOptionA2 = QStringLiteral("A2");
+inline const QString kOptionM = QStringLiteral("M");
+inline const QString kInitialValue = QStringLiteral("1");
+
+// Command button prompts; "Choose an output option" is also the message when
+// the button is clicked with no option selected.
+inline const QString kChooseAnOutputOption = QStringLiteral("Choose an output option");
+inline const QString kSetInputValues = QStringLiteral("SET input values then CLICK");
+
+inline const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için çözüm yok! Oranı büyütün");
+
+// A solution that the arithmetic cannot carry out ends with one of these.
+inline QString faultMessage(flow::ArithmeticError::Kind kind)
+{
+    switch (kind) {
+    case flow::ArithmeticError::Kind::DivisionByZero:
+        return QStringLiteral("Division by zero. M1, A1 and the station-2 value must not be 0.");
+    case flow::ArithmeticError::Kind::Overflow:
+        return QStringLiteral("Overflow. A value is out of range or undefined (such as 0/0). "
+                              "Check that M1, A1 and the station-2 value are not 0 and not too large.");
+    case flow::ArithmeticError::Kind::InvalidArgument:
+        break;
+    }
+    return QStringLiteral("Invalid argument. The flow has no real solution for these values. "
+                          "Check that M1, A1 and the station-2 value are not negative.");
+}
+
+} // namespace solver_window::texts

@@ -1,0 +1,124 @@
+#include "gui_helpers.h"
+
+#include "flow/arithmetic.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+
+#include <QTest>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using form_runtime::ChartSurface;
+using form_runtime::colourOf;
+using testing_gui::hasColourNear;
+using testing_gui::rendered;
+
+const QColor red = colourOf(form_runtime::kRed);
+const QColor blue = colourOf(form_runtime::kBlue);
+const QColor background(255, 255, 192);
+
+class ChartSurfaceTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        QPalette palette = surface.palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, Qt::black);
+        surface.setPalette(palette);
+        surface.resize(200, 120);
+        surface.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    }
+
+    ChartSurface surface;
+};
+
+TEST_F(ChartSurfaceTest, ScaleMapsTheCornersOfTheDrawingArea)
+{
+    const QRectF area = surface.contentsRect();
+    surface.Scale(-1, 10, 3, -2); // y points upward
+    EXPECT_EQ(surface.toPixel(-1, 10), area.topLeft());
+    EXPECT_EQ(surface.toPixel(3, -2), QPointF(area.left() + area.width(), area.top() + area.height()));
+    EXPECT_EQ(surface.toPixel(1, 4), QPointF(area.left() + area.width() / 2, area.top() + area.height() / 2));
+
+    surface.Scale(0, 0, 4, 2); // y points downward
+    EXPECT_LT(surface.toPixel(0, 0.5).y(), surface.toPixel(0, 1.5).y());
+}
+
+TEST_F(ChartSurfaceTest, DrawsLinesInTheirColourOrTheForeground)
+{
+    surface.Scale(0, 0, 4, 4);
+    surface.Line(0, 1, 4, 1, form_runtime::kRed);
+    surface.Line(0, 3, 4, 3);
+    const QImage image = rendered(&surface);
+    EXPECT_TRUE(hasColourNear(image, surface.toPixel(2, 1), red));
+    EXPECT_TRUE(hasColourNear(image, surface.toPixel(2, 3), Qt::black));
+    EXPECT_TRUE(hasColourNear(image, surface.toPixel(2, 2), background, 0, 0));
+    ASSERT_EQ(surface.strokes().size(), 2u);
+    EXPECT_EQ(surface.strokes()[0].colour, form_runtime::kRed);
+    EXPECT_FALSE(surface.strokes()[1].colour.has_value());
+}
+
+TEST_F(ChartSurfaceTest, CircleIsRoundWithItsRadiusInXUnits)
+{
+    surface.Scale(0, 0, 4, 1); // x and y units differ in pixels
+    surface.Circle(2, 0.5, 0.5, form_runtime::kBlue);
+    const QImage image = rendered(&surface);
+    const QPointF centre = surface.toPixel(2, 0.5);
+    const double radius = std::round(surface.contentsRect().width() / 8.0);
+    EXPECT_TRUE(hasColourNear(image, centre + QPointF(radius, 0), blue));
+    EXPECT_TRUE(hasColourNear(image, centre + QPointF(-radius, 0), blue));
+    EXPECT_TRUE(hasColourNear(image, centre + QPointF(0, radius), blue) ||
+                radius > surface.contentsRect().height() / 2.0);
+    EXPECT_TRUE(hasColourNear(image, centre, background, 0, 0));
+}
+
+TEST_F(ChartSurfaceTest, ClsRemovesEverythingDrawn)
+{
+    surface.Scale(0, 0, 4, 4);
+    surface.Line(0, 2, 4, 2, form_runtime::kRed);
+    surface.Cls();
+    EXPECT_TRUE(surface.strokes().empty());
+    EXPECT_FALSE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red, 2));
+}
+
+TEST_F(ChartSurfaceTest, DrawingSurvivesHidingShowingAndResizing)
+{
+    surface.Scale(0, 0, 4, 4);
+    surface.Line(0, 2, 4, 2, form_runtime::kRed);
+    surface.hide();
+    surface.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
+    EXPECT_TRUE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red));
+    surface.resize(300, 200);
+    EXPECT_TRUE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red));
+}
+
+TEST_F(ChartSurfaceTest, CoordinatesBeyondSinglePrecisionOverflow)
+{
+    surface.Scale(0, 0, 4, 4);
+    try {
+        surface.Line(0, 0, 1e39, 1);
+        FAIL() << "no overflow";
+    } catch (const flow::ArithmeticError &e) {
+        EXPECT_EQ(e.kind(), flow::ArithmeticError::Kind::Overflow);
+    }
+    EXPECT_TRUE(surface.strokes().empty());
+    // Far but representable points are clipped, not lost: the line still crosses the area.
+    surface.Line(-3e38, 2, 3e38, 2, form_runtime::kRed);
+    EXPECT_TRUE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red));
+}
+
+TEST_F(ChartSurfaceTest, DoubleClickIsReported)
+{
+    int doubleClicks = 0;
+    QObject::connect(&surface, &ChartSurface::doubleClicked, [&] { ++doubleClicks; });
+    QTest::mouseDClick(&surface, Qt::LeftButton);
+    EXPECT_EQ(doubleClicks, 1);
+}
+
+} // namespace

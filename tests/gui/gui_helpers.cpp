@@ -1,0 +1,66 @@
+#include "gui_helpers.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QWidget>
+
+#include <cmath>
+
+namespace testing_gui {
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+{
+    timer_.setInterval(5);
+    connect(&timer_, &QTimer::timeout, this, &MessageBoxAnswerer::answer);
+    timer_.start();
+}
+
+QStringList MessageBoxAnswerer::texts() const
+{
+    QStringList list;
+    for (const ShownMessage &m : shown_)
+        list << m.text;
+    return list;
+}
+
+void MessageBoxAnswerer::answer()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    if (auto *box = qobject_cast<QMessageBox *>(modal)) {
+        shown_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                          box->windowModality()});
+        if (QAbstractButton *ok = box->button(QMessageBox::Ok))
+            ok->click();
+        else
+            box->reject();
+    } else {
+        ++otherModals_;
+        modal->close();
+    }
+}
+
+bool hasColourNear(const QImage &image, QPointF at, QColor colour, int radius, int tolerance)
+{
+    const int cx = int(std::floor(at.x())), cy = int(std::floor(at.y()));
+    for (int y = cy - radius; y <= cy + radius; ++y) {
+        for (int x = cx - radius; x <= cx + radius; ++x) {
+            if (!image.valid(x, y))
+                continue;
+            const QColor c = image.pixelColor(x, y);
+            if (std::abs(c.red() - colour.red()) + std::abs(c.green() - colour.green()) +
+                    std::abs(c.blue() - colour.blue()) <=
+                tolerance)
+                return true;
+        }
+    }
+    return false;
+}
+
+QImage rendered(QWidget *widget)
+{
+    return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+} // namespace testing_gui

@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QMessageBox>
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QTimer>
+
+#include <vector>
+
+class QWidget;
+
+namespace testing_gui {
+
+// A message box as the user saw it.
+struct ShownMessage {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon;
+    QMessageBox::StandardButtons buttons;
+    Qt::WindowModality modality;
+};
+
+// Answers every modal message box as soon as it is shown, by clicking its OK
+// button, and records what it showed. Any other modal window is closed too and
+// counted, so that no test can hang on a dialog.
+class MessageBoxAnswerer : public QObject {
+public:
+    MessageBoxAnswerer();
+    const std::vector<ShownMessage> &shown() const { return shown_; }
+    QStringList texts() const;
+    int otherModals() const { return otherModals_; }
+
+private:
+    void answer();
+
+    QTimer timer_;
+    std::vector<ShownMessage> shown_;
+    int otherModals_ = 0;
+};
+
+// Whether a pixel of about `colour` lies within `radius` pixels of `at`.
+bool hasColourNear(const QImage &image, QPointF at, QColor colour, int radius = 1, int tolerance = 60);
+
+// The widget as it is painted now.
+QImage rendered(QWidget *widget);
+
+} // namespace testing_gui

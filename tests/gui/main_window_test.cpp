@@ -1,0 +1,269 @@
+#include "gui_helpers.h"
+
+#include "about_window/form_about.h"
+#include "flow/mach_iteration.h"
+#include "flow/texts.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/twips.h"
+#include "solver_window/form_ventrolex.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using form_runtime::ChartSurface;
+using form_runtime::twips;
+
+class MainWindowTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    }
+
+    template <typename T = QWidget>
+    T *find(const char *name)
+    {
+        T *w = form.findChild<T *>(QLatin1String(name));
+        EXPECT_NE(w, nullptr) << name;
+        return w;
+    }
+    QLineEdit *box(const char *name) { return find<QLineEdit>(name); }
+    void click(const char *name)
+    {
+        QWidget *w = find(name);
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+    }
+
+    testing_gui::MessageBoxAnswerer messages;
+    Form_Ventrolex form;
+};
+
+struct ControlCase {
+    const char *name;
+    const char *kind;
+    const char *container;
+    QRect geometry;
+    const char *caption;
+};
+
+void PrintTo(const ControlCase &c, std::ostream *os)
+{
+    *os << c.name;
+}
+
+class Layout : public MainWindowTest, public testing::WithParamInterface<ControlCase> {};
+
+QString captionOf(QWidget *w)
+{
+    if (auto *g = qobject_cast<QGroupBox *>(w))
+        return g->title();
+    if (auto *l = qobject_cast<QLabel *>(w))
+        return l->text();
+    if (auto *e = qobject_cast<QLineEdit *>(w))
+        return e->text();
+    if (auto *b = qobject_cast<QAbstractButton *>(w))
+        return b->text();
+    return {};
+}
+
+TEST_P(Layout, PlacesEachControlWithItsCaption)
+{
+    const ControlCase &c = GetParam();
+    QWidget *w = find(c.name);
+    ASSERT_NE(w, nullptr);
+    EXPECT_TRUE(w->inherits(c.kind)) << w->metaObject()->className();
+    EXPECT_EQ(w->parentWidget()->objectName(), QLatin1String(c.container));
+    EXPECT_EQ(w->geometry(), c.geometry);
+    EXPECT_EQ(captionOf(w), QString::fromUtf8(c.caption));
+    EXPECT_FALSE(w->accessibleName().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, Layout,
+    testing::Values(
+        ControlCase{"Frame1", "QGroupBox", "client", twips(120, 0, 4095, 1815), ""},
+        ControlCase{"Frame2", "QGroupBox", "Frame1", twips(120, 120, 1455, 975), ""},
+        ControlCase{"Label1", "QLabel", "Frame2", twips(120, 240, 615, 255), "A1 ="},
+        ControlCase{"Text_A1", "QLineEdit", "Frame2", twips(600, 240, 735, 285), "1"},
+        ControlCase{"Label2", "QLabel", "Frame2", twips(120, 600, 615, 255), "M1 ="},
+        ControlCase{"Text_M1", "QLineEdit", "Frame2", twips(600, 600, 735, 285), "1"},
+        ControlCase{"Frame4", "QGroupBox", "Frame1", twips(120, 1080, 1455, 615), ""},
+        ControlCase{"Label3", "QLabel", "Frame4", twips(120, 240, 495, 255), "A* ="},
+        ControlCase{"Text_Astar", "QLineEdit", "Frame4", twips(600, 240, 735, 285), "1"},
+        ControlCase{"Frame3", "QGroupBox", "Frame1", twips(1680, 120, 2295, 1575), "Output options"},
+        ControlCase{"Option_A2", "QRadioButton", "Frame3", twips(120, 240, 615, 255), "A2"},
+        ControlCase{"Text_A2", "QLineEdit", "Frame3", twips(840, 240, 615, 285), "1"},
+        ControlCase{"Option_Msub", "QRadioButton", "Frame3", twips(120, 600, 495, 255), "M"},
+        ControlCase{"Text_Msub", "QLineEdit", "Frame3", twips(840, 600, 615, 285), "1"},
+        ControlCase{"Text_Msup", "QLineEdit", "Frame3", twips(1560, 600, 615, 285), "1"},
+        ControlCase{"Command1", "QPushButton", "Frame3", twips(120, 960, 1575, 495), "Choose an output option"},
+        ControlCase{"Picture_geo", "form_runtime::ChartSurface", "client", twips(120, 1920, 4095, 2295), ""},
+        ControlCase{"Picture_iter", "form_runtime::ChartSurface", "client", twips(120, 4320, 4035, 2595), ""}));
+
+TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
+{
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex"));
+    EXPECT_EQ(form.centralWidget()->size(), QSize(289, 467));
+    for (const char *name : {"Text_A2", "Text_Msub", "Text_Msup", "Picture_iter"})
+        EXPECT_FALSE(find(name)->isVisible()) << name;
+    for (const char *name : {"Text_A1", "Text_M1", "Text_Astar", "Picture_geo", "Command1"})
+        EXPECT_TRUE(find(name)->isVisible()) << name;
+    EXPECT_FALSE(find<QRadioButton>("Option_A2")->isChecked());
+    EXPECT_FALSE(find<QRadioButton>("Option_Msub")->isChecked());
+    EXPECT_EQ(form.focusWidget(), find("Picture_geo"));
+    EXPECT_TRUE(find<ChartSurface>("Picture_geo")->strokes().empty());
+    EXPECT_EQ(find("Picture_geo")->palette().color(QPalette::Window), QColor(255, 255, 192));
+    // The gas constants are in place: A/A* at Mach 2 is bit-exact.
+    EXPECT_EQ(form.AAfM(2), 1.6875000000000002);
+}
+
+TEST_F(MainWindowTest, TabOrderFollowsTheLayout)
+{
+    const char *order[] = {"Picture_geo", "Text_Astar", "Text_Msup", "Text_Msub", "Text_A2", "Text_A1",
+                           "Text_M1", "Picture_iter", "Command1", "Option_A2", "Option_Msub"};
+    QWidget *w = find(order[0]);
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        do
+            w = w->nextInFocusChain();
+        while (!(w->focusPolicy() & Qt::TabFocus));
+        EXPECT_EQ(w->objectName(), QLatin1String(order[i]));
+    }
+}
+
+TEST_F(MainWindowTest, CaptionsAreReadableAtTheirSize)
+{
+    for (const char *name : {"Label1", "Label2", "Label3", "Option_A2", "Option_Msub"}) {
+        QWidget *w = find(name);
+        const QString text = captionOf(w);
+        const int needed = w->fontMetrics().horizontalAdvance(text) +
+                           (qobject_cast<QRadioButton *>(w) ? 18 : 0);
+        EXPECT_LE(needed, w->width()) << name;
+    }
+    // A six-character result fits the narrow station-2 boxes.
+    QLineEdit *narrow = box("Text_Msup");
+    EXPECT_LE(narrow->fontMetrics().horizontalAdvance(QStringLiteral("1.7023")), narrow->width() - 6);
+}
+
+TEST_F(MainWindowTest, MenuBarHoldsOneAboutItem)
+{
+    auto *about = form.findChild<QAction *>(QStringLiteral("Mn_About"));
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(about->text(), QStringLiteral("About"));
+    EXPECT_EQ(about->menu(), nullptr);
+    EXPECT_EQ(form.menuBar()->actions(), QList<QAction *>{about});
+}
+
+struct Visibility {
+    bool A2, Msub, Msup;
+};
+
+void expectVisible(QLineEdit *A2, QLineEdit *Msub, QLineEdit *Msup, Visibility v)
+{
+    EXPECT_EQ(A2->isVisible(), v.A2);
+    EXPECT_EQ(Msub->isVisible(), v.Msub);
+    EXPECT_EQ(Msup->isVisible(), v.Msup);
+}
+
+TEST_F(MainWindowTest, OptionClicksPrepareTheStationTwoBoxes)
+{
+    QLineEdit *A2 = box("Text_A2"), *Msub = box("Text_Msub"), *Msup = box("Text_Msup");
+    auto *command = find<QPushButton>("Command1");
+
+    click("Option_A2");
+    EXPECT_TRUE(find<QRadioButton>("Option_A2")->isChecked());
+    expectVisible(A2, Msub, Msup, {false, true, false});
+    EXPECT_EQ(Msub->text(), QString());
+    EXPECT_EQ(A2->text(), QStringLiteral("1")); // hidden, keeps its text
+    EXPECT_EQ(command->text(), QStringLiteral("SET input values then CLICK"));
+
+    Msub->setText(QStringLiteral("2"));
+    click("Option_Msub");
+    EXPECT_FALSE(find<QRadioButton>("Option_A2")->isChecked());
+    expectVisible(A2, Msub, Msup, {true, false, false});
+    EXPECT_EQ(A2->text(), QString());
+    EXPECT_EQ(Msub->text(), QStringLiteral("2")); // the typed M2 stays, hidden
+
+    // Clicking the selected option again prepares the boxes again.
+    A2->setText(QStringLiteral("3"));
+    command->setText(QStringLiteral("Choose an output option"));
+    click("Option_Msub");
+    EXPECT_EQ(A2->text(), QString());
+    EXPECT_EQ(command->text(), QStringLiteral("SET input values then CLICK"));
+
+    for (const char *name : {"Text_M1", "Text_A1", "Text_Astar"})
+        EXPECT_EQ(box(name)->text(), QStringLiteral("1")) << name;
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(MainWindowTest, CommandWithoutAnOptionAsksForOne)
+{
+    QTest::mouseClick(find("Command1"), Qt::LeftButton);
+    ASSERT_EQ(messages.shown().size(), 1u);
+    const auto &m = messages.shown().front();
+    EXPECT_EQ(m.text, QStringLiteral("Choose an output option"));
+    EXPECT_EQ(m.title, QStringLiteral("Ventrolex"));
+    EXPECT_EQ(m.icon, QMessageBox::NoIcon);
+    EXPECT_EQ(m.buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+    EXPECT_EQ(m.modality, Qt::ApplicationModal);
+    EXPECT_EQ(box("Text_Astar")->text(), QStringLiteral("1"));
+    EXPECT_EQ(find<QPushButton>("Command1")->text(), QStringLiteral("Choose an output option"));
+}
+
+TEST_F(MainWindowTest, MachIterationReportsWhenItDoesNotSettle)
+{
+    EXPECT_EQ(form.M_iter(1.001, 1, flow::kSubsonic), 0.9692205839573707);
+    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("iterasyon 50 adımda yakınsamadı")});
+    EXPECT_EQ(form.M_iter(2, 1, flow::kSupersonic), 2.1971526623905615);
+    EXPECT_EQ(form.M_iter(2, 1, "sesaltı"), 1);
+    EXPECT_EQ(messages.shown().size(), 2u);
+}
+
+TEST_F(MainWindowTest, AboutWindowIsOneModelessWindowOfItsOwn)
+{
+    QAction *about = form.findChild<QAction *>(QStringLiteral("Mn_About"));
+    about->trigger();
+    about->trigger();
+    int aboutWindows = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        aboutWindows += w->objectName() == QLatin1String("Form_About") && w->isVisible();
+    EXPECT_EQ(aboutWindows, 1);
+
+    Form_About &window = Form_About::instance();
+    EXPECT_TRUE(window.isWindow());
+    EXPECT_EQ(window.parentWidget(), nullptr);
+    EXPECT_EQ(window.windowModality(), Qt::NonModal);
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("About"));
+    EXPECT_EQ(window.size(), QSize(240, 118));
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(255, 255, 192));
+    auto *title = window.findChild<QLabel *>(QStringLiteral("Label2"));
+    ASSERT_NE(title, nullptr);
+    EXPECT_EQ(title->text(), QStringLiteral("Program for Solving"));
+    EXPECT_EQ(title->palette().color(QPalette::WindowText), QColor(0, 128, 0));
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label5"))->palette().color(QPalette::WindowText),
+              QColor(0, 0, 255));
+    EXPECT_EQ(window.findChildren<QLabel *>().size(), 6);
+
+    window.close();
+    about->trigger();
+    EXPECT_TRUE(Form_About::instance().isVisible());
+    EXPECT_EQ(&Form_About::instance(), &window);
+
+    // The main window closes on its own; the About window stays.
+    form.close();
+    EXPECT_TRUE(window.isVisible());
+    window.close();
+}
+
+} // namespace

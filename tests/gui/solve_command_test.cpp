@@ -1,0 +1,321 @@
+#include "gui_helpers.h"
+
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+#include "solver_window/form_ventrolex.h"
+
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <charconv>
+
+namespace {
+
+using form_runtime::ChartSurface;
+using Shape = ChartSurface::Stroke::Shape;
+using testing_gui::hasColourNear;
+using testing_gui::rendered;
+
+const QString kChoose = QStringLiteral("Choose an output option");
+const QString kSetInputs = QStringLiteral("SET input values then CLICK");
+const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için çözüm yok! Oranı büyütün");
+const QString kNotConverged = QStringLiteral("iterasyon 50 adımda yakınsamadı");
+const QString kDivisionByZero = QStringLiteral("Division by zero. M1, A1 and the station-2 value must not be 0.");
+
+class SolveTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        geo = form.findChild<ChartSurface *>(QStringLiteral("Picture_geo"));
+        iter = form.findChild<ChartSurface *>(QStringLiteral("Picture_iter"));
+    }
+
+    QLineEdit *box(const char *name) { return form.findChild<QLineEdit *>(QLatin1String(name)); }
+    QString text(const char *name) { return box(name)->text(); }
+    bool visible(const char *name) { return form.findChild<QWidget *>(QLatin1String(name))->isVisible(); }
+    QString caption() { return form.findChild<QPushButton *>(QStringLiteral("Command1"))->text(); }
+
+    void type(const char *name, const QString &value)
+    {
+        QLineEdit *b = box(name);
+        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(b, Qt::Key_Delete);
+        QTest::keyClicks(b, value);
+        ASSERT_EQ(b->text(), value);
+    }
+    void choose(const char *option)
+    {
+        QWidget *w = form.findChild<QWidget *>(QLatin1String(option));
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
+    }
+    void solve() { QTest::mouseClick(form.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton); }
+
+    // Option "A2": station 1, then M2.
+    void solveForArea(const QString &M1, const QString &A1, const QString &M2)
+    {
+        type("Text_M1", M1);
+        type("Text_A1", A1);
+        choose("Option_A2");
+        type("Text_Msub", M2);
+        solve();
+    }
+    // Option "M": station 1, then A2.
+    void solveForMach(const QString &M1, const QString &A1, const QString &A2)
+    {
+        type("Text_M1", M1);
+        type("Text_A1", A1);
+        choose("Option_Msub");
+        type("Text_A2", A2);
+        solve();
+    }
+
+    // The last `n` strokes on a chart: the marks a solution drew.
+    std::vector<ChartSurface::Stroke> lastStrokes(const ChartSurface *chart, std::size_t n)
+    {
+        const auto &s = chart->strokes();
+        EXPECT_GE(s.size(), n);
+        return {s.end() - std::min(n, s.size()), s.end()};
+    }
+
+    bool redAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::red); }
+    bool blueAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::blue); }
+
+    testing_gui::MessageBoxAnswerer messages;
+    Form_Ventrolex form;
+    ChartSurface *geo = nullptr;
+    ChartSurface *iter = nullptr;
+};
+
+void expectVerticalMark(const ChartSurface::Stroke &s, float M, float halfHeight, int colour)
+{
+    EXPECT_EQ(s.shape, Shape::Line);
+    EXPECT_EQ(s.x1, M);
+    EXPECT_EQ(s.x2, M);
+    EXPECT_EQ(s.y1, halfHeight);
+    EXPECT_EQ(s.y2, -halfHeight);
+    EXPECT_EQ(s.colour, colour);
+}
+
+TEST_F(SolveTest, FindsTheAreaAtAGivenMachNumber)
+{
+    solveForArea("0.5", "1", "2");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(text("Text_Astar"), QStringLiteral("0.7464"));
+    EXPECT_EQ(text("Text_A2"), QStringLiteral("1.2595"));
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("2"));
+    EXPECT_TRUE(visible("Text_A2"));
+    EXPECT_TRUE(visible("Text_Msub"));
+    EXPECT_FALSE(visible("Text_Msup"));
+    EXPECT_FALSE(visible("Picture_iter"));
+    EXPECT_EQ(caption(), kChoose);
+    EXPECT_TRUE(form.findChild<QRadioButton *>(QStringLiteral("Option_A2"))->isChecked());
+
+    const auto marks = lastStrokes(geo, 2);
+    expectVerticalMark(marks[0], 0.5f, 0.669921875f, form_runtime::kBlue);
+    expectVerticalMark(marks[1], 2.0f, 0.84375f, form_runtime::kRed);
+    EXPECT_TRUE(blueAt(0.5, 0.3));
+    EXPECT_TRUE(redAt(2, -0.3));
+    EXPECT_FALSE(redAt(3, -0.3));
+}
+
+TEST_F(SolveTest, SameMachNumberGivesTheSameArea)
+{
+    solveForArea("0.5", "2.34567", "0.5");
+    EXPECT_EQ(text("Text_A2"), QStringLiteral("2.3457"));
+    const auto marks = lastStrokes(geo, 2);
+    EXPECT_EQ(marks[0].y1, marks[1].y1); // the red line lies over the blue one
+    EXPECT_TRUE(redAt(0.5, 0.3));
+}
+
+TEST_F(SolveTest, FindsBothMachNumbersAtAGivenArea)
+{
+    solveForMach("0.5", "1", "1");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(text("Text_Astar"), QStringLiteral("0.7464"));
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("0.5"));
+    EXPECT_EQ(text("Text_Msup"), QStringLiteral("1.7023"));
+    EXPECT_EQ(text("Text_A2"), QStringLiteral("1"));
+    for (const char *name : {"Text_A2", "Text_Msub", "Text_Msup", "Picture_iter"})
+        EXPECT_TRUE(visible(name)) << name;
+    EXPECT_EQ(caption(), kChoose);
+
+    const auto circles = lastStrokes(iter, 2);
+    for (const auto &c : circles) {
+        EXPECT_EQ(c.shape, Shape::Circle);
+        EXPECT_EQ(c.y1, -c.x1); // on the diagonal
+        EXPECT_EQ(c.x2, 0.05f);
+        EXPECT_EQ(c.colour, form_runtime::kRed);
+    }
+    EXPECT_NEAR(circles[0].x1, 0.5, 1e-4);
+    EXPECT_NEAR(circles[1].x1, 1.7023, 1e-4);
+    EXPECT_EQ(iter->strokes().size(), 2u + 3u * 199u + 2u);
+
+    const auto marks = lastStrokes(geo, 3);
+    expectVerticalMark(marks[0], 0.5f, 0.669921875f, form_runtime::kBlue);
+    EXPECT_EQ(marks[1].colour, form_runtime::kRed);
+    EXPECT_EQ(marks[1].y1, 0.669921875f);
+    EXPECT_NEAR(marks[1].x1, 0.5, 1e-4);
+    EXPECT_NEAR(marks[2].x1, 1.7023, 1e-4);
+    EXPECT_TRUE(redAt(0.5, 0.3)); // station 2 covers station 1
+    EXPECT_TRUE(redAt(1.7023, 0.3));
+    EXPECT_FALSE(blueAt(0.5, 0.3));
+
+    // The same click again draws the same again.
+    const auto before = geo->strokes().size();
+    solve();
+    EXPECT_EQ(geo->strokes().size(), before);
+    EXPECT_EQ(text("Text_Msup"), QStringLiteral("1.7023"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(SolveTest, StationNarrowerThanTheThroatHasNoSolution)
+{
+    solveForMach("0.5", "1", "0.7");
+    EXPECT_EQ(messages.texts(), QStringList{kNoSolution});
+    EXPECT_EQ(text("Text_Astar"), QStringLiteral("0.7464"));
+    EXPECT_FALSE(visible("Text_Msub"));
+    EXPECT_FALSE(visible("Picture_iter"));
+    EXPECT_EQ(caption(), kSetInputs);
+    EXPECT_TRUE(geo->strokes().empty());
+}
+
+TEST_F(SolveTest, EmptyAreaReadsAsZeroAndHasNoSolution)
+{
+    type("Text_M1", "0.5");
+    choose("Option_Msub");
+    solve();
+    EXPECT_EQ(messages.texts(), QStringList{kNoSolution});
+}
+
+TEST_F(SolveTest, RatioJustAboveOneReportsBothIterations)
+{
+    solveForMach("0.5", "1", "0.7471");
+    EXPECT_EQ(messages.texts(), (QStringList{kNotConverged, kNotConverged}));
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("0.9693"));
+    EXPECT_EQ(text("Text_Msup"), QStringLiteral("1.0311"));
+    EXPECT_EQ(caption(), kChoose);
+    EXPECT_NEAR(lastStrokes(iter, 1)[0].x1, 1.0311, 1e-4);
+}
+
+TEST_F(SolveTest, AreaEqualToTheThroatGivesTheSonicPoint)
+{
+    // The shortest text that reads back as exactly A*/A1 for M1 = 0.5.
+    const double throat = 1 / form.AAfM(0.5);
+    char digits[32];
+    const auto end = std::to_chars(digits, digits + sizeof digits, throat).ptr;
+    solveForMach("0.5", "1", QString::fromLatin1(digits, int(end - digits)));
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("1"));
+    EXPECT_EQ(text("Text_Msup"), QStringLiteral("1"));
+}
+
+TEST_F(SolveTest, RoundedThroatAreaStopsBothIterationsAtOnce)
+{
+    solveForMach("0.5", "1", "0.7464");
+    EXPECT_TRUE(messages.shown().empty());
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("0.9999"));
+    EXPECT_EQ(text("Text_Msup"), QStringLiteral("1.0001"));
+}
+
+TEST_F(SolveTest, AreaSolveLeavesTheIterationChartAsItWas)
+{
+    solveForMach("0.5", "1", "1");
+    const auto iterationStrokes = iter->strokes().size();
+    solveForArea("0.5", "1", "2");
+    EXPECT_FALSE(visible("Picture_iter"));
+    EXPECT_EQ(iter->strokes().size(), iterationStrokes);
+    // Switching options keeps A* and the charts.
+    choose("Option_Msub");
+    EXPECT_EQ(text("Text_Astar"), QStringLiteral("0.7464"));
+    EXPECT_EQ(text("Text_A2"), QString());
+    EXPECT_FALSE(visible("Text_Msub"));
+    EXPECT_EQ(iter->strokes().size(), iterationStrokes);
+}
+
+TEST_F(SolveTest, DoubleClickOnTheGeometryChartRemovesTheMarks)
+{
+    solveForArea("0.5", "1", "2");
+    ASSERT_TRUE(redAt(2, -0.3));
+    QTest::mouseDClick(geo, Qt::LeftButton);
+    EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u);
+    EXPECT_FALSE(redAt(2, -0.3));
+    EXPECT_FALSE(blueAt(0.5, 0.3));
+}
+
+TEST_F(SolveTest, DoubleClickBeforeAnySolutionDrawsTheBareChart)
+{
+    EXPECT_TRUE(geo->strokes().empty());
+    QTest::mouseDClick(geo, Qt::LeftButton);
+    EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u);
+    // The throat: the contour is narrowest at M = 1, half-height 0.5.
+    const QImage image = rendered(geo);
+    EXPECT_TRUE(hasColourNear(image, geo->toPixel(1, 0.5), Qt::black));
+    EXPECT_TRUE(hasColourNear(image, geo->toPixel(1, -0.5), Qt::black));
+}
+
+struct FaultCase {
+    const char *option;
+    const char *M1, *A1, *station2;
+    const char *message; // how the message begins
+    const char *Astar;   // A* shown before the fault, or the text it kept
+};
+
+void PrintTo(const FaultCase &c, std::ostream *os)
+{
+    *os << c.option << " M1=" << c.M1 << " A1=" << c.A1 << " station 2=" << c.station2;
+}
+
+class SolveFault : public SolveTest, public testing::WithParamInterface<FaultCase> {};
+
+TEST_P(SolveFault, EndsTheSolutionWithOneClearMessage)
+{
+    const FaultCase &c = GetParam();
+    if (QLatin1String(c.option) == QLatin1String("Option_A2"))
+        solveForArea(c.M1, c.A1, c.station2);
+    else
+        solveForMach(c.M1, c.A1, c.station2);
+
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.texts().front().startsWith(QLatin1String(c.message))) << messages.texts().front().toStdString();
+    EXPECT_EQ(text("Text_Astar"), QLatin1String(c.Astar));
+    EXPECT_EQ(caption(), kSetInputs);
+    EXPECT_TRUE(geo->strokes().empty());
+    EXPECT_FALSE(visible("Text_Msup"));
+    if (QLatin1String(c.option) == QLatin1String("Option_A2")) {
+        EXPECT_FALSE(visible("Picture_iter"));
+    }
+
+    // The window goes on working.
+    solveForArea("0.5", "1", "2");
+    EXPECT_EQ(text("Text_A2"), QStringLiteral("1.2595"));
+    EXPECT_EQ(caption(), kChoose);
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SolveFault,
+    testing::Values(FaultCase{"Option_A2", "0", "1", "2", "Division by zero", "1"},
+                    FaultCase{"Option_Msub", "0", "1", "1", "Division by zero", "1"},
+                    FaultCase{"Option_Msub", "abc", "1", "1", "Division by zero", "1"},
+                    FaultCase{"Option_A2", "0.5", "0", "2", "Overflow", "0"},
+                    FaultCase{"Option_Msub", "0.5", "0", "1", "Division by zero", "0"},
+                    FaultCase{"Option_A2", "0.5", "1", "", "Division by zero", "0.7464"},
+                    FaultCase{"Option_Msub", "-0.5", "1", "1", "Invalid argument", "-0.7464"},
+                    FaultCase{"Option_A2", "0.5", "1", "1e200", "Overflow", "0.7464"},
+                    FaultCase{"Option_Msub", "0.5", "1", "1e300", "Overflow", "0.7464"},
+                    FaultCase{"Option_A2", "0.5", "1e999", "2", "Overflow", "1"}));
+
+TEST_F(SolveTest, CommaIsNoDecimalPoint)
+{
+    solveForArea("0,5", "1", "2");
+    EXPECT_EQ(messages.texts().size(), 1u);
+    EXPECT_TRUE(messages.texts().front().startsWith(QLatin1String("Division by zero")));
+}
+
+} // namespace

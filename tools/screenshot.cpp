@@ -1,0 +1,49 @@
+// Renders the main window after one solution to a PNG, for the README:
+//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE
+// VALUE is M2 for option "A2" and A2 for option "M". Runs headless.
+
+#include "solver_window/form_ventrolex.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = QApplication::arguments();
+    if (args.size() != 6 || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE\n");
+        return 2;
+    }
+    Form_Ventrolex form;
+    form.show();
+
+    // A message box would wait for a user: report it and close it.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget *modal = QApplication::activeModalWidget()) {
+            std::fprintf(stderr, "message shown and closed\n");
+            modal->close();
+        }
+    });
+    closer.start(10);
+
+    const bool findArea = args[2] == QLatin1String("A2");
+    form.findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(args[3]);
+    form.findChild<QLineEdit *>(QStringLiteral("Text_A1"))->setText(args[4]);
+    form.findChild<QAbstractButton *>(findArea ? QStringLiteral("Option_A2") : QStringLiteral("Option_Msub"))->click();
+    form.findChild<QLineEdit *>(findArea ? QStringLiteral("Text_Msub") : QStringLiteral("Text_A2"))->setText(args[5]);
+    form.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+
+    if (!form.grab().save(args[1])) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));
+        return 1;
+    }
+    return 0;
+}
