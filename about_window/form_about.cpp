@@ -52,12 +52,12 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent)
              form_runtime::kDarkGreen);
     addLabel(this, "Label3", QStringLiteral("Area-Mach number equation"), twips(240, 360, 2895, 255), 9.75,
              form_runtime::kDarkGreen);
-    addLabel(this, "Label7", QStringLiteral("Written by the Ventrolex developers"), twips(480, 600, 2775, 255),
+    addLabel(this, "Label7", QStringLiteral("By the Ventrolex developers"), twips(480, 600, 2775, 255),
              8.25);
     addLabel(this, "Label8", QStringLiteral("March 2006"), twips(1080, 840, 1455, 255), 8.25);
     addLabel(this, "Label4", QStringLiteral("For comments and questions e-mail to"),
              twips(120, 1080, 3375, 255), 8.25);
-    addLabel(this, "Label5", QStringLiteral("ventrolex@example.org"), twips(840, 1320, 1935, 255), 8.25,
+    addLabel(this, "Label5", QStringLiteral("help@example.org"), twips(840, 1320, 1935, 255), 8.25,
              form_runtime::kBlue);
 }
 

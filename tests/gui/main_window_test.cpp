@@ -254,6 +254,8 @@ TEST_F(MainWindowTest, AboutWindowIsOneModelessWindowOfItsOwn)
     EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label5"))->palette().color(QPalette::WindowText),
               QColor(0, 0, 255));
     EXPECT_EQ(window.findChildren<QLabel *>().size(), 6);
+    for (const QLabel *label : window.findChildren<QLabel *>())
+        EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width()) << label->text().toStdString();
 
     window.close();
     about->trigger();
