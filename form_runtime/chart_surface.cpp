@@ -75,7 +75,7 @@ void ChartSurface::Scale(double x1, double y1, double x2, double y2)
 void ChartSurface::Cls()
 {
     strokes_.clear();
-    update();
+    repaintSoon();
 }
 
 void ChartSurface::Line(double x1, double y1, double x2, double y2)
@@ -91,13 +91,22 @@ void ChartSurface::Line(double x1, double y1, double x2, double y2, int colour)
 void ChartSurface::Circle(double x, double y, double radius, int colour)
 {
     strokes_.push_back({Stroke::Shape::Circle, frame(), single(x), single(y), single(radius), 0, colour});
-    update();
+    repaintSoon();
 }
 
 void ChartSurface::addLine(double x1, double y1, double x2, double y2, std::optional<int> colour)
 {
     strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), colour});
-    update();
+    repaintSoon();
+}
+
+void ChartSurface::repaintSoon()
+{
+    // A chart arrives as hundreds of strokes; one repaint request covers them all.
+    if (!repaintPending_) {
+        repaintPending_ = true;
+        update();
+    }
 }
 
 ChartSurface::Frame ChartSurface::frame() const
@@ -110,7 +119,11 @@ ChartSurface::Frame ChartSurface::frame() const
 
 QPointF ChartSurface::map(const Frame &f, float x, float y) const
 {
-    const QRectF area = contentsRect();
+    return map(f, x, y, contentsRect());
+}
+
+QPointF ChartSurface::map(const Frame &f, float x, float y, const QRectF &area)
+{
     return QPointF(area.left() + (double(x) - f.x1) / (double(f.x2) - f.x1) * area.width(),
                    area.top() + (double(y) - f.y1) / (double(f.y2) - f.y1) * area.height());
 }
@@ -161,10 +174,29 @@ std::vector<std::vector<const ChartSurface::Stroke *>> ChartSurface::polylines()
     return lines;
 }
 
+void ChartSurface::drawSunkenBorder(QPainter &painter) const
+{
+    // Two pixels deep: shadow and dark shadow at the top and left, light and
+    // highlight at the bottom and right.
+    const QRect r = rect();
+    const QPalette &p = palette();
+    const auto bevel = [&](int inset, const QColor &topLeft, const QColor &bottomRight) {
+        const QRect b = r.adjusted(inset, inset, -inset, -inset);
+        painter.fillRect(b.left(), b.top(), b.width() - 1, 1, topLeft);
+        painter.fillRect(b.left(), b.top(), 1, b.height() - 1, topLeft);
+        painter.fillRect(b.left(), b.bottom(), b.width(), 1, bottomRight);
+        painter.fillRect(b.right(), b.top(), 1, b.height(), bottomRight);
+    };
+    bevel(0, p.color(QPalette::Mid), p.color(QPalette::Light));
+    bevel(1, p.color(QPalette::Dark), p.color(QPalette::Midlight));
+}
+
 void ChartSurface::paintEvent(QPaintEvent *event)
 {
-    QFrame::paintEvent(event);
+    Q_UNUSED(event);
+    repaintPending_ = false;
     QPainter painter(this);
+    drawSunkenBorder(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = contentsRect();
     painter.setClipRect(area);
@@ -179,7 +211,7 @@ void ChartSurface::paintEvent(QPaintEvent *event)
         if (first.shape == Stroke::Shape::Circle) {
             // The radius is in x units; drawn in whole pixels the circle stays
             // round whatever the scales of the two axes.
-            const QPointF centre = map(first.frame, first.x1, first.y1);
+            const QPointF centre = map(first.frame, first.x1, first.y1, area);
             const double radius = std::max(
                 1.0, std::round(std::fabs(double(first.x2) * area.width() / (double(first.frame.x2) - first.frame.x1))));
             const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
@@ -188,9 +220,9 @@ void ChartSurface::paintEvent(QPaintEvent *event)
             continue;
         }
 
-        std::vector<QPointF> points{map(first.frame, first.x1, first.y1)};
+        std::vector<QPointF> points{map(first.frame, first.x1, first.y1, area)};
         for (const Stroke *s : line)
-            points.push_back(map(s->frame, s->x2, s->y2));
+            points.push_back(map(s->frame, s->x2, s->y2, area));
         // Lines along the axes (grid, markers) go through pixel centres and stay crisp.
         bool alongAxes = true;
         for (std::size_t i = 1; i < points.size(); ++i)

@@ -2,6 +2,8 @@
 
 #include <QFrame>
 
+class QPainter;
+
 #include <optional>
 #include <vector>
 
@@ -56,10 +58,14 @@ protected:
 private:
     void addLine(double x1, double y1, double x2, double y2, std::optional<int> colour);
     QPointF map(const Frame &frame, float x, float y) const;
+    static QPointF map(const Frame &frame, float x, float y, const QRectF &area);
+    void drawSunkenBorder(QPainter &painter) const;
     std::vector<std::vector<const Stroke *>> polylines() const;
+    void repaintSoon();
 
     std::optional<Frame> frame_;
     std::vector<Stroke> strokes_;
+    bool repaintPending_ = false;
 };
 
 } // namespace form_runtime
