@@ -4,7 +4,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
+#include <algorithm>
 
 namespace form_runtime {
 
@@ -111,8 +111,17 @@ bool isTooLarge(std::string_view numeral)
                 --magnitude;
         }
     }
-    if (i < numeral.size())
-        magnitude += std::strtol(numeral.data() + i + 1, nullptr, 10);
+    if (i < numeral.size()) {
+        // The exponent's digits, saturated: any exponent past a million decides alike.
+        std::size_t j = i + 1;
+        const bool negative = j < numeral.size() && numeral[j] == '-';
+        if (j < numeral.size() && (numeral[j] == '-' || numeral[j] == '+'))
+            ++j;
+        long exponent = 0;
+        for (; j < numeral.size(); ++j)
+            exponent = std::min(exponent * 10 + (numeral[j] - '0'), 1000000L);
+        magnitude += negative ? -exponent : exponent;
+    }
     return magnitude > 0;
 }
 

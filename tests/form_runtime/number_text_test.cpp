@@ -53,6 +53,8 @@ TEST(ReadingANumber, OverflowsBeyondTheDoubleRange)
         }
     }
     EXPECT_EQ(valueOfText("1.7e308"), 1.7e308);
+    EXPECT_EQ(valueOfText("1e-99999999999999999999999"), 0);
+    EXPECT_THROW(valueOfText("0.001e99999999999999999999999"), flow::ArithmeticError);
 }
 
 struct ShowCase {

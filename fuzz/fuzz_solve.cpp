@@ -1,0 +1,120 @@
+// Any texts in Text_M1, Text_A1 and the station-2 box, with either option: the
+// solve ends completed, with finite, non-empty results, or with one of the
+// window's messages; message boxes are answered at once.
+//
+// Input: the first byte picks the option (even: "A2", odd: "M"); the rest is
+// split at line feeds into M1, A1 and the station-2 text.
+
+#include "flow/arithmetic.h"
+#include "flow/texts.h"
+#include "solver_window/form_ventrolex.h"
+#include "solver_window/texts.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QApplication *app;
+Form_Ventrolex *form;
+QStringList shown;
+
+void answerMessageBoxes()
+{
+    if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+        shown << box->text();
+        box->accept();
+    }
+}
+
+void fail(const char *why)
+{
+    std::fprintf(stderr, "property violated: %s\n", why);
+    std::abort();
+}
+
+bool isNumberText(const QString &text)
+{
+    return !text.isEmpty() && !text.contains(QLatin1String("inf"), Qt::CaseInsensitive) &&
+           !text.contains(QLatin1String("nan"), Qt::CaseInsensitive);
+}
+
+QString textOf(const char *box)
+{
+    return form->findChild<QLineEdit *>(QLatin1String(box))->text();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz_solve";
+    static char *argv[] = {name, nullptr};
+    app = new QApplication(argc, argv);
+    form = new Form_Ventrolex;
+    form->show();
+    auto *timer = new QTimer(app);
+    timer->setInterval(0);
+    QObject::connect(timer, &QTimer::timeout, answerMessageBoxes);
+    timer->start();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    const bool findArea = data[0] % 2 == 0;
+    const QStringList parts = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), int(size - 1))
+                                  .split(QLatin1Char('\n'));
+    const auto part = [&parts](int i) { return i < parts.size() ? parts[i] : QString(); };
+
+    namespace texts = solver_window::texts;
+    shown.clear();
+    form->findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(part(0));
+    form->findChild<QLineEdit *>(QStringLiteral("Text_A1"))->setText(part(1));
+    form->findChild<QAbstractButton *>(findArea ? QStringLiteral("Option_A2") : QStringLiteral("Option_Msub"))->click();
+    form->findChild<QLineEdit *>(findArea ? QStringLiteral("Text_Msub") : QStringLiteral("Text_A2"))->setText(part(2));
+    auto *command = form->findChild<QAbstractButton *>(QStringLiteral("Command1"));
+    command->click();
+
+    const bool completed = command->text() == texts::kChooseAnOutputOption;
+    const QString notConverged = QString::fromUtf8(flow::kNotConverged);
+    if (completed) {
+        for (const QString &m : shown) {
+            if (m != notConverged)
+                fail("a completed solve showed a message other than the iteration's");
+        }
+        const char *results[] = {"Text_Astar", findArea ? "Text_A2" : "Text_Msub", findArea ? "Text_Astar" : "Text_Msup"};
+        for (const char *box : results) {
+            if (!isNumberText(textOf(box)))
+                fail("a result box holds no finite number");
+        }
+    } else {
+        if (shown.isEmpty())
+            fail("a solve ended without completing and without a message");
+        const QString last = shown.back();
+        const bool known = last == texts::kNoSolution ||
+                           last == texts::faultMessage(flow::ArithmeticError::Kind::DivisionByZero) ||
+                           last == texts::faultMessage(flow::ArithmeticError::Kind::Overflow) ||
+                           last == texts::faultMessage(flow::ArithmeticError::Kind::InvalidArgument);
+        if (!known)
+            fail("a solve ended with an unknown message");
+        for (int i = 0; i + 1 < shown.size(); ++i) {
+            if (shown[i] != notConverged)
+                fail("more than one message ended a solve");
+        }
+    }
+    if (!textOf("Text_Astar").isEmpty() && !isNumberText(textOf("Text_Astar")))
+        fail("A* shows no finite number");
+    return 0;
+}
