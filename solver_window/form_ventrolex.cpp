@@ -39,7 +39,7 @@ Control *control(const char *name, QWidget *container, const QRect &geometry, co
         c->setText(caption);
     if constexpr (std::is_base_of_v<QLineEdit, Control>)
         c->setTextMargins(-1, 0, -1, 0); // text 1 pixel inside the frame, so 6 digits fit the narrow boxes
-    c->setAccessibleName(caption.isEmpty() || std::is_base_of_v<QLineEdit, Control> ? c->objectName() : caption);
+    c->setAccessibleName(caption.isEmpty() ? c->objectName() : caption);
     return c;
 }
 
@@ -91,6 +91,15 @@ void Form_Ventrolex::buildControls()
                                                     texts::kChooseAnOutputOption);
     Picture_geo = control<form_runtime::ChartSurface>("Picture_geo", client, twips(120, 1920, 4095, 2295));
     Picture_iter = control<form_runtime::ChartSurface>("Picture_iter", client, twips(120, 4320, 4035, 2595));
+
+    // What a screen reader says for the boxes and charts, whose captions are
+    // their contents or nothing.
+    const std::pair<QWidget *, const char *> spokenNames[] = {
+        {Text_A1, "A1"}, {Text_M1, "M1"}, {Text_Astar, "A*"}, {Text_A2, "A2"},
+        {Text_Msub, "M2, subsonic"}, {Text_Msup, "M2, supersonic"},
+        {Picture_geo, "Nozzle geometry chart"}, {Picture_iter, "Iteration chart"}};
+    for (const auto &[widget, name] : spokenNames)
+        widget->setAccessibleName(QString::fromLatin1(name));
 
     QPalette paleYellow = Picture_geo->palette();
     paleYellow.setColor(QPalette::Window, form_runtime::colourOf(form_runtime::kPaleYellow));

@@ -125,6 +125,11 @@ TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
     EXPECT_EQ(form.focusWidget(), find("Picture_geo"));
     EXPECT_TRUE(find<ChartSurface>("Picture_geo")->strokes().empty());
     EXPECT_EQ(find("Picture_geo")->palette().color(QPalette::Window), QColor(255, 255, 192));
+    EXPECT_EQ(box("Text_Msub")->accessibleName(), QStringLiteral("M2, subsonic"));
+    // Resizing moves and resizes no control.
+    const QRect chart = find("Picture_geo")->geometry();
+    form.resize(600, 700);
+    EXPECT_EQ(find("Picture_geo")->geometry(), chart);
     // The gas constants are in place: A/A* at Mach 2 is bit-exact.
     EXPECT_EQ(form.AAfM(2), 1.6875000000000002);
 }
