@@ -48,7 +48,12 @@ private:
     void Form_Load();
     void Option_A2_Click();
     void Option_Msub_Click();
+    struct Throat {
+        double M1, A1, A1_As, As; // station 1, its area ratio A1/A*, the throat area A*
+    };
+
     void Command1_Click();
+    Throat findThroat();
     void findAreaForMach();
     void findMachForArea();
     void Mn_About_Click();

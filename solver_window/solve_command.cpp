@@ -41,15 +41,23 @@ void Form_Ventrolex::Command1_Click()
     }
 }
 
+// Station 1 as typed, and the throat area A* it implies, shown in Text_Astar.
+Form_Ventrolex::Throat Form_Ventrolex::findThroat()
+{
+    Throat t{};
+    t.M1 = valueOf(Text_M1);
+    t.A1 = valueOf(Text_A1);
+    t.A1_As = AAfM(t.M1);
+    t.As = divide(t.A1, t.A1_As);
+    showValue(Text_Astar, t.As);
+    return t;
+}
+
 // Option "A2": the area A2 of a station of given Mach number M2.
 void Form_Ventrolex::findAreaForMach()
 {
     Picture_iter->setVisible(false);
-    const double M1 = valueOf(Text_M1);
-    const double A1 = valueOf(Text_A1);
-    const double A1_As = AAfM(M1);
-    const double As = divide(A1, A1_As);
-    showValue(Text_Astar, As);
+    const auto [M1, A1, A1_As, As] = findThroat();
 
     const double M2 = valueOf(Text_Msub);
     // The area-Mach relation between the two stations,
@@ -72,11 +80,7 @@ void Form_Ventrolex::findAreaForMach()
 // Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
 void Form_Ventrolex::findMachForArea()
 {
-    const double M1 = valueOf(Text_M1);
-    const double A1 = valueOf(Text_A1);
-    const double A1_As = AAfM(M1);
-    const double As = divide(A1, A1_As);
-    showValue(Text_Astar, As);
+    const auto [M1, A1, A1_As, As] = findThroat();
 
     const double A2 = valueOf(Text_A2);
     const double A2_A1 = divide(A2, A1);
