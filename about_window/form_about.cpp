@@ -66,7 +66,6 @@ Form_About &Form_About::instance()
     if (!theAboutWindow) {
         theAboutWindow = new Form_About;
         // Goes with the application, not with the main window.
-        QObject::connect(qApp, &QCoreApplication::aboutToQuit, theAboutWindow, &QObject::deleteLater);
         qAddPostRoutine([] { delete theAboutWindow.data(); });
     }
     return *theAboutWindow;
