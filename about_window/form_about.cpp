@@ -2,6 +2,7 @@
 
 #include "form_runtime/colour.h"
 #include "form_runtime/twips.h"
+#include "form_runtime/window_icon.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -42,9 +43,13 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("About"));
+    setWindowIcon(form_runtime::windowIcon());
     setFixedSize(twips(0, 0, 3600, 1770).size());
+    // Fixed pale yellow, so the labels' default text colour is fixed black,
+    // whatever the desktop's colours.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, colourOf(form_runtime::kPaleYellow));
+    palette.setColor(QPalette::WindowText, Qt::black);
     setPalette(palette);
     setAutoFillBackground(true);
 

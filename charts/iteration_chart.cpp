@@ -3,6 +3,7 @@
 #include "flow/arithmetic.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
+#include "form_runtime/number_text.h"
 
 namespace charts {
 
@@ -54,6 +55,8 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
         Picture_iter.Line(Mx[i - 1], -F_sup[i - 1], Mx[i], -F_sup[i], form_runtime::kRed);
         Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
     }
+    Picture_iter.setAccessibleDescription(QStringLiteral("Iteration functions for A/A* %1")
+                                              .arg(QString::fromStdString(form_runtime::displayText(AAr))));
 }
 
 } // namespace charts

@@ -51,11 +51,12 @@ bool clip(QPointF &a, QPointF &b, const QRectF &rect)
     }
 }
 
-// The centre of the pixel a point falls in: lines along the axes stay one
-// pixel wide and crisp, as on the desktop runtime's picture boxes.
-QPointF pixelCentre(QPointF p)
+// Where a line of `width` device pixels across a point at device coordinate
+// d lies so that it covers whole pixels: its centre on a pixel centre for odd
+// widths, on a pixel edge for even ones.
+double snapped(double d, int width)
 {
-    return QPointF(std::floor(p.x()) + 0.5, std::floor(p.y()) + 0.5);
+    return std::floor(d - (width - 1) / 2.0) + width / 2.0;
 }
 
 } // namespace
@@ -75,7 +76,15 @@ void ChartSurface::Scale(double x1, double y1, double x2, double y2)
 void ChartSurface::Cls()
 {
     strokes_.clear();
+    setAccessibleDescription(QString());
     repaintSoon();
+}
+
+void ChartSurface::setVisible(bool visible)
+{
+    if (!visible)
+        Cls();
+    QFrame::setVisible(visible);
 }
 
 void ChartSurface::Line(double x1, double y1, double x2, double y2)
@@ -191,12 +200,23 @@ void ChartSurface::drawSunkenBorder(QPainter &painter) const
     bevel(1, p.color(QPalette::Dark), p.color(QPalette::Midlight));
 }
 
+void ChartSurface::drawFocusIndicator(QPainter &painter) const
+{
+    // A dotted frame just inside the border, under the drawing.
+    QPen dots(palette().color(QPalette::WindowText), 0, Qt::DotLine);
+    painter.setPen(dots);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(contentsRect()).adjusted(1.5, 1.5, -1.5, -1.5));
+}
+
 void ChartSurface::paintEvent(QPaintEvent *event)
 {
     Q_UNUSED(event);
     repaintPending_ = false;
     QPainter painter(this);
     drawSunkenBorder(painter);
+    if (hasFocus())
+        drawFocusIndicator(painter);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF area = contentsRect();
     painter.setClipRect(area);
@@ -204,9 +224,22 @@ void ChartSurface::paintEvent(QPaintEvent *event)
     const QColor foreground = palette().color(QPalette::WindowText);
     const QRectF reach = area.adjusted(-2, -2, 2, 2);
 
+    // Lines along the axes are drawn in whole device pixels, wherever the
+    // surface lies on the screen and whatever its scale: one device pixel per
+    // logical pixel, rounded, so that at 1.5 they stay sharp instead of
+    // spreading over two blended pixels.
+    const QTransform toDevice = painter.deviceTransform();
+    const QTransform fromDevice = toDevice.inverted();
+    const int axisWidth = std::max(1, int(std::lround(toDevice.m11())));
+    const auto onDevicePixels = [&](QPointF p) {
+        const QPointF d = toDevice.map(p);
+        return fromDevice.map(QPointF(snapped(d.x(), axisWidth), snapped(d.y(), axisWidth)));
+    };
+
     for (const auto &line : polylines()) {
         const Stroke &first = *line.front();
-        painter.setPen(QPen(first.colour ? colourOf(*first.colour) : foreground, 1));
+        const QColor colour = first.colour ? colourOf(*first.colour) : foreground;
+        painter.setPen(QPen(colour, 1));
 
         if (first.shape == Stroke::Shape::Circle) {
             // The radius is in x units; drawn in whole pixels the circle stays
@@ -216,7 +249,7 @@ void ChartSurface::paintEvent(QPaintEvent *event)
                 1.0, std::round(std::fabs(double(first.x2) * area.width() / (double(first.frame.x2) - first.frame.x1))));
             const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
             if (radius < 1e6 && bounds.intersects(reach))
-                painter.drawEllipse(pixelCentre(centre), radius, radius);
+                painter.drawEllipse(onDevicePixels(centre), radius, radius);
             continue;
         }
 
@@ -228,14 +261,16 @@ void ChartSurface::paintEvent(QPaintEvent *event)
         for (std::size_t i = 1; i < points.size(); ++i)
             alongAxes = alongAxes && (points[i].x() == points[i - 1].x() || points[i].y() == points[i - 1].y());
 
+        if (alongAxes)
+            painter.setPen(QPen(colour, axisWidth / toDevice.m11()));
         QPolygonF run;
         for (std::size_t i = 1; i < points.size(); ++i) {
             QPointF a = points[i - 1], b = points[i];
             if (!clip(a, b, reach))
                 continue;
             if (alongAxes) {
-                a = pixelCentre(a);
-                b = pixelCentre(b);
+                a = onDevicePixels(a);
+                b = onDevicePixels(b);
             }
             if (run.isEmpty() || run.back() != a) {
                 painter.drawPolyline(run);

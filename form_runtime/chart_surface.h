@@ -12,9 +12,12 @@ namespace form_runtime {
 // A picture box to draw charts on. Scale sets a user coordinate system over the
 // drawing area inside the border; Line and Circle draw in it; Cls clears it.
 // What is drawn is kept until the next Cls and painted again whenever the
-// window system asks, so it survives covering, resizing and hiding. Coordinates
-// are taken in single precision: one beyond the float range throws
-// flow::ArithmeticError (overflow).
+// window system asks, so it survives covering, resizing and minimising; hidden
+// by the program (setVisible(false)) the surface forgets it and shows only its
+// background until it is drawn again. Its accessible description says what
+// is drawn: the charts set it after drawing, Cls and hiding clear it.
+// Coordinates are taken in single precision: one beyond the float range
+// throws flow::ArithmeticError (overflow).
 class ChartSurface : public QFrame {
     Q_OBJECT
 
@@ -48,6 +51,8 @@ public:
     // Where a point of the current coordinate system lies in widget pixels.
     QPointF toPixel(double x, double y) const;
 
+    void setVisible(bool visible) override;
+
 signals:
     void doubleClicked();
 
@@ -60,6 +65,7 @@ private:
     QPointF map(const Frame &frame, float x, float y) const;
     static QPointF map(const Frame &frame, float x, float y, const QRectF &area);
     void drawSunkenBorder(QPainter &painter) const;
+    void drawFocusIndicator(QPainter &painter) const;
     std::vector<std::vector<const Stroke *>> polylines() const;
     void repaintSoon();
 

@@ -2,19 +2,108 @@
 
 #include "form_runtime/number_text.h"
 
-#include <QLineEdit>
+#include <QPainter>
+#include <QStyleOptionFrame>
 
 namespace form_runtime {
+
+namespace {
+
+constexpr qreal kSmallestPoints = 6;
+constexpr qreal kPointStep = 0.5;
+// QLineEdit keeps 2 pixels on each side of its text and 1 for the cursor.
+constexpr int kLineEditMargins = 2 * 2 + 1;
+
+} // namespace
+
+TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (text != result_)
+            showAsUsual();
+    });
+}
+
+void TextBox::showResult(const QString &text)
+{
+    result_ = text;
+    setText(text);
+    setCursorPosition(0);
+    fit();
+}
+
+int TextBox::textAreaWidth() const
+{
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this);
+    return contents.marginsRemoved(textMargins()).width() - kLineEditMargins;
+}
+
+void TextBox::fit()
+{
+    setFont(QFont());
+    cut_ = false;
+    const int room = textAreaWidth();
+    const auto fits = [&](const QFont &f) { return QFontMetricsF(f, this).horizontalAdvance(text()) <= room; };
+    if (fits(font())) {
+        setToolTip(QString());
+        setAccessibleDescription(QString());
+        return;
+    }
+    QFont smaller = font();
+    for (qreal points = smaller.pointSizeF() - kPointStep; points >= kSmallestPoints; points -= kPointStep) {
+        smaller.setPointSizeF(points);
+        if (fits(smaller))
+            break;
+    }
+    setFont(smaller);
+    cut_ = !fits(smaller);
+    setToolTip(text());
+    setAccessibleDescription(text());
+    update();
+}
+
+void TextBox::showAsUsual()
+{
+    result_.clear();
+    if (!cut_ && toolTip().isEmpty())
+        return;
+    cut_ = false;
+    setFont(QFont());
+    setToolTip(QString());
+    setAccessibleDescription(QString());
+}
+
+void TextBox::paintEvent(QPaintEvent *event)
+{
+    // While the box has focus it is edited as usual, the cursor scrolling
+    // through the whole text.
+    if (!cut_ || hasFocus()) {
+        QLineEdit::paintEvent(event);
+        return;
+    }
+    QPainter painter(this);
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    style()->drawPrimitive(QStyle::PE_PanelLineEdit, &panel, &painter, this);
+    const QRect contents = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                               .marginsRemoved(textMargins())
+                               .adjusted(2, 0, -2, 0);
+    painter.setPen(palette().color(QPalette::Text));
+    // Cut in the middle: the leading digits and the exponent both stay in view.
+    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(text(), Qt::ElideMiddle, textAreaWidth()));
+}
 
 double valueOf(const QLineEdit *box)
 {
     return valueOfText(box->text().toStdString());
 }
 
-void showValue(QLineEdit *box, double value)
+void showValue(TextBox *box, double value)
 {
-    box->setText(QString::fromStdString(displayText(value)));
-    box->setCursorPosition(0);
+    box->showResult(QString::fromStdString(displayText(value)));
 }
 
 } // namespace form_runtime

@@ -9,7 +9,10 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/text_box.h"
 #include "form_runtime/twips.h"
+#include "form_runtime/vector_state.h"
+#include "form_runtime/window_icon.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -38,7 +41,7 @@ Control *control(const char *name, QWidget *container, const QRect &geometry, co
     else if constexpr (!std::is_base_of_v<form_runtime::ChartSurface, Control>)
         c->setText(caption);
     if constexpr (std::is_base_of_v<QLineEdit, Control>)
-        c->setTextMargins(-1, 0, -1, 0); // text 1 pixel inside the frame, so 6 digits fit the narrow boxes
+        c->setTextMargins(-2, 0, -1, 0); // text just inside the frame, so 6 digits fit the narrow boxes in any shipped style
     c->setAccessibleName(caption.isEmpty() ? c->objectName() : caption);
     return c;
 }
@@ -66,6 +69,7 @@ void Form_Ventrolex::buildControls()
 {
     setObjectName(QStringLiteral("Form_Ventrolex"));
     setWindowTitle(texts::kWindowCaption);
+    setWindowIcon(form_runtime::windowIcon());
     setFont(dialogFont());
 
     auto *client = new QWidget(this);
@@ -75,18 +79,18 @@ void Form_Ventrolex::buildControls()
     Frame1 = control<QGroupBox>("Frame1", client, twips(120, 0, 4095, 1815));
     Frame2 = control<QGroupBox>("Frame2", Frame1, twips(120, 120, 1455, 975));
     Label1 = control<QLabel>("Label1", Frame2, twips(120, 240, 615, 255), texts::kA1);
-    Text_A1 = control<QLineEdit>("Text_A1", Frame2, twips(600, 240, 735, 285), texts::kInitialValue);
+    Text_A1 = control<form_runtime::TextBox>("Text_A1", Frame2, twips(600, 240, 735, 285), texts::kInitialValue);
     Label2 = control<QLabel>("Label2", Frame2, twips(120, 600, 615, 255), texts::kM1);
-    Text_M1 = control<QLineEdit>("Text_M1", Frame2, twips(600, 600, 735, 285), texts::kInitialValue);
+    Text_M1 = control<form_runtime::TextBox>("Text_M1", Frame2, twips(600, 600, 735, 285), texts::kInitialValue);
     Frame4 = control<QGroupBox>("Frame4", Frame1, twips(120, 1080, 1455, 615));
     Label3 = control<QLabel>("Label3", Frame4, twips(120, 240, 495, 255), texts::kAstar);
-    Text_Astar = control<QLineEdit>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
+    Text_Astar = control<form_runtime::TextBox>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
     Frame3 = control<QGroupBox>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
     Option_A2 = control<QRadioButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
-    Text_A2 = control<QLineEdit>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
+    Text_A2 = control<form_runtime::TextBox>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
     Option_Msub = control<QRadioButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
-    Text_Msub = control<QLineEdit>("Text_Msub", Frame3, twips(840, 600, 615, 285), texts::kInitialValue);
-    Text_Msup = control<QLineEdit>("Text_Msup", Frame3, twips(1560, 600, 615, 285), texts::kInitialValue);
+    Text_Msub = control<form_runtime::TextBox>("Text_Msub", Frame3, twips(840, 600, 615, 285), texts::kInitialValue);
+    Text_Msup = control<form_runtime::TextBox>("Text_Msup", Frame3, twips(1560, 600, 615, 285), texts::kInitialValue);
     Command1 = control<form_runtime::CommandButton>("Command1", Frame3, twips(120, 960, 1575, 495),
                                                     texts::kChooseAnOutputOption);
     Picture_geo = control<form_runtime::ChartSurface>("Picture_geo", client, twips(120, 1920, 4095, 2295));
@@ -101,8 +105,11 @@ void Form_Ventrolex::buildControls()
     for (const auto &[widget, name] : spokenNames)
         widget->setAccessibleName(QString::fromLatin1(name));
 
+    // The geometry chart's background is fixed pale yellow, so its contour is
+    // fixed black rather than the desktop's text colour, which may be light.
     QPalette paleYellow = Picture_geo->palette();
     paleYellow.setColor(QPalette::Window, form_runtime::colourOf(form_runtime::kPaleYellow));
+    paleYellow.setColor(QPalette::WindowText, Qt::black);
     Picture_geo->setPalette(paleYellow);
     Text_Msup->setVisible(false);
     Picture_iter->setVisible(false);
@@ -152,11 +159,13 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 
 void Form_Ventrolex::grafik_Geo()
 {
+    form_runtime::clearUpperVectorState();
     charts::grafik_Geo(*Picture_geo, geoTables, gas);
 }
 
 void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
 {
+    form_runtime::clearUpperVectorState();
     charts::Grafik_iter(*Picture_iter, AAr, Mr, gas);
 }
 

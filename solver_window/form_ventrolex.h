@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 #include <string_view>
+#include <vector>
 
 class QAction;
 class QGroupBox;
@@ -23,6 +24,7 @@ class QRadioButton;
 namespace form_runtime {
 class ChartSurface;
 class CommandButton;
+class TextBox;
 } // namespace form_runtime
 
 class Form_Ventrolex : public QMainWindow {
@@ -53,6 +55,7 @@ private:
     };
 
     void Command1_Click();
+    double read(const QLineEdit *box);
     Throat findThroat();
     void findAreaForMach();
     void findMachForArea();
@@ -60,7 +63,7 @@ private:
 
     QGroupBox *Frame1, *Frame2, *Frame3, *Frame4;
     QLabel *Label1, *Label2, *Label3;
-    QLineEdit *Text_A1, *Text_M1, *Text_Astar, *Text_A2, *Text_Msub, *Text_Msup;
+    form_runtime::TextBox *Text_A1, *Text_M1, *Text_Astar, *Text_A2, *Text_Msub, *Text_Msup;
     QRadioButton *Option_A2, *Option_Msub;
     form_runtime::CommandButton *Command1;
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
@@ -68,4 +71,5 @@ private:
 
     flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads
     charts::GeoTables geoTables;
+    std::vector<const QLineEdit *> boxesRead; // by the solution under way, in order
 };

@@ -1,6 +1,7 @@
 #include "solver_window/form_ventrolex.h"
 
 #include "form_runtime/command_button.h"
+#include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
 
 #include <QLineEdit>

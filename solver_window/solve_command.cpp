@@ -6,11 +6,15 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/number_text.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/vector_state.h"
 #include "solver_window/texts.h"
 
 #include <QLineEdit>
 #include <QRadioButton>
+
+#include <algorithm>
 
 using flow::divide;
 using flow::multiply;
@@ -21,8 +25,19 @@ using form_runtime::showValue;
 using form_runtime::valueOf;
 namespace texts = solver_window::texts;
 
+namespace {
+
+// A value as the result boxes show it.
+QString shown(double value)
+{
+    return QString::fromStdString(form_runtime::displayText(value));
+}
+
+} // namespace
+
 void Form_Ventrolex::Command1_Click()
 {
+    form_runtime::clearUpperVectorState();
     const bool findArea = Option_A2->isChecked();
     const bool findMach = Option_Msub->isChecked();
     if (!findArea && !findMach) {
@@ -30,23 +45,33 @@ void Form_Ventrolex::Command1_Click()
         return;
     }
     // A fault ends the solution with one message; what was written before it
-    // stands and the window goes on working.
+    // stands and the window goes on working. A comma in a box it read is the
+    // likeliest cause, so the message then says how numbers are read.
+    boxesRead.clear();
     try {
         if (findArea)
             findAreaForMach();
         else
             findMachForArea();
     } catch (const flow::ArithmeticError &fault) {
-        MsgBox(texts::faultMessage(fault.kind()), this);
+        const bool comma = std::any_of(boxesRead.begin(), boxesRead.end(),
+                                       [](const QLineEdit *box) { return box->text().contains(QLatin1Char(',')); });
+        MsgBox(texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString()), this);
     }
+}
+
+double Form_Ventrolex::read(const QLineEdit *box)
+{
+    boxesRead.push_back(box);
+    return valueOf(box);
 }
 
 // Station 1 as typed, and the throat area A* it implies, shown in Text_Astar.
 Form_Ventrolex::Throat Form_Ventrolex::findThroat()
 {
     Throat t{};
-    t.M1 = valueOf(Text_M1);
-    t.A1 = valueOf(Text_A1);
+    t.M1 = read(Text_M1);
+    t.A1 = read(Text_A1);
     t.A1_As = AAfM(t.M1);
     t.As = divide(t.A1, t.A1_As);
     showValue(Text_Astar, t.As);
@@ -59,7 +84,7 @@ void Form_Ventrolex::findAreaForMach()
     Picture_iter->setVisible(false);
     const auto [M1, A1, A1_As, As] = findThroat();
 
-    const double M2 = valueOf(Text_Msub);
+    const double M2 = read(Text_Msub);
     // The area-Mach relation between the two stations,
     // A2/A1 = (M1/M2) [(1 + kc2 M2^2) / (1 + kc2 M1^2)]^kc3, in this order.
     const double sum2 = multiply(multiply(M2, gas.kc2), M2) + 1;
@@ -74,6 +99,8 @@ void Form_Ventrolex::findAreaForMach()
     grafik_Geo();
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(M2, A2_As / 2, M2, -A2_As / 2, kRed);
+    Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
+                                          texts::stationMarks(shown(M1), shown(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
 }
 
@@ -82,7 +109,7 @@ void Form_Ventrolex::findMachForArea()
 {
     const auto [M1, A1, A1_As, As] = findThroat();
 
-    const double A2 = valueOf(Text_A2);
+    const double A2 = read(Text_A2);
     const double A2_A1 = divide(A2, A1);
     // No station of the stream is narrower than the throat.
     if (A2_A1 < divide(1, A1_As)) {
@@ -102,10 +129,14 @@ void Form_Ventrolex::findMachForArea()
     Grafik_iter(A2_As, 1);
     Picture_iter->Circle(Msub, -Msub, 0.05, kRed);
     Picture_iter->Circle(Msup, -Msup, 0.05, kRed);
+    const QString solutions = texts::twoMachNumbers(shown(Msub), shown(Msup));
+    Picture_iter->setAccessibleDescription(Picture_iter->accessibleDescription() + texts::solutionCircles(solutions));
 
     grafik_Geo();
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(Msub, A2_As / 2, Msub, -A2_As / 2, kRed);
     Picture_geo->Line(Msup, A2_As / 2, Msup, -A2_As / 2, kRed);
+    Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
+                                          texts::stationMarks(shown(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
 }

@@ -24,6 +24,24 @@ inline const QString kSetInputValues = QStringLiteral("SET input values then CLI
 
 inline const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için çözüm yok! Oranı büyütün");
 
+// Added to a fault's message when a box the solution read holds a comma.
+inline const QString kCommaEndsTheNumber = QStringLiteral(
+    " Numbers are read with \".\" as the decimal point, and a comma ends the number: 0,5 reads as 0.");
+
+// What a screen reader hears of the marks on the charts, after the chart's own description.
+inline QString stationMarks(const QString &M1, const QString &M2)
+{
+    return QStringLiteral("; station 1 (blue) at M %1; station 2 (red) at M %2").arg(M1, M2);
+}
+inline QString twoMachNumbers(const QString &subsonic, const QString &supersonic)
+{
+    return QStringLiteral("%1 and %2").arg(subsonic, supersonic);
+}
+inline QString solutionCircles(const QString &machNumbers)
+{
+    return QStringLiteral("; solutions circled at M %1").arg(machNumbers);
+}
+
 // A solution that the arithmetic cannot carry out ends with one of these.
 inline QString faultMessage(flow::ArithmeticError::Kind kind)
 {

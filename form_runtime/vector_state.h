@@ -1,0 +1,12 @@
+#pragma once
+
+namespace form_runtime {
+
+// Marks the upper halves of the AVX vector registers clean (vzeroupper) on
+// processors that have them, and does nothing elsewhere. The toolkit's start-up
+// can leave them dirty, and then every later call of the C library's SSE-coded
+// maths functions (pow, sqrt) pays a state-transition penalty of about ten
+// times its own cost. Called where an event enters the flow arithmetic.
+void clearUpperVectorState();
+
+} // namespace form_runtime

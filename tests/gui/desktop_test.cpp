@@ -1,0 +1,260 @@
+// The window on desktops other than the light one it was drawn for: dark
+// colours, other styles, fractional scales (this suite also runs under
+// QT_SCALE_FACTOR), the keyboard and a screen reader.
+
+#include "gui_helpers.h"
+
+#include "about_window/form_about.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/text_box.h"
+#include "solver_window/form_ventrolex.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QLabel>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <set>
+
+namespace {
+
+using form_runtime::ChartSurface;
+using form_runtime::TextBox;
+
+const QColor kPaleYellow(255, 255, 192);
+const QColor kGridGrey(200, 200, 200);
+
+double luminance(QColor c)
+{
+    const auto linear = [](int v) {
+        const double s = v / 255.0;
+        return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(c.red()) + 0.7152 * linear(c.green()) + 0.0722 * linear(c.blue());
+}
+
+// The strongest contrast (WCAG) of any pixel of `area` against `background`.
+double bestContrast(const QImage &image, QRect area, QColor background)
+{
+    const double lb = luminance(background);
+    double best = 1;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            if (!image.valid(x, y))
+                continue;
+            const double l = luminance(image.pixelColor(x, y));
+            best = std::max(best, (std::max(l, lb) + 0.05) / (std::min(l, lb) + 0.05));
+        }
+    return best;
+}
+
+// The device pixels of a logical rectangle of a widget rendered with grab().
+QRect devicePixels(const QImage &image, QRectF logical)
+{
+    const qreal dpr = image.devicePixelRatio();
+    const QRectF d(logical.topLeft() * dpr, logical.size() * dpr);
+    return QRect(QPoint(int(std::ceil(d.left())), int(std::ceil(d.top()))),
+                 QPoint(int(std::floor(d.right())) - 1, int(std::floor(d.bottom())) - 1));
+}
+
+class DesktopTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        form.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+        geo = form.findChild<ChartSurface *>(QStringLiteral("Picture_geo"));
+        iter = form.findChild<ChartSurface *>(QStringLiteral("Picture_iter"));
+    }
+
+    template <typename T = QWidget>
+    T *find(const char *name) { return form.findChild<T *>(QLatin1String(name)); }
+    void type(const char *box, const QString &text)
+    {
+        find<QLineEdit>(box)->selectAll();
+        QTest::keyClicks(find(box), text);
+    }
+    // Station 1, an option ("Option_A2" or "Option_Msub"), the station-2 value, and a click.
+    void solve(const char *option, const QString &M1, const QString &A1, const QString &station2)
+    {
+        type("Text_M1", M1);
+        type("Text_A1", A1);
+        QTest::mouseClick(find(option), Qt::LeftButton, {}, QPoint(6, 8));
+        type(QLatin1String(option) == QLatin1String("Option_A2") ? "Text_Msub" : "Text_A2", station2);
+        QTest::mouseClick(find("Command1"), Qt::LeftButton);
+    }
+
+    testing_gui::MessageBoxAnswerer messages;
+    Form_Ventrolex form;
+    ChartSurface *geo = nullptr;
+    ChartSurface *iter = nullptr;
+};
+
+TEST_F(DesktopTest, FixedBackgroundsKeepADarkForegroundUnderADarkPalette)
+{
+    const QPalette light = QApplication::palette();
+    QPalette dark = light;
+    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+        dark.setColor(role, QColor(40, 40, 40));
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        dark.setColor(role, QColor(235, 235, 235));
+    QApplication::setPalette(dark);
+    QApplication::processEvents();
+
+    solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    // The contour at the throat, M = 1, half-height 0.5.
+    const QImage chart = testing_gui::rendered(geo);
+    for (double y : {0.5, -0.5}) {
+        const QPointF throat = geo->toPixel(1, y);
+        EXPECT_GE(bestContrast(chart, devicePixels(chart, QRectF(throat - QPointF(1.5, 1.5), QSizeF(3, 3))), kPaleYellow), 7.0) << y;
+    }
+    // The About labels with the default text colour.
+    Form_About &about = Form_About::instance();
+    for (const char *name : {"Label7", "Label8", "Label4"}) {
+        QLabel *label = about.findChild<QLabel *>(QLatin1String(name));
+        const QImage text = testing_gui::rendered(label);
+        EXPECT_GE(bestContrast(text, text.rect(), kPaleYellow), 4.5) << name;
+    }
+    // What has no fixed background follows the desktop.
+    EXPECT_EQ(iter->palette().color(QPalette::Window), QColor(40, 40, 40));
+    QApplication::setPalette(light);
+}
+
+struct WideResult {
+    const char *option, *M1, *A1, *station2;
+    const char *box, *text;
+    bool cut; // too wide even in the smallest size: shown cut, with an ellipsis
+};
+
+class ResultWiderThanItsBox : public DesktopTest, public testing::WithParamInterface<WideResult> {};
+
+TEST_P(ResultWiderThanItsBox, ShowsWholeOrMarked)
+{
+    const WideResult &c = GetParam();
+    solve(c.option, QLatin1String(c.M1), QLatin1String(c.A1), QLatin1String(c.station2));
+    auto *box = find<TextBox>(c.box);
+    const QFont usual = find("Text_M1")->font();
+    EXPECT_EQ(box->text(), QLatin1String(c.text));
+    EXPECT_EQ(box->toolTip(), QLatin1String(c.text));
+    EXPECT_EQ(box->accessibleDescription(), QLatin1String(c.text));
+    EXPECT_EQ(box->isCut(), c.cut);
+    EXPECT_LT(box->font().pointSizeF(), usual.pointSizeF());
+    EXPECT_GE(box->font().pointSizeF(), 6);
+
+    // Typing into it brings the usual font back.
+    QTest::keyClick(box, Qt::Key_End);
+    QTest::keyClick(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->font(), usual);
+    EXPECT_FALSE(box->isCut());
+    EXPECT_TRUE(box->toolTip().isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, ResultWiderThanItsBox,
+    testing::Values(WideResult{"Option_Msub", "0.5", "1E+300", "1E+300", "Text_Astar", "7.46355685131195E+299", true},
+                    WideResult{"Option_Msub", "0.5", "1", "1000", "Text_Msup", "12.1222", false}));
+
+TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
+{
+    const QString before = QApplication::style()->name();
+    for (const char *style : {"Fusion", "Windows"}) {
+        QApplication::setStyle(QStyleFactory::create(QLatin1String(style)));
+        solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+        solve("Option_A2", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+        for (const char *box : {"Text_Astar", "Text_Msub", "Text_A2"}) {
+            EXPECT_TRUE(find<TextBox>(box)->toolTip().isEmpty()) << style << " " << box;
+            EXPECT_EQ(find(box)->font(), find("Text_M1")->font()) << style << " " << box;
+        }
+        solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+        EXPECT_TRUE(find<TextBox>("Text_Msup")->toolTip().isEmpty()) << style; // "1.7023"
+    }
+    QApplication::setStyle(QStyleFactory::create(before));
+}
+
+TEST_F(DesktopTest, GridLinesAreWholeDevicePixelsOfTheirColour)
+{
+    QTest::mouseDClick(geo, Qt::LeftButton);
+    const QPixmap window = form.grab();
+    const QImage image = window.toImage();
+    const double dpr = window.devicePixelRatio();
+    const auto device = [&](double x, double y) { return (geo->mapTo(&form, geo->toPixel(x, y)) * dpr).toPoint(); };
+    // Across the grid line x = 2 at y = -5, and across the line y = -4 at x = 2.25:
+    // only grid grey and the background, no blend of the two.
+    const QPoint rowStart = device(1.9, -5), rowEnd = device(2.1, -5);
+    const QPoint colStart = device(2.25, -4.3), colEnd = device(2.25, -3.7);
+    std::set<QRgb> row, column;
+    for (int x = rowStart.x(); x <= rowEnd.x(); ++x)
+        row.insert(image.pixel(x, rowStart.y()));
+    for (int y = colStart.y(); y <= colEnd.y(); ++y)
+        column.insert(image.pixel(colStart.x(), y));
+    const std::set<QRgb> gridAndBackground{kGridGrey.rgb(), kPaleYellow.rgb()};
+    EXPECT_EQ(row, gridAndBackground) << "scale " << dpr;
+    EXPECT_EQ(column, gridAndBackground) << "scale " << dpr;
+}
+
+TEST_F(DesktopTest, ReturnPressesTheFocusedCommandButtonOnly)
+{
+    type("Text_M1", QStringLiteral("0.5"));
+    QTest::mouseClick(find("Option_A2"), Qt::LeftButton, {}, QPoint(6, 8));
+    type("Text_Msub", QStringLiteral("2"));
+    QTest::keyClick(find("Text_Msub"), Qt::Key_Return);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->isVisible(), false);
+
+    find("Command1")->setFocus();
+    QTest::keyClick(find("Command1"), Qt::Key_Return);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->text(), QStringLiteral("1.2595"));
+    find<QLineEdit>("Text_A2")->clear();
+    QTest::keyClick(find("Command1"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->text(), QStringLiteral("1.2595"));
+    EXPECT_TRUE(messages.shown().empty());
+}
+
+TEST_F(DesktopTest, ChartWithTheFocusShowsIt)
+{
+    QApplication::setActiveWindow(&form);
+    geo->setFocus();
+    ASSERT_TRUE(geo->hasFocus());
+    const QImage focused = testing_gui::rendered(geo);
+    find("Text_M1")->setFocus();
+    const QImage unfocused = testing_gui::rendered(geo);
+    // Just inside the border, and only there.
+    const QRectF inside = geo->contentsRect();
+    const QRect edge = devicePixels(focused, QRectF(inside.topLeft(), QSizeF(inside.width(), 3)));
+    int changed = 0;
+    for (int y = edge.top(); y <= edge.bottom(); ++y)
+        for (int x = edge.left(); x <= edge.right(); ++x)
+            changed += focused.pixel(x, y) != unfocused.pixel(x, y);
+    EXPECT_GT(changed, edge.width() / 4);
+    const QRect middle = devicePixels(focused, inside.adjusted(4, 4, -4, -4));
+    EXPECT_EQ(focused.copy(middle), unfocused.copy(middle));
+}
+
+TEST_F(DesktopTest, FaultAfterTheChartIsShownLeavesItBlank)
+{
+    solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+    solve("Option_A2", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("3"));
+    solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1E+300"));
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.texts().front().startsWith(QLatin1String("Overflow")));
+    EXPECT_TRUE(iter->isVisible());
+    const QImage chart = testing_gui::rendered(iter);
+    const QColor background = iter->palette().color(QPalette::Window);
+    const QRect inside = devicePixels(chart, iter->contentsRect());
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            ASSERT_EQ(chart.pixelColor(x, y), background) << x << "," << y;
+}
+
+TEST_F(DesktopTest, WindowsCarryTheProgramsIcon)
+{
+    EXPECT_TRUE(QApplication::windowIcon().isNull());
+    EXPECT_FALSE(form.windowIcon().isNull());
+    EXPECT_FALSE(Form_About::instance().windowIcon().isNull());
+}
+
+} // namespace
