@@ -45,6 +45,8 @@ INSTANTIATE_TEST_SUITE_P(TabulatedMachNumbers, AreaRatio,
                                          AreaRatioCase{1.5, 1.1761670524691357},
                                          AreaRatioCase{5, 25.000000000000007},
                                          AreaRatioCase{10, 535.9375000000003},
+                                         // (0.8 kc2) 0.8; (0.8 0.8) kc2 would give 1.0382300000000004
+                                         AreaRatioCase{0.8, 1.0382299999999998},
                                          AreaRatioCase{-2, -1.6875000000000002}));
 
 ArithmeticError::Kind faultOf(double M)

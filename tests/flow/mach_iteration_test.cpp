@@ -1,3 +1,4 @@
+#include "flow/area_ratio.h"
 #include "flow/arithmetic.h"
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
@@ -198,6 +199,21 @@ TEST(MachIteration, DoesNotConvergeJustAboveTheFirstStepBand)
     EXPECT_TRUE(iterate(1.0026, kSubsonic).converged);
     EXPECT_FALSE(iterate(1.0027, kSupersonic).converged);
     EXPECT_TRUE(iterate(1.0029, kSupersonic).converged);
+}
+
+// The area ratio of a Mach number, iterated on its branch, gives the Mach
+// number back. Mach numbers near 1 are left out: there the absolute step test
+// stops short of the root.
+TEST(MachIteration, InvertsTheAreaRatioOnEitherBranch)
+{
+    for (int i = 1; i <= 16; ++i) {
+        const double M = 0.05 * i; // 0.05 to 0.8
+        EXPECT_NEAR(iterate(flow::AAfM(M, gas), kSubsonic).M, M, 0.001) << M;
+    }
+    for (int i = 0; i <= 11; ++i) {
+        const double M = 1.25 + 0.25 * i; // 1.25 to 4
+        EXPECT_NEAR(iterate(flow::AAfM(M, gas), kSupersonic).M, M, 0.001) << M;
+    }
 }
 
 } // namespace

@@ -58,13 +58,14 @@ TEST(NozzleChart, DrawsGridThenBothWallsSegmentBySegment)
         EXPECT_EQ(s[9 + n].x2, 4);
         EXPECT_EQ(s[9 + n].colour, kGrey);
     }
+    // The walls start at M = 0.05, half-height 5.795722, and end at M = 4, 5.359375.
     const auto &upper = s[16], &lower = s[17];
     EXPECT_EQ(upper.x1, 0.05f);
-    EXPECT_EQ(upper.y1, float(t.Y_geo[5]));
-    EXPECT_EQ(lower.y1, -float(t.Y_geo[5]));
+    EXPECT_NEAR(upper.y1, 5.795722, 1e-6);
+    EXPECT_NEAR(lower.y1, -5.795722, 1e-6);
     EXPECT_FALSE(upper.colour.has_value());
     EXPECT_EQ(s.back().x2, 4.0f);
-    EXPECT_EQ(s.back().y2, -float(t.Y_geo[400]));
+    EXPECT_EQ(s.back().y2, -5.359375f);
 
     // A second drawing replaces the first.
     surface.Circle(1, 1, 1, form_runtime::kRed);
@@ -124,6 +125,8 @@ TEST(IterationChart, DrawsSonicLineAxisThenThreeCurves)
     EXPECT_EQ(s[0].y2, 5);
     EXPECT_EQ(s[1].x2, 3);
     EXPECT_EQ(s[1].y2, 0);
+    EXPECT_FALSE(s[0].colour.has_value()); // sonic line and axis in the foreground colour
+    EXPECT_FALSE(s[1].colour.has_value());
     const auto &diagonal = s[2], &sup = s[3], &sub = s[4];
     EXPECT_EQ(diagonal.x1, 0.02f);
     EXPECT_EQ(diagonal.y1, -0.02f);

@@ -4,7 +4,6 @@
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
-#include "form_runtime/twips.h"
 #include "solver_window/form_ventrolex.h"
 
 #include <QAction>
@@ -16,13 +15,13 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 namespace {
 
 using form_runtime::ChartSurface;
-using form_runtime::twips;
 
 class MainWindowTest : public testing::Test {
 protected:
@@ -90,27 +89,28 @@ TEST_P(Layout, PlacesEachControlWithItsCaption)
     EXPECT_FALSE(w->accessibleName().isEmpty());
 }
 
+// Positions in pixels: the layout's twips over 15.
 INSTANTIATE_TEST_SUITE_P(
     Controls, Layout,
     testing::Values(
-        ControlCase{"Frame1", "QGroupBox", "client", twips(120, 0, 4095, 1815), ""},
-        ControlCase{"Frame2", "QGroupBox", "Frame1", twips(120, 120, 1455, 975), ""},
-        ControlCase{"Label1", "QLabel", "Frame2", twips(120, 240, 615, 255), "A1 ="},
-        ControlCase{"Text_A1", "QLineEdit", "Frame2", twips(600, 240, 735, 285), "1"},
-        ControlCase{"Label2", "QLabel", "Frame2", twips(120, 600, 615, 255), "M1 ="},
-        ControlCase{"Text_M1", "QLineEdit", "Frame2", twips(600, 600, 735, 285), "1"},
-        ControlCase{"Frame4", "QGroupBox", "Frame1", twips(120, 1080, 1455, 615), ""},
-        ControlCase{"Label3", "QLabel", "Frame4", twips(120, 240, 495, 255), "A* ="},
-        ControlCase{"Text_Astar", "QLineEdit", "Frame4", twips(600, 240, 735, 285), "1"},
-        ControlCase{"Frame3", "QGroupBox", "Frame1", twips(1680, 120, 2295, 1575), "Output options"},
-        ControlCase{"Option_A2", "QRadioButton", "Frame3", twips(120, 240, 615, 255), "A2"},
-        ControlCase{"Text_A2", "QLineEdit", "Frame3", twips(840, 240, 615, 285), "1"},
-        ControlCase{"Option_Msub", "QRadioButton", "Frame3", twips(120, 600, 495, 255), "M"},
-        ControlCase{"Text_Msub", "QLineEdit", "Frame3", twips(840, 600, 615, 285), "1"},
-        ControlCase{"Text_Msup", "QLineEdit", "Frame3", twips(1560, 600, 615, 285), "1"},
-        ControlCase{"Command1", "QPushButton", "Frame3", twips(120, 960, 1575, 495), "Choose an output option"},
-        ControlCase{"Picture_geo", "form_runtime::ChartSurface", "client", twips(120, 1920, 4095, 2295), ""},
-        ControlCase{"Picture_iter", "form_runtime::ChartSurface", "client", twips(120, 4320, 4035, 2595), ""}));
+        ControlCase{"Frame1", "QGroupBox", "client", QRect(8, 0, 273, 121), ""},
+        ControlCase{"Frame2", "QGroupBox", "Frame1", QRect(8, 8, 97, 65), ""},
+        ControlCase{"Label1", "QLabel", "Frame2", QRect(8, 16, 41, 17), "A1 ="},
+        ControlCase{"Text_A1", "QLineEdit", "Frame2", QRect(40, 16, 49, 19), "1"},
+        ControlCase{"Label2", "QLabel", "Frame2", QRect(8, 40, 41, 17), "M1 ="},
+        ControlCase{"Text_M1", "QLineEdit", "Frame2", QRect(40, 40, 49, 19), "1"},
+        ControlCase{"Frame4", "QGroupBox", "Frame1", QRect(8, 72, 97, 41), ""},
+        ControlCase{"Label3", "QLabel", "Frame4", QRect(8, 16, 33, 17), "A* ="},
+        ControlCase{"Text_Astar", "QLineEdit", "Frame4", QRect(40, 16, 49, 19), "1"},
+        ControlCase{"Frame3", "QGroupBox", "Frame1", QRect(112, 8, 153, 105), "Output options"},
+        ControlCase{"Option_A2", "QRadioButton", "Frame3", QRect(8, 16, 41, 17), "A2"},
+        ControlCase{"Text_A2", "QLineEdit", "Frame3", QRect(56, 16, 41, 19), "1"},
+        ControlCase{"Option_Msub", "QRadioButton", "Frame3", QRect(8, 40, 33, 17), "M"},
+        ControlCase{"Text_Msub", "QLineEdit", "Frame3", QRect(56, 40, 41, 19), "1"},
+        ControlCase{"Text_Msup", "QLineEdit", "Frame3", QRect(104, 40, 41, 19), "1"},
+        ControlCase{"Command1", "QPushButton", "Frame3", QRect(8, 64, 105, 33), "Choose an output option"},
+        ControlCase{"Picture_geo", "form_runtime::ChartSurface", "client", QRect(8, 128, 273, 153), ""},
+        ControlCase{"Picture_iter", "form_runtime::ChartSurface", "client", QRect(8, 288, 269, 173), ""}));
 
 TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
 {
@@ -267,10 +267,21 @@ TEST_F(MainWindowTest, AboutWindowIsOneModelessWindowOfItsOwn)
     EXPECT_TRUE(Form_About::instance().isVisible());
     EXPECT_EQ(&Form_About::instance(), &window);
 
-    // The main window closes on its own; the About window stays.
-    form.close();
-    EXPECT_TRUE(window.isVisible());
-    window.close();
+    // The main window closes on its own; the About window stays, and the
+    // application ends only when it is closed too.
+    bool aboutOpenAfterMainClosed = false, aboutClosedBeforeTheEnd = false;
+    QTimer::singleShot(0, [&] {
+        form.close();
+        QTimer::singleShot(50, [&] {
+            aboutOpenAfterMainClosed = window.isVisible();
+            aboutClosedBeforeTheEnd = true;
+            window.close();
+        });
+    });
+    QTimer::singleShot(5000, [] { QApplication::exit(1); }); // never waits for ever
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(aboutOpenAfterMainClosed);
+    EXPECT_TRUE(aboutClosedBeforeTheEnd);
 }
 
 } // namespace
