@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cmath>
 #include <exception>
 
 namespace flow {
@@ -19,12 +20,31 @@ private:
     Kind kind_;
 };
 
+// Throws the fault; kept out of line so that the checks below stay small.
+[[noreturn]] void fail(ArithmeticError::Kind kind);
+
+// x itself when it is a finite number, an overflow otherwise.
+inline double finiteOrOverflow(double x)
+{
+    if (!std::isfinite(x))
+        fail(ArithmeticError::Kind::Overflow);
+    return x;
+}
+
 // a / b. A finite a over 0 is a division by zero; 0 / 0 and a result beyond the
 // double range are an overflow.
-double divide(double a, double b);
+inline double divide(double a, double b)
+{
+    if (b == 0)
+        fail(a == 0 ? ArithmeticError::Kind::Overflow : ArithmeticError::Kind::DivisionByZero);
+    return finiteOrOverflow(a / b);
+}
 
 // a * b; a result beyond the double range is an overflow.
-double multiply(double a, double b);
+inline double multiply(double a, double b)
+{
+    return finiteOrOverflow(a * b);
+}
 
 // base ^ exponent as a real power. A negative base with a fractional exponent is
 // an invalid argument, 0 to a negative power a division by zero, a result beyond
@@ -33,8 +53,5 @@ double power(double base, double exponent);
 
 // Square root; a negative argument is an invalid argument.
 double squareRoot(double x);
-
-// x itself when it is a finite number, an overflow otherwise.
-double finiteOrOverflow(double x);
 
 } // namespace flow

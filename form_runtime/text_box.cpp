@@ -42,15 +42,13 @@ int TextBox::textAreaWidth() const
 
 void TextBox::fit()
 {
-    setFont(QFont());
-    cut_ = false;
+    // Most results fit: then nothing but the text changes.
+    showAsUsual();
+    result_ = text();
     const int room = textAreaWidth();
-    const auto fits = [&](const QFont &f) { return QFontMetricsF(f, this).horizontalAdvance(text()) <= room; };
-    if (fits(font())) {
-        setToolTip(QString());
-        setAccessibleDescription(QString());
+    if (fontMetrics().horizontalAdvance(text()) <= room)
         return;
-    }
+    const auto fits = [&](const QFont &f) { return QFontMetricsF(f, this).horizontalAdvance(text()) <= room; };
     QFont smaller = font();
     for (qreal points = smaller.pointSizeF() - kPointStep; points >= kSmallestPoints; points -= kPointStep) {
         smaller.setPointSizeF(points);
@@ -58,6 +56,7 @@ void TextBox::fit()
             break;
     }
     setFont(smaller);
+    reduced_ = true;
     cut_ = !fits(smaller);
     setToolTip(text());
     setAccessibleDescription(text());
@@ -67,9 +66,9 @@ void TextBox::fit()
 void TextBox::showAsUsual()
 {
     result_.clear();
-    if (!cut_ && toolTip().isEmpty())
+    if (!reduced_)
         return;
-    cut_ = false;
+    reduced_ = cut_ = false;
     setFont(QFont());
     setToolTip(QString());
     setAccessibleDescription(QString());

@@ -30,7 +30,8 @@ private:
     void fit();
     void showAsUsual();
 
-    QString result_;
+    QString result_;     // the result shown, until the text changes otherwise
+    bool reduced_ = false; // shown smaller than usual, or cut
     bool cut_ = false;
 };
 
