@@ -22,15 +22,6 @@ void fail(ArithmeticError::Kind kind)
     throw ArithmeticError(kind);
 }
 
-double power(double base, double exponent)
-{
-    if (base < 0 && std::trunc(exponent) != exponent)
-        fail(ArithmeticError::Kind::InvalidArgument);
-    if (base == 0 && exponent < 0)
-        fail(ArithmeticError::Kind::DivisionByZero);
-    return finiteOrOverflow(std::pow(base, exponent));
-}
-
 double squareRoot(double x)
 {
     if (x < 0)

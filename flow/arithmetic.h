@@ -49,7 +49,14 @@ inline double multiply(double a, double b)
 // base ^ exponent as a real power. A negative base with a fractional exponent is
 // an invalid argument, 0 to a negative power a division by zero, a result beyond
 // the double range an overflow.
-double power(double base, double exponent);
+inline double power(double base, double exponent)
+{
+    if (base < 0 && std::trunc(exponent) != exponent)
+        fail(ArithmeticError::Kind::InvalidArgument);
+    if (base == 0 && exponent < 0)
+        fail(ArithmeticError::Kind::DivisionByZero);
+    return finiteOrOverflow(std::pow(base, exponent));
+}
 
 // Square root; a negative argument is an invalid argument.
 double squareRoot(double x);

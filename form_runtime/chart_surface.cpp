@@ -231,6 +231,10 @@ void ChartSurface::paintEvent(QPaintEvent *event)
     const QTransform toDevice = painter.deviceTransform();
     const QTransform fromDevice = toDevice.inverted();
     const int axisWidth = std::max(1, int(std::lround(toDevice.m11())));
+    // A pen wider than one device pixel is filled far faster segment by
+    // segment than as a joined stroke; the square ends of the segments overlap
+    // at the joints, so the curve stays closed.
+    const bool curvesAsSegments = toDevice.m11() > 1;
     const auto onDevicePixels = [&](QPointF p) {
         const QPointF d = toDevice.map(p);
         return fromDevice.map(QPointF(snapped(d.x(), axisWidth), snapped(d.y(), axisWidth)));
@@ -264,6 +268,7 @@ void ChartSurface::paintEvent(QPaintEvent *event)
         if (alongAxes)
             painter.setPen(QPen(colour, axisWidth / toDevice.m11()));
         QPolygonF run;
+        std::vector<QLineF> segments;
         for (std::size_t i = 1; i < points.size(); ++i) {
             QPointF a = points[i - 1], b = points[i];
             if (!clip(a, b, reach))
@@ -272,6 +277,10 @@ void ChartSurface::paintEvent(QPaintEvent *event)
                 a = onDevicePixels(a);
                 b = onDevicePixels(b);
             }
+            if (curvesAsSegments) {
+                segments.emplace_back(a, b);
+                continue;
+            }
             if (run.isEmpty() || run.back() != a) {
                 painter.drawPolyline(run);
                 run = QPolygonF{a};
@@ -279,6 +288,7 @@ void ChartSurface::paintEvent(QPaintEvent *event)
             run << b;
         }
         painter.drawPolyline(run);
+        painter.drawLines(segments.data(), int(segments.size()));
     }
 }
 
