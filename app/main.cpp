@@ -2,8 +2,41 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+constexpr char kUsage[] =
+    "Usage: ventrolex [Qt options]\n"
+    "\n"
+    "Isentropic flow of a perfect gas (k = 1.4) through a converging-diverging\n"
+    "nozzle: from station 1 (M1, A1) the throat area A*, then the area A2 at a\n"
+    "Mach number M2, or the subsonic and supersonic Mach numbers at an area A2.\n"
+    "Everything is done in the window; see ventrolex(1).\n"
+    "\n"
+    "  --help      show this text and exit\n"
+    "  --version   show the version and exit\n"
+    "\n"
+    "Qt's own options, such as -style NAME or -platform NAME, are accepted.\n"
+    "To enlarge the whole window, for a projector: QT_SCALE_FACTOR=1.5 ventrolex\n";
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Answered before the toolkit starts, so they work without a display.
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0) {
+            std::printf("Ventrolex %s\n", VENTROLEX_VERSION);
+            return 0;
+        }
+        if (std::strcmp(argv[i], "--help") == 0) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ventrolex"));
     QApplication::setApplicationVersion(QStringLiteral(VENTROLEX_VERSION));
