@@ -2,7 +2,7 @@
 // colours, other styles, fractional scales (this suite also runs under
 // QT_SCALE_FACTOR), the keyboard and a screen reader.
 
-#include "gui_helpers.h"
+#include "solve_fixture.h"
 
 #include "about_window/form_about.h"
 #include "form_runtime/chart_surface.h"
@@ -62,37 +62,18 @@ QRect devicePixels(const QImage &image, QRectF logical)
                  QPoint(int(std::floor(d.right())) - 1, int(std::floor(d.bottom())) - 1));
 }
 
-class DesktopTest : public testing::Test {
+class DesktopTest : public testing_gui::SolveTest {
 protected:
-    void SetUp() override
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        geo = form.findChild<ChartSurface *>(QStringLiteral("Picture_geo"));
-        iter = form.findChild<ChartSurface *>(QStringLiteral("Picture_iter"));
-    }
-
     template <typename T = QWidget>
     T *find(const char *name) { return form.findChild<T *>(QLatin1String(name)); }
-    void type(const char *box, const QString &text)
-    {
-        find<QLineEdit>(box)->selectAll();
-        QTest::keyClicks(find(box), text);
-    }
     // Station 1, an option ("Option_A2" or "Option_Msub"), the station-2 value, and a click.
     void solve(const char *option, const QString &M1, const QString &A1, const QString &station2)
     {
-        type("Text_M1", M1);
-        type("Text_A1", A1);
-        QTest::mouseClick(find(option), Qt::LeftButton, {}, QPoint(6, 8));
-        type(QLatin1String(option) == QLatin1String("Option_A2") ? "Text_Msub" : "Text_A2", station2);
-        QTest::mouseClick(find("Command1"), Qt::LeftButton);
+        if (QLatin1String(option) == QLatin1String("Option_A2"))
+            solveForArea(M1, A1, station2);
+        else
+            solveForMach(M1, A1, station2);
     }
-
-    testing_gui::MessageBoxAnswerer messages;
-    Form_Ventrolex form;
-    ChartSurface *geo = nullptr;
-    ChartSurface *iter = nullptr;
 };
 
 TEST_F(DesktopTest, FixedBackgroundsKeepADarkForegroundUnderADarkPalette)

@@ -1,4 +1,4 @@
-#include "gui_helpers.h"
+#include "solve_fixture.h"
 
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
@@ -26,71 +26,7 @@ const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için çözüm 
 const QString kNotConverged = QStringLiteral("iterasyon 50 adımda yakınsamadı");
 const QString kDivisionByZero = QStringLiteral("Division by zero. M1, A1 and the station-2 value must not be 0.");
 
-class SolveTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
-        geo = form.findChild<ChartSurface *>(QStringLiteral("Picture_geo"));
-        iter = form.findChild<ChartSurface *>(QStringLiteral("Picture_iter"));
-    }
-
-    QLineEdit *box(const char *name) { return form.findChild<QLineEdit *>(QLatin1String(name)); }
-    QString text(const char *name) { return box(name)->text(); }
-    bool visible(const char *name) { return form.findChild<QWidget *>(QLatin1String(name))->isVisible(); }
-    QString caption() { return form.findChild<QPushButton *>(QStringLiteral("Command1"))->text(); }
-
-    void type(const char *name, const QString &value)
-    {
-        QLineEdit *b = box(name);
-        QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(b, Qt::Key_Delete);
-        QTest::keyClicks(b, value);
-        ASSERT_EQ(b->text(), value);
-    }
-    void choose(const char *option)
-    {
-        QWidget *w = form.findChild<QWidget *>(QLatin1String(option));
-        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(6, w->height() / 2));
-    }
-    void solve() { QTest::mouseClick(form.findChild<QWidget *>(QStringLiteral("Command1")), Qt::LeftButton); }
-
-    // Option "A2": station 1, then M2.
-    void solveForArea(const QString &M1, const QString &A1, const QString &M2)
-    {
-        type("Text_M1", M1);
-        type("Text_A1", A1);
-        choose("Option_A2");
-        type("Text_Msub", M2);
-        solve();
-    }
-    // Option "M": station 1, then A2.
-    void solveForMach(const QString &M1, const QString &A1, const QString &A2)
-    {
-        type("Text_M1", M1);
-        type("Text_A1", A1);
-        choose("Option_Msub");
-        type("Text_A2", A2);
-        solve();
-    }
-
-    // The last `n` strokes on a chart: the marks a solution drew.
-    std::vector<ChartSurface::Stroke> lastStrokes(const ChartSurface *chart, std::size_t n)
-    {
-        const auto &s = chart->strokes();
-        EXPECT_GE(s.size(), n);
-        return {s.end() - std::min(n, s.size()), s.end()};
-    }
-
-    bool redAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::red); }
-    bool blueAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::blue); }
-
-    testing_gui::MessageBoxAnswerer messages;
-    Form_Ventrolex form;
-    ChartSurface *geo = nullptr;
-    ChartSurface *iter = nullptr;
-};
+using testing_gui::SolveTest;
 
 void expectVerticalMark(const ChartSurface::Stroke &s, float M, float halfHeight, int colour)
 {
