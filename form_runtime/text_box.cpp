@@ -90,9 +90,19 @@ void TextBox::paintEvent(QPaintEvent *event)
                                .marginsRemoved(textMargins())
                                .adjusted(2, 0, -2, 0);
     painter.setPen(palette().color(QPalette::Text));
-    // Cut in the middle: the leading digits and the exponent both stay in view.
-    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter,
-                     fontMetrics().elidedText(text(), Qt::ElideMiddle, textAreaWidth()));
+    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter, cutToFit());
+}
+
+QString TextBox::cutToFit() const
+{
+    // The exponent stays whole and the digits before it are cut, so that the
+    // order of magnitude is always in view: "7.46…E+299".
+    const QFontMetrics metrics = fontMetrics();
+    const qsizetype e = text().indexOf(QLatin1Char('E'));
+    const QString exponent = e < 0 ? QString() : text().mid(e);
+    const QString digits = text().left(e < 0 ? text().size() : e);
+    return metrics.elidedText(digits, Qt::ElideRight, textAreaWidth() - metrics.horizontalAdvance(exponent)) +
+           exponent;
 }
 
 double valueOf(const QLineEdit *box)

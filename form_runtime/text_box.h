@@ -5,9 +5,9 @@
 namespace form_runtime {
 
 // A single-line text box. A result written with showValue is shown whole: in a
-// smaller size of the box's font when it is too wide, down to 6 pt, and cut in
-// the middle with an ellipsis when even that is too wide, so that the box never
-// shows a different number. text() stays the exact result; the tooltip and the
+// smaller size of the box's font when it is too wide, down to 6 pt, and cut
+// with an ellipsis before its exponent when even that is too wide, so that the
+// box never shows a different number. text() stays the exact result; the tooltip and the
 // accessible description give it whole whenever it is not shown as usual. Any
 // other change of the text (typing, or the program emptying the box) brings the
 // usual font back.
@@ -27,6 +27,7 @@ protected:
 
 private:
     int textAreaWidth() const;
+    QString cutToFit() const;
     void fit();
     void showAsUsual();
 
