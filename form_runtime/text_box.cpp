@@ -26,6 +26,7 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 
 void TextBox::showResult(const QString &text)
 {
+    showAsUsual();
     result_ = text;
     setText(text);
     setCursorPosition(0);
@@ -42,9 +43,7 @@ int TextBox::textAreaWidth() const
 
 void TextBox::fit()
 {
-    // Most results fit: then nothing but the text changes.
-    showAsUsual();
-    result_ = text();
+    // Most results fit in the usual font: then nothing but the text changes.
     const int room = textAreaWidth();
     if (fontMetrics().horizontalAdvance(text()) <= room)
         return;
