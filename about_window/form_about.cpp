@@ -1,5 +1,6 @@
 #include "about_window/form_about.h"
 
+#include "form_runtime/accessibility.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
@@ -7,6 +8,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QPointer>
+#include <QShortcut>
 
 using form_runtime::colourOf;
 using form_runtime::twips;
@@ -45,6 +47,10 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent)
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(form_runtime::windowIcon());
     setFixedSize(twips(0, 0, 3600, 1770).size());
+    // Heard as a dialog, so a screen reader reads its texts when it opens;
+    // Escape closes it, as it closes other dialogs.
+    form_runtime::setAccessibleRole(this, QAccessible::Dialog);
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     // Fixed pale yellow, so the labels' default text colour is fixed black,
     // whatever the desktop's colours.
     QPalette palette = this->palette();

@@ -55,8 +55,18 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
         Picture_iter.Line(Mx[i - 1], -F_sup[i - 1], Mx[i], -F_sup[i], form_runtime::kRed);
         Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
     }
-    Picture_iter.setAccessibleDescription(QStringLiteral("Iteration functions for A/A* %1")
+    Picture_iter.setAccessibleDescription(QStringLiteral("Iteration functions for A2/A* %1")
                                               .arg(QString::fromStdString(form_runtime::displayText(AAr))));
+}
+
+void drawIterates(form_runtime::ChartSurface &Picture_iter, const std::vector<double> &iterates)
+{
+    double M = 1;
+    for (const double next : iterates) {
+        Picture_iter.Line(M, -M, M, -next, kIterateColour);
+        Picture_iter.Line(M, -next, next, -next, kIterateColour);
+        M = next;
+    }
 }
 
 } // namespace charts

@@ -3,6 +3,7 @@
 #include "flow/gas_constants.h"
 
 #include <array>
+#include <vector>
 
 namespace form_runtime {
 class ChartSurface;
@@ -31,5 +32,13 @@ IterTables iterationSamples(double AAr, double Mr, const flow::GasConstants &gas
 // so a solution M sits at (M, -M) on the diagonal.
 void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr,
                  const flow::GasConstants &gas);
+
+// Draws the steps of a fixed-point iteration from M = 1 as a cobweb: for each
+// iterate, a vertical segment from the diagonal to the curve, then a
+// horizontal one back to the diagonal, in the chart's negated coordinates.
+void drawIterates(form_runtime::ChartSurface &Picture_iter, const std::vector<double> &iterates);
+
+// The cobweb's colour: a mid blue that reads on light and dark backgrounds.
+constexpr int kIterateColour = 0xC87800; // red 0, green 120, blue 200
 
 } // namespace charts

@@ -1,8 +1,14 @@
 #include "form_runtime/chart_surface.h"
 
 #include "flow/arithmetic.h"
+#include "form_runtime/accessibility.h"
 #include "form_runtime/colour.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMetaMethod>
 #include <QPainter>
 
 #include <cfloat>
@@ -19,11 +25,20 @@ float single(double value)
     return static_cast<float>(value);
 }
 
-// Cuts the segment a-b to the rectangle (Cohen-Sutherland), so that the painter
-// never sees the far-off coordinates a huge value maps to. Each cut point is
-// found from the edge it lies on, which keeps it exact however far the end
-// points lie.
-bool clip(QPointF &a, QPointF &b, const QRectF &rect)
+// Where a line of `width` device pixels across a point at device coordinate
+// d lies so that it covers whole pixels: its centre on a pixel centre for odd
+// widths, on a pixel edge for even ones.
+double snapped(double d, int width)
+{
+    return std::floor(d - (width - 1) / 2.0) + width / 2.0;
+}
+
+} // namespace
+
+// Cohen-Sutherland, so that the painter never sees the far-off coordinates a
+// huge value maps to. Each cut point is found from the edge it lies on, which
+// keeps it exact however far the end points lie.
+bool ChartSurface::clip(QPointF &a, QPointF &b, const QRectF &rect)
 {
     enum { Left = 1, Right = 2, Top = 4, Bottom = 8 };
     const auto outside = [&rect](QPointF p) {
@@ -51,18 +66,15 @@ bool clip(QPointF &a, QPointF &b, const QRectF &rect)
     }
 }
 
-// Where a line of `width` device pixels across a point at device coordinate
-// d lies so that it covers whole pixels: its centre on a pixel centre for odd
-// widths, on a pixel edge for even ones.
-double snapped(double d, int width)
+double ChartSurface::circleRadius(const Stroke &circle, const QRectF &area)
 {
-    return std::floor(d - (width - 1) / 2.0) + width / 2.0;
+    return std::max(1.0, std::round(std::fabs(double(circle.x2) * area.width() /
+                                              (double(circle.frame.x2) - circle.frame.x1))));
 }
-
-} // namespace
 
 ChartSurface::ChartSurface(QWidget *parent) : QFrame(parent)
 {
+    installAccessibility();
     setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     setAutoFillBackground(true);
     setFocusPolicy(Qt::StrongFocus);
@@ -217,8 +229,18 @@ void ChartSurface::paintEvent(QPaintEvent *event)
     drawSunkenBorder(painter);
     if (hasFocus())
         drawFocusIndicator(painter);
+    paintDrawing(painter, contentsRect());
+}
+
+QColor ChartSurface::background() const
+{
+    return palette().color(QPalette::Window);
+}
+
+void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
+{
+    painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
-    const QRectF area = contentsRect();
     painter.setClipRect(area);
     painter.setBrush(Qt::NoBrush);
     const QColor foreground = palette().color(QPalette::WindowText);
@@ -249,8 +271,7 @@ void ChartSurface::paintEvent(QPaintEvent *event)
             // The radius is in x units; drawn in whole pixels the circle stays
             // round whatever the scales of the two axes.
             const QPointF centre = map(first.frame, first.x1, first.y1, area);
-            const double radius = std::max(
-                1.0, std::round(std::fabs(double(first.x2) * area.width() / (double(first.frame.x2) - first.frame.x1))));
+            const double radius = circleRadius(first, area);
             const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
             if (radius < 1e6 && bounds.intersects(reach))
                 painter.drawEllipse(onDevicePixels(centre), radius, radius);
@@ -290,12 +311,58 @@ void ChartSurface::paintEvent(QPaintEvent *event)
         painter.drawPolyline(run);
         painter.drawLines(segments.data(), int(segments.size()));
     }
+    painter.restore();
+}
+
+bool ChartSurface::isActivatable() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&ChartSurface::activated));
 }
 
 void ChartSurface::mouseDoubleClickEvent(QMouseEvent *event)
 {
     QFrame::mouseDoubleClickEvent(event);
-    emit doubleClicked();
+    emit activated();
+}
+
+void ChartSurface::keyPressEvent(QKeyEvent *event)
+{
+    const int key = event->key();
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        isActivatable()) {
+        if (!event->isAutoRepeat())
+            emit activated();
+        return;
+    }
+    if ((modifiers == Qt::ShiftModifier && key == Qt::Key_F10) || (modifiers == Qt::NoModifier && key == Qt::Key_Menu)) {
+        QContextMenuEvent menu(QContextMenuEvent::Keyboard, rect().center(), mapToGlobal(rect().center()));
+        contextMenuEvent(&menu);
+        return;
+    }
+    QFrame::keyPressEvent(event);
+}
+
+void ChartSurface::addMenuAction(QAction *action, bool needsDrawing)
+{
+    menuActions_.emplace_back(action, needsDrawing);
+}
+
+void ChartSurface::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (menuActions_.empty()) {
+        QFrame::contextMenuEvent(event);
+        return;
+    }
+    for (const auto &[action, needsDrawing] : menuActions_)
+        action->setEnabled(!needsDrawing || !strokes_.empty());
+    emit menuAboutToShow();
+    QMenu menu(this);
+    for (const auto &[action, needsDrawing] : menuActions_)
+        menu.addAction(action);
+    const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
+    menu.exec(at);
+    event->accept();
 }
 
 } // namespace form_runtime

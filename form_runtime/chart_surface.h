@@ -2,6 +2,7 @@
 
 #include <QFrame>
 
+class QAction;
 class QPainter;
 
 #include <optional>
@@ -18,6 +19,11 @@ namespace form_runtime {
 // is drawn: the charts set it after drawing, Cls and hiding clear it.
 // Coordinates are taken in single precision: one beyond the float range
 // throws flow::ArithmeticError (overflow).
+//
+// A double-click, or Space or Return while it has the focus, activates the
+// surface (see activated()); a screen reader offers the same as its action.
+// Actions added with addMenuAction() make its context menu, opened with the
+// right mouse button, the Menu key or Shift+F10.
 class ChartSurface : public QFrame {
     Q_OBJECT
 
@@ -50,25 +56,48 @@ public:
     Frame frame() const;
     // Where a point of the current coordinate system lies in widget pixels.
     QPointF toPixel(double x, double y) const;
+    // Where a point of `frame` lies when the drawing area is `area`.
+    static QPointF map(const Frame &frame, float x, float y, const QRectF &area);
+    // Cuts the segment a-b to `rect`; false when none of it lies inside.
+    static bool clip(QPointF &a, QPointF &b, const QRectF &rect);
+    // A circle's radius in pixels of `area`: its x extent, whole and at least 1.
+    static double circleRadius(const Stroke &circle, const QRectF &area);
+
+    // The strokes as they are on screen, painted into `area` of any paint
+    // device (a widget, an image, a PDF page) over the background colour.
+    void paintDrawing(QPainter &painter, const QRectF &area) const;
+    QColor background() const;
+
+    // A context-menu item. One that needs a drawing is disabled while the
+    // surface is blank.
+    void addMenuAction(QAction *action, bool needsDrawing);
+
+    // Whether anything listens to activated(); only then is it offered.
+    bool isActivatable() const;
+    void activate() { emit activated(); }
 
     void setVisible(bool visible) override;
 
 signals:
-    void doubleClicked();
+    void activated();
+    // The context menu is about to open: its items may be brought up to date.
+    void menuAboutToShow();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     void addLine(double x1, double y1, double x2, double y2, std::optional<int> colour);
     QPointF map(const Frame &frame, float x, float y) const;
-    static QPointF map(const Frame &frame, float x, float y, const QRectF &area);
     void drawSunkenBorder(QPainter &painter) const;
     void drawFocusIndicator(QPainter &painter) const;
     std::vector<std::vector<const Stroke *>> polylines() const;
     void repaintSoon();
 
+    std::vector<std::pair<QAction *, bool>> menuActions_; // with whether each needs a drawing
     std::optional<Frame> frame_;
     std::vector<Stroke> strokes_;
     bool repaintPending_ = false;

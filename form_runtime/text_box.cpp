@@ -58,7 +58,6 @@ void TextBox::fit()
     reduced_ = true;
     cut_ = !fits(smaller);
     setToolTip(text());
-    setAccessibleDescription(text());
     update();
 }
 
@@ -70,7 +69,6 @@ void TextBox::showAsUsual()
     reduced_ = cut_ = false;
     setFont(QFont());
     setToolTip(QString());
-    setAccessibleDescription(QString());
 }
 
 void TextBox::paintEvent(QPaintEvent *event)
@@ -89,7 +87,12 @@ void TextBox::paintEvent(QPaintEvent *event)
                                .marginsRemoved(textMargins())
                                .adjusted(2, 0, -2, 0);
     painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter, cutToFit());
+    painter.drawText(contents, Qt::AlignLeft | Qt::AlignVCenter, displayedText());
+}
+
+QString TextBox::displayedText() const
+{
+    return cut_ ? cutToFit() : text();
 }
 
 QString TextBox::cutToFit() const

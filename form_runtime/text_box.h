@@ -7,9 +7,9 @@ namespace form_runtime {
 // A single-line text box. A result written with showValue is shown whole: in a
 // smaller size of the box's font when it is too wide, down to 6 pt, and cut
 // with an ellipsis before its exponent when even that is too wide, so that the
-// box never shows a different number. text() stays the exact result; the
-// tooltip and the accessible description give it whole whenever it is not
-// shown as usual. Any other change of the text (typing, or the program
+// box never shows a different number. text() stays the exact result, which is
+// also what a screen reader reads; the tooltip gives it whole whenever it is
+// not shown as usual. Any other change of the text (typing, or the program
 // emptying the box) brings the usual font back.
 class TextBox : public QLineEdit {
     Q_OBJECT
@@ -21,6 +21,8 @@ public:
     void showResult(const QString &text);
     // Whether the result is shown cut, with an ellipsis.
     bool isCut() const { return cut_; }
+    // The text as the box paints it when it does not have the focus.
+    QString displayedText() const;
 
 protected:
     void paintEvent(QPaintEvent *event) override;

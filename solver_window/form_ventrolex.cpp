@@ -6,6 +6,7 @@
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
+#include "form_runtime/group_frame.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
@@ -42,8 +43,14 @@ Control *control(const char *name, QWidget *container, const QRect &geometry, co
         c->setText(caption);
     if constexpr (std::is_base_of_v<QLineEdit, Control>)
         c->setTextMargins(-2, 0, -1, 0); // text just inside the frame, so 6 digits fit the narrow boxes in any shipped style
-    c->setAccessibleName(caption.isEmpty() ? c->objectName() : caption);
     return c;
+}
+
+// A control with a caption is heard by its caption; a box by what it holds.
+void speakAs(QWidget *box, const solver_window::texts::SpokenRole &role)
+{
+    box->setAccessibleName(role.name);
+    box->setAccessibleDescription(role.description);
 }
 
 QFont dialogFont()
@@ -76,16 +83,16 @@ void Form_Ventrolex::buildControls()
     client->setObjectName(QStringLiteral("client"));
     setCentralWidget(client);
 
-    Frame1 = control<QGroupBox>("Frame1", client, twips(120, 0, 4095, 1815));
-    Frame2 = control<QGroupBox>("Frame2", Frame1, twips(120, 120, 1455, 975));
+    Frame1 = control<form_runtime::GroupFrame>("Frame1", client, twips(120, 0, 4095, 1815));
+    Frame2 = control<form_runtime::GroupFrame>("Frame2", Frame1, twips(120, 120, 1455, 975));
     Label1 = control<QLabel>("Label1", Frame2, twips(120, 240, 615, 255), texts::kA1);
     Text_A1 = control<form_runtime::TextBox>("Text_A1", Frame2, twips(600, 240, 735, 285), texts::kInitialValue);
     Label2 = control<QLabel>("Label2", Frame2, twips(120, 600, 615, 255), texts::kM1);
     Text_M1 = control<form_runtime::TextBox>("Text_M1", Frame2, twips(600, 600, 735, 285), texts::kInitialValue);
-    Frame4 = control<QGroupBox>("Frame4", Frame1, twips(120, 1080, 1455, 615));
+    Frame4 = control<form_runtime::GroupFrame>("Frame4", Frame1, twips(120, 1080, 1455, 615));
     Label3 = control<QLabel>("Label3", Frame4, twips(120, 240, 495, 255), texts::kAstar);
     Text_Astar = control<form_runtime::TextBox>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
-    Frame3 = control<QGroupBox>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
+    Frame3 = control<form_runtime::GroupFrame>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
     Option_A2 = control<QRadioButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
     Text_A2 = control<form_runtime::TextBox>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
     Option_Msub = control<QRadioButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
@@ -96,14 +103,17 @@ void Form_Ventrolex::buildControls()
     Picture_geo = control<form_runtime::ChartSurface>("Picture_geo", client, twips(120, 1920, 4095, 2295));
     Picture_iter = control<form_runtime::ChartSurface>("Picture_iter", client, twips(120, 4320, 4035, 2595));
 
-    // What a screen reader says for the boxes and charts, whose captions are
-    // their contents or nothing.
-    const std::pair<QWidget *, const char *> spokenNames[] = {
-        {Text_A1, "A1"}, {Text_M1, "M1"}, {Text_Astar, "A*"}, {Text_A2, "A2"},
-        {Text_Msub, "M2, subsonic"}, {Text_Msup, "M2, supersonic"},
-        {Picture_geo, "Nozzle geometry chart"}, {Picture_iter, "Iteration chart"}};
-    for (const auto &[widget, name] : spokenNames)
-        widget->setAccessibleName(QString::fromLatin1(name));
+    // What a screen reader says for the groups, boxes and charts, whose
+    // captions are their contents or nothing. The station-2 boxes change
+    // roles with the option.
+    Frame2->setAccessibleName(texts::kStation1);
+    Frame4->setAccessibleName(texts::kThroat);
+    speakAs(Text_M1, texts::kInputM1);
+    speakAs(Text_A1, texts::kInputA1);
+    speakAs(Text_Astar, texts::kResultAstar);
+    speakStationTwoRoles();
+    Picture_geo->setAccessibleName(texts::kNozzleChart);
+    Picture_iter->setAccessibleName(texts::kIterationChart);
 
     // The geometry chart's background is fixed pale yellow, so its contour is
     // fixed black rather than the desktop's text colour, which may be light.
@@ -122,13 +132,18 @@ void Form_Ventrolex::buildControls()
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
     Picture_geo->setFocus();
 
+    buildChartMenus();
+
     Mn_About = menuBar()->addAction(texts::kAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
 
     connect(Option_A2, &QRadioButton::clicked, this, &Form_Ventrolex::Option_A2_Click);
     connect(Option_Msub, &QRadioButton::clicked, this, &Form_Ventrolex::Option_Msub_Click);
     connect(Command1, &QPushButton::clicked, this, &Form_Ventrolex::Command1_Click);
-    connect(Picture_geo, &form_runtime::ChartSurface::doubleClicked, this, &Form_Ventrolex::grafik_Geo);
+    connect(Picture_geo, &form_runtime::ChartSurface::activated, this, &Form_Ventrolex::grafik_Geo);
+    // An announced result is not read again once the problem has changed.
+    for (form_runtime::TextBox *box : {Text_A1, Text_M1, Text_Astar, Text_A2, Text_Msub, Text_Msup})
+        connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
 
     // The client area is 4335 x 7005 twips below the menu bar.
@@ -144,6 +159,18 @@ void Form_Ventrolex::Form_Load()
     Text_Msup->setVisible(false);
 }
 
+void Form_Ventrolex::speakStationTwoRoles()
+{
+    if (Option_A2->isChecked()) {
+        speakAs(Text_Msub, texts::kInputM2);
+        speakAs(Text_A2, texts::kResultA2);
+    } else {
+        speakAs(Text_A2, texts::kInputA2);
+        speakAs(Text_Msub, texts::kResultMsub);
+    }
+    speakAs(Text_Msup, texts::kResultMsup);
+}
+
 double Form_Ventrolex::AAfM(double Mi) const
 {
     return flow::AAfM(Mi, gas);
@@ -151,7 +178,8 @@ double Form_Ventrolex::AAfM(double Mi) const
 
 double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 {
-    const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas);
+    lastIterates.clear();
+    const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas, &lastIterates);
     if (!result.converged)
         form_runtime::MsgBox(QString::fromUtf8(flow::kNotConverged), this);
     return result.M;

@@ -9,14 +9,16 @@
 
 #include "charts/nozzle_chart.h"
 #include "flow/gas_constants.h"
+#include "form_runtime/accessibility.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class QAction;
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
@@ -24,6 +26,7 @@ class QRadioButton;
 namespace form_runtime {
 class ChartSurface;
 class CommandButton;
+class GroupFrame;
 class TextBox;
 } // namespace form_runtime
 
@@ -50,8 +53,17 @@ private:
     void Form_Load();
     void Option_A2_Click();
     void Option_Msub_Click();
+    void speakStationTwoRoles();
     struct Throat {
         double M1, A1, A1_As, As; // station 1, its area ratio A1/A*, the throat area A*
+    };
+
+    // What the last completed solution read and found, for the charts' menus.
+    struct Solution {
+        std::vector<std::pair<QString, double>> quantities; // inputs, then results
+        bool iteration = false;                             // option "M": the iteration chart shows it
+        double A2_As = 0, Msub = 0, Msup = 0;
+        std::vector<double> subsonicSteps, supersonicSteps;
     };
 
     void Command1_Click();
@@ -61,15 +73,24 @@ private:
     void findMachForArea();
     void Mn_About_Click();
 
-    QGroupBox *Frame1, *Frame2, *Frame3, *Frame4;
+    void buildChartMenus();
+    void drawIterationChart(const Solution &solution);
+    void copyResults();
+    void copyIterates();
+
+    form_runtime::GroupFrame *Frame1, *Frame2, *Frame3, *Frame4;
     QLabel *Label1, *Label2, *Label3;
     form_runtime::TextBox *Text_A1, *Text_M1, *Text_Astar, *Text_A2, *Text_Msub, *Text_Msup;
     QRadioButton *Option_A2, *Option_Msub;
     form_runtime::CommandButton *Command1;
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
+    QAction *showIterates = nullptr; // on the iteration chart's menu: draw the cobweb
 
     flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads
     charts::GeoTables geoTables;
     std::vector<const QLineEdit *> boxesRead; // by the solution under way, in order
+    form_runtime::Announcement announcement;   // the results of the last solution, for a screen reader
+    std::vector<double> lastIterates;          // of the last M_iter call
+    std::optional<Solution> lastSolution;
 };

@@ -48,6 +48,7 @@ void Form_Ventrolex::Command1_Click()
     // stands and the window goes on working. A comma in a box it read is the
     // likeliest cause, so the message then says how numbers are read.
     boxesRead.clear();
+    announcement.clear();
     try {
         if (findArea)
             findAreaForMach();
@@ -102,6 +103,11 @@ void Form_Ventrolex::findAreaForMach()
     Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
                                           texts::stationMarks(shown(M1), shown(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
+    announcement.announce(Command1, texts::areaFound(shown(As), shown(A2)));
+    lastSolution = Solution{};
+    lastSolution->quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
+                                {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
+                                {texts::kResultA2.name, A2}};
 }
 
 // Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
@@ -119,18 +125,20 @@ void Form_Ventrolex::findMachForArea()
     const double A2_As = multiply(A1_As, A2_A1);
 
     Picture_iter->setVisible(true);
-    const double Msub = M_iter(A2_As, 1, flow::kSubsonic);
-    const double Msup = M_iter(A2_As, 1, flow::kSupersonic);
+    Solution solution;
+    solution.iteration = true;
+    solution.A2_As = A2_As;
+    const double Msub = solution.Msub = M_iter(A2_As, 1, flow::kSubsonic);
+    solution.subsonicSteps = std::move(lastIterates);
+    const double Msup = solution.Msup = M_iter(A2_As, 1, flow::kSupersonic);
+    solution.supersonicSteps = std::move(lastIterates);
     Text_Msub->setVisible(true);
     showValue(Text_Msub, Msub);
     Text_Msup->setVisible(true);
     showValue(Text_Msup, Msup);
 
-    Grafik_iter(A2_As, 1);
-    Picture_iter->Circle(Msub, -Msub, 0.05, kRed);
-    Picture_iter->Circle(Msup, -Msup, 0.05, kRed);
+    drawIterationChart(solution);
     const QString solutions = texts::twoMachNumbers(shown(Msub), shown(Msup));
-    Picture_iter->setAccessibleDescription(Picture_iter->accessibleDescription() + texts::solutionCircles(solutions));
 
     grafik_Geo();
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
@@ -139,4 +147,9 @@ void Form_Ventrolex::findMachForArea()
     Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
                                           texts::stationMarks(shown(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
+    announcement.announce(Command1, texts::machNumbersFound(shown(As), shown(Msub), shown(Msup)));
+    solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
+                           {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
+                           {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
+    lastSolution = std::move(solution);
 }

@@ -28,6 +28,36 @@ inline const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için ç
 inline const QString kCommaEndsTheNumber = QStringLiteral(
     " Numbers are read with \".\" as the decimal point, and a comma ends the number: 0,5 reads as 0.");
 
+// What a screen reader hears of the groups and boxes: a name, and whether the
+// box takes an input or shows a result.
+inline const QString kStation1 = QStringLiteral("Station 1");
+inline const QString kThroat = QStringLiteral("Throat");
+struct SpokenRole {
+    QString name, description;
+};
+inline const SpokenRole kInputM1{QStringLiteral("M1"), QStringLiteral("Input: type the Mach number at station 1")};
+inline const SpokenRole kInputA1{QStringLiteral("A1"), QStringLiteral("Input: type the area at station 1")};
+inline const SpokenRole kResultAstar{QStringLiteral("A*"), QStringLiteral("Result: the throat area")};
+inline const SpokenRole kInputM2{QStringLiteral("M2"), QStringLiteral("Input: type the Mach number at station 2")};
+inline const SpokenRole kResultA2{QStringLiteral("A2"), QStringLiteral("Result: the area at station 2")};
+inline const SpokenRole kInputA2{QStringLiteral("A2"), QStringLiteral("Input: type the area at station 2")};
+inline const SpokenRole kResultMsub{QStringLiteral("M2, subsonic"),
+                                    QStringLiteral("Result: the subsonic Mach number at station 2")};
+inline const SpokenRole kResultMsup{QStringLiteral("M2, supersonic"),
+                                    QStringLiteral("Result: the supersonic Mach number at station 2")};
+inline const QString kNozzleChart = QStringLiteral("Nozzle geometry chart");
+inline const QString kIterationChart = QStringLiteral("Iteration chart");
+
+// Said to a screen-reader user when a solution is complete.
+inline QString areaFound(const QString &As, const QString &A2)
+{
+    return QStringLiteral("A* = %1; A2 = %2").arg(As, A2);
+}
+inline QString machNumbersFound(const QString &As, const QString &subsonic, const QString &supersonic)
+{
+    return QStringLiteral("A* = %1; M2 = %2 subsonic, %3 supersonic").arg(As, subsonic, supersonic);
+}
+
 // What a screen reader hears of the marks on the charts, after the chart's own description.
 inline QString stationMarks(const QString &M1, const QString &M2)
 {
@@ -40,6 +70,19 @@ inline QString twoMachNumbers(const QString &subsonic, const QString &supersonic
 inline QString solutionCircles(const QString &machNumbers)
 {
     return QStringLiteral("; solutions circled at M %1").arg(machNumbers);
+}
+
+// The charts' context menus.
+inline const QString kShowTheIterates = QStringLiteral("Show the iterates");
+inline const QString kCopyResults = QStringLiteral("Copy results");
+inline const QString kCopyTheIterates = QStringLiteral("Copy the iterates");
+inline const QString kNozzleChartFile = QStringLiteral("nozzle-chart");
+inline const QString kIterationChartFile = QStringLiteral("iteration-chart");
+inline const QString kResultsHeader = QStringLiteral("Quantity\tShown\tValue\n");
+inline const QString kIteratesHeader = QStringLiteral("Step\tSubsonic M\tSupersonic M\n");
+inline QString iterationSteps(qsizetype subsonic, qsizetype supersonic)
+{
+    return QStringLiteral("; subsonic: %1 steps; supersonic: %2 steps").arg(subsonic).arg(supersonic);
 }
 
 // A solution that the arithmetic cannot carry out ends with one of these.

@@ -1,10 +1,12 @@
 // Renders the main window after one solution to a PNG, for the README:
-//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE
-// VALUE is M2 for option "A2" and A2 for option "M". Runs headless.
+//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates]
+// VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
+// iteration chart's "Show the iterates". Runs headless.
 
 #include "solver_window/form_ventrolex.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 #include <QTimer>
@@ -17,8 +19,9 @@ int main(int argc, char *argv[])
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
-    if (args.size() != 6 || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
-        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE\n");
+    const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
+    if ((args.size() != 6 && !iterates) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates]\n");
         return 2;
     }
     Form_Ventrolex form;
@@ -40,6 +43,11 @@ int main(int argc, char *argv[])
     form.findChild<QAbstractButton *>(findArea ? QStringLiteral("Option_A2") : QStringLiteral("Option_Msub"))->click();
     form.findChild<QLineEdit *>(findArea ? QStringLiteral("Text_Msub") : QStringLiteral("Text_A2"))->setText(args[5]);
     form.findChild<QAbstractButton *>(QStringLiteral("Command1"))->click();
+    if (iterates) {
+        for (QAction *action : form.findChild<QWidget *>(QStringLiteral("Picture_iter"))->findChildren<QAction *>())
+            if (action->isCheckable())
+                action->setChecked(true);
+    }
 
     if (!form.grab().save(args[1])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));

@@ -1,5 +1,10 @@
 #include "gui_helpers.h"
 
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <gtest/gtest.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QWidget>
@@ -61,6 +66,13 @@ bool hasColourNear(const QImage &image, QPointF at, QColor colour, int radius, i
 QImage rendered(QWidget *widget)
 {
     return widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void setScreenReaderListening(bool listening)
+{
+    QPlatformAccessibility *accessibility = QGuiApplicationPrivate::platformIntegration()->accessibility();
+    ASSERT_NE(accessibility, nullptr);
+    accessibility->setActive(listening);
 }
 
 } // namespace testing_gui

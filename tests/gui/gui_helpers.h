@@ -44,6 +44,10 @@ private:
 // Whether a pixel of about `colour` lies within `radius` pixels of `at`.
 bool hasColourNear(const QImage &image, QPointF at, QColor colour, int radius = 1, int tolerance = 60);
 
+// Turns the platform's accessibility on or off, as a screen reader does when
+// it starts listening: only then are accessibility events sent.
+void setScreenReaderListening(bool listening);
+
 // The widget as it is painted now.
 QImage rendered(QWidget *widget);
 

@@ -104,7 +104,7 @@ TEST_F(SolveTest, FindsBothMachNumbersAtAGivenArea)
     EXPECT_EQ(geo->accessibleDescription(),
               QStringLiteral("Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7023"));
     EXPECT_EQ(iter->accessibleDescription(),
-              QStringLiteral("Iteration functions for A/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
+              QStringLiteral("Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
 
     // The same click again draws the same again.
     const auto before = geo->strokes().size();

@@ -1,0 +1,210 @@
+#include "form_runtime/chart_export.h"
+
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+#include "form_runtime/message_box.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMimeData>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QXmlStreamWriter>
+
+namespace form_runtime {
+
+namespace {
+
+constexpr qreal kSavedImageScale = 4;
+constexpr int kPdfResolution = 1200;
+
+QSizeF drawingSize(const ChartSurface &chart)
+{
+    return chart.contentsRect().size();
+}
+
+QString svgColour(const QColor &colour)
+{
+    return colour.name(QColor::HexRgb);
+}
+
+// Paints the background and the drawing into `size` logical pixels of a device.
+void paintChart(const ChartSurface &chart, QPainter &painter, const QSizeF &size)
+{
+    const QRectF area(QPointF(0, 0), size);
+    painter.fillRect(area, chart.background());
+    chart.paintDrawing(painter, area);
+}
+
+QString pdfError(QSaveFile &file)
+{
+    return file.error() == QFileDevice::NoError ? QStringLiteral("the PDF could not be written") : file.errorString();
+}
+
+} // namespace
+
+QImage chartImage(const ChartSurface &chart, qreal scale)
+{
+    const QSizeF size = drawingSize(chart);
+    QImage image((size * scale).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    QPainter painter(&image);
+    paintChart(chart, painter, size);
+    return image;
+}
+
+QByteArray chartSvg(const ChartSurface &chart)
+{
+    const QSizeF size = drawingSize(chart);
+    const QRectF area(QPointF(0, 0), size);
+    // Far-off points are cut to a generous reach, so every stroke that crosses
+    // the area is kept whole in view and no coordinate is astronomically large.
+    const QRectF reach = area.adjusted(-1e4, -1e4, 1e4, 1e4);
+    const QColor foreground = chart.palette().color(QPalette::WindowText);
+    const auto number = [](double v) { return QString::number(v, 'g', 8); };
+
+    QByteArray svg;
+    QXmlStreamWriter xml(&svg);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("svg"));
+    xml.writeDefaultNamespace(QStringLiteral("http://www.w3.org/2000/svg"));
+    xml.writeAttribute(QStringLiteral("width"), number(size.width()));
+    xml.writeAttribute(QStringLiteral("height"), number(size.height()));
+    xml.writeAttribute(QStringLiteral("viewBox"),
+                       QStringLiteral("0 0 %1 %2").arg(number(size.width()), number(size.height())));
+    xml.writeTextElement(QStringLiteral("title"), chart.accessibleName());
+    if (!chart.accessibleDescription().isEmpty())
+        xml.writeTextElement(QStringLiteral("desc"), chart.accessibleDescription());
+
+    xml.writeStartElement(QStringLiteral("defs"));
+    xml.writeStartElement(QStringLiteral("clipPath"));
+    xml.writeAttribute(QStringLiteral("id"), QStringLiteral("area"));
+    xml.writeEmptyElement(QStringLiteral("rect"));
+    xml.writeAttribute(QStringLiteral("width"), number(size.width()));
+    xml.writeAttribute(QStringLiteral("height"), number(size.height()));
+    xml.writeEndElement();
+    xml.writeEndElement();
+
+    xml.writeEmptyElement(QStringLiteral("rect"));
+    xml.writeAttribute(QStringLiteral("width"), number(size.width()));
+    xml.writeAttribute(QStringLiteral("height"), number(size.height()));
+    xml.writeAttribute(QStringLiteral("fill"), svgColour(chart.background()));
+
+    xml.writeStartElement(QStringLiteral("g"));
+    xml.writeAttribute(QStringLiteral("clip-path"), QStringLiteral("url(#area)"));
+    xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
+    xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1"));
+    for (const ChartSurface::Stroke &s : chart.strokes()) {
+        const QColor colour = s.colour ? colourOf(*s.colour) : foreground;
+        if (s.shape == ChartSurface::Stroke::Shape::Circle) {
+            const QPointF centre = ChartSurface::map(s.frame, s.x1, s.y1, area);
+            if (!reach.contains(centre))
+                continue;
+            xml.writeEmptyElement(QStringLiteral("circle"));
+            xml.writeAttribute(QStringLiteral("cx"), number(centre.x()));
+            xml.writeAttribute(QStringLiteral("cy"), number(centre.y()));
+            xml.writeAttribute(QStringLiteral("r"), number(ChartSurface::circleRadius(s, area)));
+        } else {
+            QPointF a = ChartSurface::map(s.frame, s.x1, s.y1, area);
+            QPointF b = ChartSurface::map(s.frame, s.x2, s.y2, area);
+            if (!ChartSurface::clip(a, b, reach))
+                continue;
+            xml.writeEmptyElement(QStringLiteral("line"));
+            xml.writeAttribute(QStringLiteral("x1"), number(a.x()));
+            xml.writeAttribute(QStringLiteral("y1"), number(a.y()));
+            xml.writeAttribute(QStringLiteral("x2"), number(b.x()));
+            xml.writeAttribute(QStringLiteral("y2"), number(b.y()));
+        }
+        xml.writeAttribute(QStringLiteral("stroke"), svgColour(colour));
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return svg;
+}
+
+QString saveChart(const ChartSurface &chart, const QString &fileName)
+{
+    const QString suffix = QFileInfo(fileName).suffix().toLower();
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+
+    if (suffix == QLatin1String("svg")) {
+        file.write(chartSvg(chart));
+    } else if (suffix == QLatin1String("pdf")) {
+        const QSizeF size = drawingSize(chart);
+        QPdfWriter pdf(&file);
+        pdf.setCreator(QStringLiteral("Ventrolex"));
+        pdf.setTitle(chart.accessibleName());
+        pdf.setResolution(kPdfResolution);
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        // Logical pixels are 1/96 inch, so the page is the chart's size on screen.
+        pdf.setPageSize(QPageSize(size * 72 / 96, QPageSize::Point, QString(), QPageSize::ExactMatch));
+        QPainter painter;
+        if (!painter.begin(&pdf)) {
+            file.cancelWriting();
+            return pdfError(file);
+        }
+        painter.scale(qreal(kPdfResolution) / 96, qreal(kPdfResolution) / 96);
+        paintChart(chart, painter, size);
+        painter.end();
+    } else {
+        if (!chartImage(chart, kSavedImageScale).save(&file, "PNG")) {
+            file.cancelWriting();
+            return QStringLiteral("the PNG image could not be written");
+        }
+    }
+    if (!file.commit())
+        return file.errorString();
+    return QString();
+}
+
+void saveChartAs(const ChartSurface &chart, const QString &fileName)
+{
+    const QString reason = saveChart(chart, fileName);
+    if (!reason.isEmpty())
+        MsgBox(QStringLiteral("The picture could not be saved as %1: %2.").arg(QDir::toNativeSeparators(fileName), reason),
+               chart.window());
+}
+
+void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
+{
+    auto *copy = new QAction(QStringLiteral("Copy picture"), &chart);
+    QObject::connect(copy, &QAction::triggered, &chart, [&chart] {
+        auto *data = new QMimeData;
+        // Twice as sharp as the screen, so that it stays sharp in a document.
+        data->setImageData(chartImage(chart, 2 * chart.devicePixelRatioF()));
+        data->setText(chart.accessibleDescription());
+        QGuiApplication::clipboard()->setMimeData(data);
+    });
+    chart.addMenuAction(copy, true);
+
+    auto *save = new QAction(QStringLiteral("Save picture as…"), &chart);
+    QObject::connect(save, &QAction::triggered, &chart, [&chart, fileBaseName] {
+        const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+        const QString png = QStringLiteral("PNG image (*.png)");
+        const QString svg = QStringLiteral("SVG drawing (*.svg)");
+        const QString pdf = QStringLiteral("PDF document (*.pdf)");
+        QString filter = png;
+        QString fileName = QFileDialog::getSaveFileName(
+            &chart, QStringLiteral("Save picture as"), QDir(folder).filePath(fileBaseName + QStringLiteral(".png")),
+            QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
+        if (fileName.isEmpty())
+            return;
+        if (QFileInfo(fileName).suffix().isEmpty())
+            fileName += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf")
+                                                                               : QStringLiteral(".png");
+        saveChartAs(chart, fileName);
+    });
+    chart.addMenuAction(save, true);
+}
+
+} // namespace form_runtime

@@ -1,0 +1,109 @@
+// The charts' context menus: the iteration drawn step by step, the charts and
+// results copied or saved for a report.
+
+#include "solver_window/form_ventrolex.h"
+
+#include "charts/iteration_chart.h"
+#include "form_runtime/chart_export.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
+#include "form_runtime/number_text.h"
+#include "solver_window/texts.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+
+#include <algorithm>
+
+namespace texts = solver_window::texts;
+
+namespace {
+
+// A value in full: the shortest text that reads back as the same double.
+QString unrounded(double value)
+{
+    return QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString shown(double value)
+{
+    return QString::fromStdString(form_runtime::displayText(value));
+}
+
+} // namespace
+
+void Form_Ventrolex::buildChartMenus()
+{
+    showIterates = new QAction(texts::kShowTheIterates, Picture_iter);
+    showIterates->setCheckable(true);
+    connect(showIterates, &QAction::toggled, this, [this] {
+        // The last solution's chart again, with or without its steps.
+        if (lastSolution && lastSolution->iteration && !Picture_iter->strokes().empty()) {
+            announcement.clear(); // it may rest on the chart, whose description is redrawn
+            drawIterationChart(*lastSolution);
+        }
+    });
+    Picture_iter->addMenuAction(showIterates, true);
+
+    form_runtime::addPictureMenu(*Picture_geo, texts::kNozzleChartFile);
+    form_runtime::addPictureMenu(*Picture_iter, texts::kIterationChartFile);
+
+    for (form_runtime::ChartSurface *chart : {Picture_geo, Picture_iter}) {
+        auto *copy = new QAction(texts::kCopyResults, chart);
+        connect(copy, &QAction::triggered, this, &Form_Ventrolex::copyResults);
+        chart->addMenuAction(copy, true);
+        connect(chart, &form_runtime::ChartSurface::menuAboutToShow, copy,
+                [this, copy] { copy->setEnabled(copy->isEnabled() && lastSolution); });
+    }
+
+    auto *copyIteratesAction = new QAction(texts::kCopyTheIterates, Picture_iter);
+    connect(copyIteratesAction, &QAction::triggered, this, &Form_Ventrolex::copyIterates);
+    Picture_iter->addMenuAction(copyIteratesAction, true);
+    connect(Picture_iter, &form_runtime::ChartSurface::menuAboutToShow, copyIteratesAction, [this, copyIteratesAction] {
+        copyIteratesAction->setEnabled(copyIteratesAction->isEnabled() && lastSolution && lastSolution->iteration);
+    });
+}
+
+// The iteration chart of a solution of option "M": both functions, the
+// iterates when asked for, and the solutions circled.
+void Form_Ventrolex::drawIterationChart(const Solution &solution)
+{
+    Grafik_iter(solution.A2_As, 1);
+    QString steps;
+    if (showIterates->isChecked()) {
+        charts::drawIterates(*Picture_iter, solution.subsonicSteps);
+        charts::drawIterates(*Picture_iter, solution.supersonicSteps);
+        steps = texts::iterationSteps(qsizetype(solution.subsonicSteps.size()),
+                                      qsizetype(solution.supersonicSteps.size()));
+    }
+    Picture_iter->Circle(solution.Msub, -solution.Msub, 0.05, form_runtime::kRed);
+    Picture_iter->Circle(solution.Msup, -solution.Msup, 0.05, form_runtime::kRed);
+    const QString solutions = texts::twoMachNumbers(shown(solution.Msub), shown(solution.Msup));
+    Picture_iter->setAccessibleDescription(Picture_iter->accessibleDescription() + texts::solutionCircles(solutions) +
+                                           steps);
+}
+
+void Form_Ventrolex::copyResults()
+{
+    if (!lastSolution)
+        return;
+    QString text = texts::kResultsHeader;
+    for (const auto &[name, value] : lastSolution->quantities)
+        text += name + QLatin1Char('\t') + shown(value) + QLatin1Char('\t') + unrounded(value) + QLatin1Char('\n');
+    QGuiApplication::clipboard()->setText(text);
+}
+
+void Form_Ventrolex::copyIterates()
+{
+    if (!lastSolution || !lastSolution->iteration)
+        return;
+    const auto &sub = lastSolution->subsonicSteps;
+    const auto &sup = lastSolution->supersonicSteps;
+    QString text = texts::kIteratesHeader;
+    for (std::size_t i = 0; i < std::max(sub.size(), sup.size()); ++i) {
+        text += QString::number(i + 1) + QLatin1Char('\t') + (i < sub.size() ? unrounded(sub[i]) : QString()) +
+                QLatin1Char('\t') + (i < sup.size() ? unrounded(sup[i]) : QString()) + QLatin1Char('\n');
+    }
+    QGuiApplication::clipboard()->setText(text);
+}

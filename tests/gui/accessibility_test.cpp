@@ -1,0 +1,170 @@
+// What a screen reader hears: names that follow the window's state, charts
+// heard as charts, and the results announced after a solve.
+
+#include "solve_fixture.h"
+
+#include "about_window/form_about.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QGroupBox>
+#include <QRadioButton>
+
+#include <functional>
+
+namespace {
+
+using testing_gui::SolveTest;
+
+QAccessibleInterface *heard(QObject *object)
+{
+    return QAccessible::queryAccessibleInterface(object);
+}
+
+TEST_F(SolveTest, CommandButtonIsHeardAsItReads)
+{
+    auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+    const std::function<void()> steps[] = {
+        [] {},
+        [&] { choose("Option_Msub"); },
+        [&] {
+            type("Text_A2", QStringLiteral("1"));
+            solve();
+        },
+        [&] { choose("Option_A2"); }};
+    for (const auto &step : steps) {
+        step();
+        EXPECT_EQ(heard(button)->text(QAccessible::Name), button->text());
+    }
+}
+
+struct StationTwoRole {
+    const char *option, *box, *name, *kind; // kind: "Input" or "Result"
+};
+
+void PrintTo(const StationTwoRole &r, std::ostream *os)
+{
+    *os << std::string(r.option) + "_" + r.box;
+}
+
+class StationTwoBoxes : public SolveTest, public testing::WithParamInterface<StationTwoRole> {};
+
+TEST_P(StationTwoBoxes, AreHeardByWhatTheyHoldUnderTheOption)
+{
+    const StationTwoRole &r = GetParam();
+    choose(r.option);
+    QAccessibleInterface *box = heard(form.findChild<QWidget *>(QLatin1String(r.box)));
+    EXPECT_EQ(box->text(QAccessible::Name), QLatin1String(r.name));
+    EXPECT_TRUE(box->text(QAccessible::Description).startsWith(QLatin1String(r.kind)))
+        << box->text(QAccessible::Description).toStdString();
+    EXPECT_TRUE(box->state().editable);
+}
+
+INSTANTIATE_TEST_SUITE_P(Options, StationTwoBoxes,
+                         testing::Values(StationTwoRole{"Option_A2", "Text_Msub", "M2", "Input"},
+                                         StationTwoRole{"Option_A2", "Text_A2", "A2", "Result"},
+                                         StationTwoRole{"Option_Msub", "Text_A2", "A2", "Input"},
+                                         StationTwoRole{"Option_Msub", "Text_Msub", "M2, subsonic", "Result"},
+                                         StationTwoRole{"Option_Msub", "Text_Msup", "M2, supersonic", "Result"}));
+
+TEST_F(SolveTest, NoControlOrWindowIsHeardByItsInternalName)
+{
+    QList<QWidget *> widgets = form.findChildren<QWidget *>();
+    widgets << &form << &Form_About::instance() << Form_About::instance().findChildren<QWidget *>();
+    for (QWidget *w : widgets) {
+        if (w->objectName().isEmpty() || w->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        EXPECT_NE(heard(w)->text(QAccessible::Name), w->objectName());
+    }
+    EXPECT_EQ(heard(form.findChild<QGroupBox *>(QStringLiteral("Frame2")))->text(QAccessible::Name),
+              QStringLiteral("Station 1"));
+    EXPECT_EQ(heard(form.findChild<QGroupBox *>(QStringLiteral("Frame4")))->text(QAccessible::Name),
+              QStringLiteral("Throat"));
+    EXPECT_EQ(heard(&Form_About::instance())->role(), QAccessible::Dialog);
+}
+
+TEST_F(SolveTest, ChartsAreHeardAsChartsAndTheNozzleChartOffersItsRedraw)
+{
+    EXPECT_EQ(heard(geo)->role(), QAccessible::Chart);
+    EXPECT_EQ(heard(iter)->role(), QAccessible::Chart);
+    EXPECT_TRUE(heard(geo)->state().focusable);
+    EXPECT_FALSE(heard(iter)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+
+    // The screen reader's action, Space and Return each redraw the bare chart, as a double-click does.
+    const QString bare = QStringLiteral("Nozzle contour from M 0.05 to 4");
+    const std::function<void()> redraws[] = {
+        [&] { heard(geo)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
+        [&] { QTest::keyClick(geo, Qt::Key_Space); },
+        [&] { QTest::keyClick(geo, Qt::Key_Return); }};
+    for (const auto &redraw : redraws) {
+        solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+        ASSERT_NE(geo->accessibleDescription(), bare);
+        geo->setFocus();
+        redraw();
+        EXPECT_EQ(geo->accessibleDescription(), bare);
+    }
+}
+
+struct Announced {
+    const char *option, *station2, *results;
+};
+
+void PrintTo(const Announced &r, std::ostream *os)
+{
+    *os << r.option;
+}
+
+class Announcement : public SolveTest, public testing::WithParamInterface<Announced> {
+protected:
+    static void record(QAccessibleEvent *event)
+    {
+        if (event->type() == QAccessible::DescriptionChanged)
+            changes.push_back({event->object(), event->accessibleInterface()->text(QAccessible::Description)});
+    }
+    static inline std::vector<std::pair<QObject *, QString>> changes;
+};
+
+TEST_P(Announcement, ReachesTheFocusedButtonAfterASolveAndIsClearedByAnEdit)
+{
+    const Announced &a = GetParam();
+    auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
+    type("Text_M1", QStringLiteral("0.5"));
+    choose(a.option);
+    type(std::string_view(a.option) == "Option_A2" ? "Text_Msub" : "Text_A2", QLatin1String(a.station2));
+    button->setFocus();
+    changes.clear();
+    testing_gui::setScreenReaderListening(true);
+    QAccessible::installUpdateHandler(record);
+    QTest::keyClick(button, Qt::Key_Return);
+    QAccessible::installUpdateHandler(nullptr);
+    testing_gui::setScreenReaderListening(false);
+
+    ASSERT_FALSE(changes.empty());
+    EXPECT_EQ(changes.back().first, button);
+    EXPECT_EQ(changes.back().second, QString::fromUtf8(a.results));
+    EXPECT_TRUE(button->hasFocus());
+
+    QTest::keyClicks(box("Text_M1"), QStringLiteral("1"));
+    EXPECT_TRUE(heard(button)->text(QAccessible::Description).isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Options, Announcement,
+    testing::Values(Announced{"Option_Msub", "1", "A* = 0.7464; M2 = 0.5 subsonic, 1.7023 supersonic"},
+                    Announced{"Option_A2", "2", "A* = 0.7464; A2 = 1.2595"}));
+
+TEST_F(SolveTest, OutputOptionsFrameHoldsItsFirstRowInsideItsBorder)
+{
+    auto *frame = form.findChild<QGroupBox *>(QStringLiteral("Frame3"));
+    auto *firstRow = form.findChild<QRadioButton *>(QStringLiteral("Option_A2"));
+    const QImage image = testing_gui::rendered(frame);
+    // Right of the caption, the first row that is not background is the top border.
+    const int x = int((frame->width() - 20) * image.devicePixelRatio());
+    const QColor background = frame->palette().color(QPalette::Window);
+    int borderTop = 0;
+    while (borderTop < image.height() && image.pixelColor(x, borderTop) == background)
+        ++borderTop;
+    EXPECT_LT(borderTop / image.devicePixelRatio(), firstRow->y());
+}
+
+} // namespace

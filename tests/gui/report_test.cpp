@@ -1,0 +1,237 @@
+// What a student takes into a report: the iteration drawn step by step, the
+// charts saved or copied, the results and iterates copied as a table.
+
+#include "solve_fixture.h"
+
+#include "charts/iteration_chart.h"
+#include "form_runtime/chart_export.h"
+#include "form_runtime/colour.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QDir>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QXmlStreamReader>
+
+#include <map>
+
+namespace {
+
+using form_runtime::ChartSurface;
+using testing_gui::SolveTest;
+
+QAction *menuItem(ChartSurface *chart, const char *text)
+{
+    for (QAction *a : chart->findChildren<QAction *>())
+        if (a->text() == QString::fromUtf8(text))
+            return a;
+    ADD_FAILURE() << "no menu item " << text;
+    return nullptr;
+}
+
+struct Cobweb {
+    const char *A2;
+    std::vector<float> subsonic, supersonic; // iterates, or the last one alone
+    std::size_t subsonicSteps, supersonicSteps;
+    const char *steps;
+};
+
+void PrintTo(const Cobweb &r, std::ostream *os)
+{
+    *os << std::string("A2_") + r.A2;
+}
+
+class IteratesShown : public SolveTest, public testing::WithParamInterface<Cobweb> {};
+
+TEST_P(IteratesShown, AreTheIterationsOwnStepsAndLeaveTheChartAsItWasWhenOff)
+{
+    const Cobweb &c = GetParam();
+    solveForMach(QStringLiteral("1"), QStringLiteral("1"), QLatin1String(c.A2));
+    const QImage plain = testing_gui::rendered(iter);
+    menuItem(iter, "Show the iterates")->trigger();
+
+    std::vector<ChartSurface::Stroke> cobweb;
+    for (const auto &s : iter->strokes())
+        if (s.colour == charts::kIterateColour)
+            cobweb.push_back(s);
+    ASSERT_EQ(cobweb.size(), 2 * (c.subsonicSteps + c.supersonicSteps));
+    // From M = 1: down to the curve, across to the diagonal, at each iterate.
+    EXPECT_EQ(cobweb[0].x1, 1.f);
+    EXPECT_EQ(cobweb[0].y1, -1.f);
+    const auto across = [&](std::size_t branchStart, std::size_t i) { return cobweb[branchStart + 2 * i + 1]; };
+    const std::size_t supStart = 2 * c.subsonicSteps;
+    for (const auto &[iterates, start, steps] :
+         {std::tuple{c.subsonic, std::size_t(0), c.subsonicSteps}, std::tuple{c.supersonic, supStart, c.supersonicSteps}}) {
+        const std::size_t first = steps - iterates.size();
+        for (std::size_t i = 0; i < iterates.size(); ++i) {
+            EXPECT_EQ(across(start, first + i).x2, iterates[i]);
+            EXPECT_EQ(across(start, first + i).y2, -iterates[i]);
+        }
+    }
+    EXPECT_TRUE(iter->accessibleDescription().endsWith(QLatin1String(c.steps)));
+
+    menuItem(iter, "Show the iterates")->trigger();
+    EXPECT_EQ(testing_gui::rendered(iter), plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AreaRatios, IteratesShown,
+    testing::Values(Cobweb{"2",
+                           {0.5f, 0.3349609375000001f, 0.30927118821317084f, 0.306277211023683f, 0.3059450183311363f,
+                            0.3059083742283576f},
+                           {1.5998519617043445f, 1.9599497186035955f, 2.111966215641589f, 2.1677002405874224f,
+                            2.1871217813571997f, 2.1937714855386354f, 2.1960346114481037f, 2.196803257964375f,
+                            2.1970641392510046f, 2.1971526623905615f},
+                           6, 10, "subsonic: 6 steps; supersonic: 10 steps"},
+                    // Not settled in 50 steps: all 50 are drawn.
+                    Cobweb{"1.001", {0.9692205839573707f}, {1.0311621592033962f}, 50, 50,
+                           "subsonic: 50 steps; supersonic: 50 steps"}));
+
+TEST_F(SolveTest, SavedPicturesAreTheChartsOwnStrokes)
+{
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    QTemporaryDir dir;
+    const QString svg = dir.filePath(QStringLiteral("nozzle-chart.svg"));
+    const QString png = dir.filePath(QStringLiteral("nozzle-chart.png"));
+    ASSERT_EQ(form_runtime::saveChart(*geo, svg), QString());
+    ASSERT_EQ(form_runtime::saveChart(*geo, png), QString());
+
+    QFile file(svg);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    std::map<QString, int> strokesByColour;
+    int elements = 0;
+    while (xml.readNext() != QXmlStreamReader::Invalid && !xml.atEnd()) {
+        if (xml.isStartElement() && (xml.name() == QLatin1String("line") || xml.name() == QLatin1String("circle"))) {
+            ++elements;
+            ++strokesByColour[xml.attributes().value(QLatin1String("stroke")).toString()];
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(elements, int(geo->strokes().size()));
+    // 16 grid lines, 2 x 395 wall segments, station 1 in blue, both station-2 marks in red.
+    EXPECT_EQ(strokesByColour, (std::map<QString, int>{{QStringLiteral("#c8c8c8"), 16},
+                                                        {QStringLiteral("#000000"), 790},
+                                                        {QStringLiteral("#0000ff"), 1},
+                                                        {QStringLiteral("#ff0000"), 2}}));
+
+    // The PNG is four times the drawing area, with the marks where the screen has them.
+    const QImage image(png);
+    const QRectF area = geo->contentsRect();
+    EXPECT_EQ(image.size(), (area.size() * 4).toSize());
+    EXPECT_EQ(image.pixelColor(4, 4), QColor(255, 255, 192));
+    const QImage screen = testing_gui::rendered(geo);
+    for (const double M : {1.7023, 0.5}) {
+        const QPointF at = geo->toPixel(M, 0.3);
+        EXPECT_TRUE(testing_gui::hasColourNear(screen, at, Qt::red));
+        EXPECT_TRUE(testing_gui::hasColourNear(image, (at - area.topLeft()) * 4, Qt::red, 4));
+    }
+}
+
+TEST_F(SolveTest, PictureThatCannotBeWrittenIsReportedAndLeavesNoFile)
+{
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("taken.svg"))); // the name is a folder's
+    const QString names[] = {dir.filePath(QStringLiteral("no-such-folder/chart.png")),
+                             dir.filePath(QStringLiteral("taken.svg"))};
+    for (const QString &name : names) {
+        form_runtime::saveChartAs(*geo, name);
+        ASSERT_FALSE(messages.texts().isEmpty());
+        EXPECT_TRUE(messages.texts().last().startsWith(
+            QStringLiteral("The picture could not be saved as %1: ").arg(QDir::toNativeSeparators(name))))
+            << messages.texts().last().toStdString();
+    }
+    EXPECT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries), QStringList{"taken.svg"});
+    EXPECT_TRUE(QDir(dir.filePath(QStringLiteral("taken.svg"))).isEmpty());
+}
+
+struct CopiedTable {
+    const char *option, *M1, *A1, *station2;
+    const char *chart, *item, *text;
+};
+
+void PrintTo(const CopiedTable &r, std::ostream *os)
+{
+    *os << std::string(r.option) + "_" + r.chart + "_" + r.item;
+}
+
+class Copied : public SolveTest, public testing::WithParamInterface<CopiedTable> {};
+
+TEST_P(Copied, IsTabSeparatedShownAndUnrounded)
+{
+    const CopiedTable &c = GetParam();
+    if (std::string_view(c.option) == "Option_A2")
+        solveForArea(QLatin1String(c.M1), QLatin1String(c.A1), QLatin1String(c.station2));
+    else
+        solveForMach(QLatin1String(c.M1), QLatin1String(c.A1), QLatin1String(c.station2));
+    menuItem(form.findChild<ChartSurface *>(QLatin1String(c.chart)), c.item)->trigger();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.text));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    WorkedExamples, Copied,
+    testing::Values(CopiedTable{"Option_Msub", "1", "1", "2", "Picture_iter", "Copy results",
+                                "Quantity\tShown\tValue\n"
+                                "M1\t1\t1\n"
+                                "A1\t1\t1\n"
+                                "A*\t1\t1\n"
+                                "A2\t2\t2\n"
+                                "M2, subsonic\t0.3059\t0.3059083742283576\n"
+                                "M2, supersonic\t2.1972\t2.1971526623905615\n"},
+                    CopiedTable{"Option_A2", "1", "1", "1", "Picture_geo", "Copy results",
+                                "Quantity\tShown\tValue\n"
+                                "M1\t1\t1\n"
+                                "A1\t1\t1\n"
+                                "A*\t1\t1\n"
+                                "M2\t1\t1\n"
+                                "A2\t1\t1\n"},
+                    CopiedTable{"Option_Msub", "1", "1", "2", "Picture_iter", "Copy the iterates",
+                                "Step\tSubsonic M\tSupersonic M\n"
+                                "1\t0.5\t1.5998519617043445\n"
+                                "2\t0.3349609375000001\t1.9599497186035955\n"
+                                "3\t0.30927118821317084\t2.111966215641589\n"
+                                "4\t0.306277211023683\t2.1677002405874224\n"
+                                "5\t0.3059450183311363\t2.1871217813571997\n"
+                                "6\t0.3059083742283576\t2.1937714855386354\n"
+                                "7\t\t2.1960346114481037\n"
+                                "8\t\t2.196803257964375\n"
+                                "9\t\t2.1970641392510046\n"
+                                "10\t\t2.1971526623905615\n"}));
+
+// The items of the context menu a chart opens, with whether each is enabled.
+std::vector<std::pair<QString, bool>> menuOpenedBy(const std::function<void()> &open)
+{
+    std::vector<std::pair<QString, bool>> items;
+    QTimer::singleShot(0, [&] {
+        if (QWidget *popup = QApplication::activePopupWidget()) {
+            for (QAction *a : popup->actions())
+                items.emplace_back(a->text(), a->isEnabled());
+            popup->close();
+        }
+    });
+    open();
+    return items;
+}
+
+TEST_F(SolveTest, ChartMenuOpensFromTheKeyboardWithDrawingItemsDisabledWhileBlank)
+{
+    const std::function<void()> keys[] = {[&] { QTest::keyClick(geo, Qt::Key_F10, Qt::ShiftModifier); },
+                                          [&] { QTest::keyClick(geo, Qt::Key_Menu); }};
+    for (const auto &open : keys) {
+        geo->setFocus();
+        const auto blank = menuOpenedBy(open);
+        EXPECT_EQ(blank, (std::vector<std::pair<QString, bool>>{{QStringLiteral("Copy picture"), false},
+                                                                {QStringLiteral("Save picture as…"), false},
+                                                                {QStringLiteral("Copy results"), false}}));
+    }
+    solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+    geo->setFocus();
+    for (const auto &[text, enabled] : menuOpenedBy(keys[0]))
+        EXPECT_TRUE(enabled) << text.toStdString();
+}
+
+} // namespace
