@@ -1,3 +1,4 @@
+#include "app/console.h"
 #include "solver_window/form_ventrolex.h"
 
 #include <QApplication>
@@ -27,12 +28,14 @@ int main(int argc, char *argv[])
 {
     // Answered before the toolkit starts, so they work without a display.
     for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--version") == 0) {
-            std::printf("Ventrolex %s\n", VENTROLEX_VERSION);
-            return 0;
-        }
-        if (std::strcmp(argv[i], "--help") == 0) {
-            std::fputs(kUsage, stdout);
+        const bool version = std::strcmp(argv[i], "--version") == 0;
+        if (version || std::strcmp(argv[i], "--help") == 0) {
+            useParentConsole();
+            if (version)
+                std::printf("Ventrolex %s\n", VENTROLEX_VERSION);
+            else
+                std::fputs(kUsage, stdout);
+            std::fflush(stdout);
             return 0;
         }
     }

@@ -1,10 +1,6 @@
 #include "form_runtime/window_icon.h"
 
 #include <QCoreApplication>
-#include <QImage>
-#include <QPainter>
-#include <QPixmap>
-#include <QSvgRenderer>
 
 namespace form_runtime {
 
@@ -17,16 +13,9 @@ QIcon *theIcon = nullptr;
 QIcon windowIcon()
 {
     if (!theIcon) {
-        QSvgRenderer drawing(QStringLiteral(":/icons/org.example.Ventrolex.svg"));
         theIcon = new QIcon;
-        for (int size : {16, 24, 32, 48, 64, 128, 256}) {
-            QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
-            image.fill(Qt::transparent);
-            QPainter painter(&image);
-            drawing.render(&painter);
-            painter.end();
-            theIcon->addPixmap(QPixmap::fromImage(image));
-        }
+        for (int size : {16, 24, 32, 48, 64, 128, 256})
+            theIcon->addFile(QStringLiteral(":/icons/ventrolex-%1.png").arg(size), QSize(size, size));
         // Its pixmaps go before the application does.
         qAddPostRoutine([] {
             delete theIcon;

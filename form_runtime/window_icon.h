@@ -4,8 +4,8 @@
 
 namespace form_runtime {
 
-// The program's own icon, the nozzle drawing built into the executable,
-// rendered once per application at the sizes title bars and task switchers use.
+// The program's own icon, the nozzle drawing built into the executable at the
+// sizes title bars and task switchers use (rendered by scripts/render-icons).
 QIcon windowIcon();
 
 } // namespace form_runtime
