@@ -146,9 +146,12 @@ void Form_Ventrolex::buildControls()
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
 
-    // The client area is 4335 x 7005 twips below the menu bar.
-    resize(form_runtime::twipsToPixels(4335),
-           form_runtime::twipsToPixels(7005) + menuBar()->sizeHint().height());
+    // The client area is 4335 x 7005 twips below the menu bar, whose height
+    // may depend on the width (as under the Windows style).
+    const int width = form_runtime::twipsToPixels(4335);
+    const int menuHeight = menuBar()->hasHeightForWidth() ? menuBar()->heightForWidth(width)
+                                                          : menuBar()->sizeHint().height();
+    resize(width, form_runtime::twipsToPixels(7005) + menuHeight);
 }
 
 void Form_Ventrolex::Form_Load()

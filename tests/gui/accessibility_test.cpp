@@ -168,3 +168,16 @@ TEST_F(SolveTest, OutputOptionsFrameHoldsItsFirstRowInsideItsBorder)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(SolveTest, AboutWindowClosesWithEscape)
+{
+    Form_About &about = Form_About::instance();
+    about.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&about));
+    QTest::keyClick(&about, Qt::Key_Escape);
+    EXPECT_FALSE(about.isVisible());
+}
+
+} // namespace
