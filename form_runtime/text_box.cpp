@@ -103,8 +103,10 @@ QString TextBox::cutToFit() const
     const qsizetype e = text().indexOf(QLatin1Char('E'));
     const QString exponent = e < 0 ? QString() : text().mid(e);
     const QString digits = text().left(e < 0 ? text().size() : e);
-    return metrics.elidedText(digits, Qt::ElideRight, textAreaWidth() - metrics.horizontalAdvance(exponent)) +
-           exponent;
+    QString cut = metrics.elidedText(digits, Qt::ElideRight, textAreaWidth() - metrics.horizontalAdvance(exponent));
+    // A point with no digit after it reads as the end of the number.
+    cut.replace(QStringLiteral(".…"), QStringLiteral("…"));
+    return cut + exponent;
 }
 
 double valueOf(const QLineEdit *box)

@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QRadioButton>
@@ -146,12 +147,12 @@ void Form_Ventrolex::buildControls()
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
 
-    // The client area is 4335 x 7005 twips below the menu bar, whose height
-    // may depend on the width (as under the Windows style).
-    const int width = form_runtime::twipsToPixels(4335);
-    const int menuHeight = menuBar()->hasHeightForWidth() ? menuBar()->heightForWidth(width)
-                                                          : menuBar()->sizeHint().height();
-    resize(width, form_runtime::twipsToPixels(7005) + menuHeight);
+    // The client area is 4335 x 7005 twips below the menu bar, whatever
+    // height the style gives the menu bar once it is laid out.
+    const QSize clientSize(form_runtime::twipsToPixels(4335), form_runtime::twipsToPixels(7005));
+    resize(clientSize + QSize(0, menuBar()->sizeHint().height()));
+    layout()->activate();
+    resize(size() + clientSize - centralWidget()->size());
 }
 
 void Form_Ventrolex::Form_Load()

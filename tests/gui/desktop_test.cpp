@@ -142,7 +142,7 @@ TEST_P(ResultWiderThanItsBox, ShowsWholeOrMarked)
 
 INSTANTIATE_TEST_SUITE_P(
     Results, ResultWiderThanItsBox,
-    testing::Values(WideResult{"Option_Msub", "0.5", "1E+300", "1E+300", "Text_Astar", "7.46355685131195E+299", "^7\\.4\\d*…E\\+299$", true},
+    testing::Values(WideResult{"Option_Msub", "0.5", "1E+300", "1E+300", "Text_Astar", "7.46355685131195E+299", "^7(\\.4\\d*)?…E\\+299$", true},
                     WideResult{"Option_Msub", "0.5", "1", "1000", "Text_Msup", "12.1222", "^12\\.1222$", false}));
 
 TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
