@@ -3,7 +3,7 @@
 ; the shortcut and its own registry entry.
 ; makensis -DVERSION=1.00 -DSTAGE=<folder with the program> -DOUTFILE=<setup.exe> ventrolex.nsi
 
-Unicode true
+Target amd64-unicode ; a 64-bit installer for a 64-bit program
 !include "MUI2.nsh"
 
 Name "Ventrolex ${VERSION}"
