@@ -199,7 +199,9 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
             QStringList{png, svg, pdf}.join(QStringLiteral(";;")), &filter);
         if (fileName.isEmpty())
             return;
-        if (QFileInfo(fileName).suffix().isEmpty())
+        // A name without one of the three endings gets the chosen type's.
+        const QString suffix = QFileInfo(fileName).suffix().toLower();
+        if (suffix != QLatin1String("png") && suffix != QLatin1String("svg") && suffix != QLatin1String("pdf"))
             fileName += filter == svg ? QStringLiteral(".svg") : filter == pdf ? QStringLiteral(".pdf")
                                                                                : QStringLiteral(".png");
         saveChartAs(chart, fileName);
