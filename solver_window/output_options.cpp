@@ -14,8 +14,8 @@ void Form_Ventrolex::Option_A2_Click()
     Text_Msup->setVisible(false);
     Text_Msub->setText(QString());
     Command1->setText(solver_window::texts::kSetInputValues);
+    announcement.clear(); // first: it may rest on a box whose role changes now
     speakStationTwoRoles();
-    announcement.clear();
 }
 
 // Option "M": A2 is typed into Text_A2, both Mach numbers are the results.
@@ -26,6 +26,6 @@ void Form_Ventrolex::Option_Msub_Click()
     Text_Msup->setVisible(false);
     Text_A2->setText(QString());
     Command1->setText(solver_window::texts::kSetInputValues);
+    announcement.clear(); // first: it may rest on a box whose role changes now
     speakStationTwoRoles();
-    announcement.clear();
 }
