@@ -3,7 +3,7 @@
 #include "flow/arithmetic.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
-#include "form_runtime/number_text.h"
+#include "form_runtime/text_box.h"
 
 namespace charts {
 
@@ -56,7 +56,7 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
         Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
     }
     Picture_iter.setAccessibleDescription(QStringLiteral("Iteration functions for A2/A* %1")
-                                              .arg(QString::fromStdString(form_runtime::displayText(AAr))));
+                                              .arg(form_runtime::shownText(AAr)));
 }
 
 void drawIterates(form_runtime::ChartSurface &Picture_iter, const std::vector<double> &iterates)

@@ -185,7 +185,7 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
         data->setText(chart.accessibleDescription());
         QGuiApplication::clipboard()->setMimeData(data);
     });
-    chart.addMenuAction(copy, true);
+    chart.addMenuAction(copy);
 
     auto *save = new QAction(QStringLiteral("Save picture as…"), &chart);
     QObject::connect(save, &QAction::triggered, &chart, [&chart, fileBaseName] {
@@ -206,7 +206,7 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
                                                                                : QStringLiteral(".png");
         saveChartAs(chart, fileName);
     });
-    chart.addMenuAction(save, true);
+    chart.addMenuAction(save);
 }
 
 } // namespace form_runtime

@@ -343,9 +343,9 @@ void ChartSurface::keyPressEvent(QKeyEvent *event)
     QFrame::keyPressEvent(event);
 }
 
-void ChartSurface::addMenuAction(QAction *action, bool needsDrawing)
+void ChartSurface::addMenuAction(QAction *action, std::function<bool()> available)
 {
-    menuActions_.emplace_back(action, needsDrawing);
+    menuActions_.emplace_back(action, std::move(available));
 }
 
 void ChartSurface::contextMenuEvent(QContextMenuEvent *event)
@@ -354,12 +354,11 @@ void ChartSurface::contextMenuEvent(QContextMenuEvent *event)
         QFrame::contextMenuEvent(event);
         return;
     }
-    for (const auto &[action, needsDrawing] : menuActions_)
-        action->setEnabled(!needsDrawing || !strokes_.empty());
-    emit menuAboutToShow();
     QMenu menu(this);
-    for (const auto &[action, needsDrawing] : menuActions_)
+    for (const auto &[action, available] : menuActions_) {
+        action->setEnabled(!strokes_.empty() && (!available || available()));
         menu.addAction(action);
+    }
     const QPoint at = event->reason() == QContextMenuEvent::Mouse ? event->globalPos() : mapToGlobal(rect().center());
     menu.exec(at);
     event->accept();

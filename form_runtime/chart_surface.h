@@ -5,6 +5,7 @@
 class QAction;
 class QPainter;
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -68,9 +69,9 @@ public:
     void paintDrawing(QPainter &painter, const QRectF &area) const;
     QColor background() const;
 
-    // A context-menu item. One that needs a drawing is disabled while the
-    // surface is blank.
-    void addMenuAction(QAction *action, bool needsDrawing);
+    // A context-menu item about the drawing: it is enabled only while the
+    // surface has a drawing and, when `available` is given, while that holds.
+    void addMenuAction(QAction *action, std::function<bool()> available = {});
 
     // Whether anything listens to activated(); only then is it offered.
     bool isActivatable() const;
@@ -80,8 +81,6 @@ public:
 
 signals:
     void activated();
-    // The context menu is about to open: its items may be brought up to date.
-    void menuAboutToShow();
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -97,7 +96,7 @@ private:
     std::vector<std::vector<const Stroke *>> polylines() const;
     void repaintSoon();
 
-    std::vector<std::pair<QAction *, bool>> menuActions_; // with whether each needs a drawing
+    std::vector<std::pair<QAction *, std::function<bool()>>> menuActions_;
     std::optional<Frame> frame_;
     std::vector<Stroke> strokes_;
     bool repaintPending_ = false;

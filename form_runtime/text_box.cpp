@@ -114,9 +114,14 @@ double valueOf(const QLineEdit *box)
     return valueOfText(box->text().toStdString());
 }
 
+QString shownText(double value)
+{
+    return QString::fromStdString(displayText(value));
+}
+
 void showValue(TextBox *box, double value)
 {
-    box->showResult(QString::fromStdString(displayText(value)));
+    box->showResult(shownText(value));
 }
 
 } // namespace form_runtime

@@ -41,7 +41,10 @@ private:
 // The number typed into a text box (see valueOfText).
 double valueOf(const QLineEdit *box);
 
-// Writes a result into a text box, rounded for display (see displayText).
+// The text a result box shows for a value (see displayText).
+QString shownText(double value);
+
+// Writes a result into a text box, rounded for display.
 void showValue(TextBox *box, double value);
 
 } // namespace form_runtime

@@ -7,7 +7,7 @@
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
-#include "form_runtime/number_text.h"
+#include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -26,11 +26,6 @@ QString unrounded(double value)
     return QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
-QString shown(double value)
-{
-    return QString::fromStdString(form_runtime::displayText(value));
-}
-
 } // namespace
 
 void Form_Ventrolex::buildChartMenus()
@@ -44,7 +39,7 @@ void Form_Ventrolex::buildChartMenus()
             drawIterationChart(*lastSolution);
         }
     });
-    Picture_iter->addMenuAction(showIterates, true);
+    Picture_iter->addMenuAction(showIterates);
 
     form_runtime::addPictureMenu(*Picture_geo, texts::kNozzleChartFile);
     form_runtime::addPictureMenu(*Picture_iter, texts::kIterationChartFile);
@@ -52,17 +47,12 @@ void Form_Ventrolex::buildChartMenus()
     for (form_runtime::ChartSurface *chart : {Picture_geo, Picture_iter}) {
         auto *copy = new QAction(texts::kCopyResults, chart);
         connect(copy, &QAction::triggered, this, &Form_Ventrolex::copyResults);
-        chart->addMenuAction(copy, true);
-        connect(chart, &form_runtime::ChartSurface::menuAboutToShow, copy,
-                [this, copy] { copy->setEnabled(copy->isEnabled() && lastSolution); });
+        chart->addMenuAction(copy, [this] { return lastSolution.has_value(); });
     }
 
     auto *copyIteratesAction = new QAction(texts::kCopyTheIterates, Picture_iter);
     connect(copyIteratesAction, &QAction::triggered, this, &Form_Ventrolex::copyIterates);
-    Picture_iter->addMenuAction(copyIteratesAction, true);
-    connect(Picture_iter, &form_runtime::ChartSurface::menuAboutToShow, copyIteratesAction, [this, copyIteratesAction] {
-        copyIteratesAction->setEnabled(copyIteratesAction->isEnabled() && lastSolution && lastSolution->iteration);
-    });
+    Picture_iter->addMenuAction(copyIteratesAction, [this] { return lastSolution && lastSolution->iteration; });
 }
 
 // The iteration chart of a solution of option "M": both functions, the
@@ -79,7 +69,7 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
     }
     Picture_iter->Circle(solution.Msub, -solution.Msub, 0.05, form_runtime::kRed);
     Picture_iter->Circle(solution.Msup, -solution.Msup, 0.05, form_runtime::kRed);
-    const QString solutions = texts::twoMachNumbers(shown(solution.Msub), shown(solution.Msup));
+    const QString solutions = texts::twoMachNumbers(form_runtime::shownText(solution.Msub), form_runtime::shownText(solution.Msup));
     Picture_iter->setAccessibleDescription(Picture_iter->accessibleDescription() + texts::solutionCircles(solutions) +
                                            steps);
 }
@@ -90,7 +80,7 @@ void Form_Ventrolex::copyResults()
         return;
     QString text = texts::kResultsHeader;
     for (const auto &[name, value] : lastSolution->quantities)
-        text += name + QLatin1Char('\t') + shown(value) + QLatin1Char('\t') + unrounded(value) + QLatin1Char('\n');
+        text += name + QLatin1Char('\t') + form_runtime::shownText(value) + QLatin1Char('\t') + unrounded(value) + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(text);
 }
 

@@ -6,7 +6,6 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
-#include "form_runtime/number_text.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/vector_state.h"
 #include "solver_window/texts.h"
@@ -22,18 +21,9 @@ using form_runtime::kBlue;
 using form_runtime::kRed;
 using form_runtime::MsgBox;
 using form_runtime::showValue;
+using form_runtime::shownText;
 using form_runtime::valueOf;
 namespace texts = solver_window::texts;
-
-namespace {
-
-// A value as the result boxes show it.
-QString shown(double value)
-{
-    return QString::fromStdString(form_runtime::displayText(value));
-}
-
-} // namespace
 
 void Form_Ventrolex::Command1_Click()
 {
@@ -101,9 +91,9 @@ void Form_Ventrolex::findAreaForMach()
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(M2, A2_As / 2, M2, -A2_As / 2, kRed);
     Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
-                                          texts::stationMarks(shown(M1), shown(M2)));
+                                          texts::stationMarks(shownText(M1), shownText(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(Command1, texts::areaFound(shown(As), shown(A2)));
+    announcement.announce(Command1, texts::areaFound(shownText(As), shownText(A2)));
     lastSolution = Solution{};
     lastSolution->quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                                 {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
@@ -138,16 +128,16 @@ void Form_Ventrolex::findMachForArea()
     showValue(Text_Msup, Msup);
 
     drawIterationChart(solution);
-    const QString solutions = texts::twoMachNumbers(shown(Msub), shown(Msup));
+    const QString solutions = texts::twoMachNumbers(shownText(Msub), shownText(Msup));
 
     grafik_Geo();
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(Msub, A2_As / 2, Msub, -A2_As / 2, kRed);
     Picture_geo->Line(Msup, A2_As / 2, Msup, -A2_As / 2, kRed);
     Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
-                                          texts::stationMarks(shown(M1), solutions));
+                                          texts::stationMarks(shownText(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(Command1, texts::machNumbersFound(shown(As), shown(Msub), shown(Msup)));
+    announcement.announce(Command1, texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
