@@ -55,7 +55,7 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
         Picture_iter.Line(Mx[i - 1], -F_sup[i - 1], Mx[i], -F_sup[i], form_runtime::kRed);
         Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
     }
-    Picture_iter.setAccessibleDescription(QStringLiteral("Iteration functions for A2/A* %1")
+    Picture_iter.setDescription(QStringLiteral("Iteration functions for A2/A* %1")
                                               .arg(form_runtime::shownText(AAr)));
 }
 

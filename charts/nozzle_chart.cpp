@@ -39,7 +39,7 @@ void grafik_Geo(form_runtime::ChartSurface &Picture_geo, GeoTables &tables, cons
         Picture_geo.Line(M_geo[i - 1], Y_geo[i - 1], M_geo[i], Y_geo[i]);
         Picture_geo.Line(M_geo[i - 1], -Y_geo[i - 1], M_geo[i], -Y_geo[i]);
     }
-    Picture_geo.setAccessibleDescription(QStringLiteral("Nozzle contour from M 0.05 to 4"));
+    Picture_geo.setDescription(QStringLiteral("Nozzle contour from M 0.05 to 4"));
 }
 
 } // namespace charts

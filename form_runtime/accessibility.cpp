@@ -3,7 +3,6 @@
 #include "form_runtime/chart_surface.h"
 
 #include <QAccessibleWidget>
-#include <QApplication>
 #include <QWidget>
 
 namespace form_runtime {
@@ -24,6 +23,10 @@ public:
         if (chart()->isActivatable())
             names.prepend(pressAction());
         return names;
+    }
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Description ? chart()->description() : QAccessibleWidget::text(t);
     }
     void doAction(const QString &name) override
     {
@@ -70,21 +73,56 @@ void installAccessibility()
     }
 }
 
-void Announcement::announce(QWidget *fallback, const QString &text)
+Announcement::Announcement(QWidget *window) : window_(window)
 {
-    clear();
-    QWidget *focused = QApplication::focusWidget();
-    widget_ = focused && fallback->window()->isAncestorOf(focused) ? focused : fallback;
-    ownDescription_ = widget_->accessibleDescription();
-    widget_->setAccessibleDescription(text);
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    // No size and nothing painted: it takes no room and shows nothing, and
+    // exists for the screen reader alone.
+    notice_ = new QWidget(window);
+    notice_->setObjectName(QStringLiteral("announcement"));
+    notice_->setGeometry(0, 0, 0, 0);
+    notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice_->hide();
+    setAccessibleRole(notice_, QAccessible::Notification);
+#endif
+}
+
+void Announcement::announce(const QString &text)
+{
+    text_ = text;
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    QAccessibleAnnouncementEvent event(window_, text);
+    QAccessible::updateAccessibility(&event);
+#else
+    // A notification is spoken as it appears.
+    notice_->hide();
+    notice_->setAccessibleName(text);
+    notice_->show();
+#endif
 }
 
 void Announcement::clear()
 {
-    if (widget_)
-        widget_->setAccessibleDescription(ownDescription_);
-    widget_.clear();
-    ownDescription_.clear();
+    if (text_.isEmpty())
+        return;
+    text_.clear();
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    notice_->hide();
+    notice_->setAccessibleName(QString());
+#endif
+}
+
+QString announcedBy(QAccessibleEvent *event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    if (event->type() == QAccessible::Announcement)
+        return static_cast<QAccessibleAnnouncementEvent *>(event)->message();
+#else
+    QAccessibleInterface *shown = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && shown && shown->role() == QAccessible::Notification)
+        return shown->text(QAccessible::Name);
+#endif
+    return {};
 }
 
 } // namespace form_runtime

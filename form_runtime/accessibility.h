@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAccessible>
-#include <QPointer>
 #include <QString>
 
 class QWidget;
@@ -16,18 +15,28 @@ void installAccessibility();
 // dialog), in place of the role of the Qt class it is built on.
 void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
-// Tells a screen-reader user what just happened without moving the focus: the
-// widget that has the focus (or `fallback`, when none of the window's does)
-// takes `text` as its accessible description, which screen readers speak for
-// the focused object, until clear() gives the widget its own description back.
+// Tells a screen-reader user what just happened without moving the focus:
+// the text is spoken once, when it is announced. clear() withdraws it, so
+// nothing stale is found later. From Qt 6.8 this is the toolkit's
+// announcement (AT-SPI's announcement event, UI Automation's notification);
+// before it, an unseen notification object in `window` appears with the text
+// as its name, which Orca speaks as "notification" and the text.
 class Announcement {
 public:
-    void announce(QWidget *fallback, const QString &text);
+    explicit Announcement(QWidget *window);
+    void announce(const QString &text);
     void clear();
+    // What was announced last and not withdrawn since.
+    const QString &text() const { return text_; }
 
 private:
-    QPointer<QWidget> widget_;
-    QString ownDescription_;
+    QWidget *window_;
+    QWidget *notice_ = nullptr; // the notification object, before Qt 6.8
+    QString text_;
 };
+
+// The text that `event` speaks as an announcement, or an empty string when it
+// is not one: what a listening screen reader is told by Announcement.
+QString announcedBy(QAccessibleEvent *event);
 
 } // namespace form_runtime

@@ -80,8 +80,8 @@ QByteArray chartSvg(const ChartSurface &chart)
     xml.writeAttribute(QStringLiteral("viewBox"),
                        QStringLiteral("0 0 %1 %2").arg(number(size.width()), number(size.height())));
     xml.writeTextElement(QStringLiteral("title"), chart.accessibleName());
-    if (!chart.accessibleDescription().isEmpty())
-        xml.writeTextElement(QStringLiteral("desc"), chart.accessibleDescription());
+    if (!chart.description().isEmpty())
+        xml.writeTextElement(QStringLiteral("desc"), chart.description());
 
     xml.writeStartElement(QStringLiteral("defs"));
     xml.writeStartElement(QStringLiteral("clipPath"));
@@ -182,7 +182,7 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
         auto *data = new QMimeData;
         // Twice as sharp as the screen, so that it stays sharp in a document.
         data->setImageData(chartImage(chart, 2 * chart.devicePixelRatioF()));
-        data->setText(chart.accessibleDescription());
+        data->setText(chart.description());
         QGuiApplication::clipboard()->setMimeData(data);
     });
     chart.addMenuAction(copy);

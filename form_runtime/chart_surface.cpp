@@ -4,6 +4,7 @@
 #include "form_runtime/accessibility.h"
 #include "form_runtime/colour.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
@@ -88,7 +89,7 @@ void ChartSurface::Scale(double x1, double y1, double x2, double y2)
 void ChartSurface::Cls()
 {
     strokes_.clear();
-    setAccessibleDescription(QString());
+    setDescription(QString());
     repaintSoon();
 }
 
@@ -119,6 +120,22 @@ void ChartSurface::addLine(double x1, double y1, double x2, double y2, std::opti
 {
     strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), colour});
     repaintSoon();
+}
+
+void ChartSurface::setDescription(const QString &description)
+{
+    description_ = description;
+    if (describePending_)
+        return;
+    describePending_ = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            describePending_ = false;
+            QAccessibleEvent changed(this, QAccessible::DescriptionChanged);
+            QAccessible::updateAccessibility(&changed);
+        },
+        Qt::QueuedConnection);
 }
 
 void ChartSurface::repaintSoon()

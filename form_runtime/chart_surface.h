@@ -16,8 +16,8 @@ namespace form_runtime {
 // What is drawn is kept until the next Cls and painted again whenever the
 // window system asks, so it survives covering, resizing and minimising; hidden
 // by the program (setVisible(false)) the surface forgets it and shows only its
-// background until it is drawn again. Its accessible description says what
-// is drawn: the charts set it after drawing, Cls and hiding clear it.
+// background until it is drawn again. Its description says what is drawn,
+// for a screen reader: the charts set it after drawing, Cls and hiding clear it.
 // Coordinates are taken in single precision: one beyond the float range
 // throws flow::ArithmeticError (overflow).
 //
@@ -73,6 +73,12 @@ public:
     // surface has a drawing and, when `available` is given, while that holds.
     void addMenuAction(QAction *action, std::function<bool()> available = {});
 
+    // What a screen reader hears of the drawing. It may be set again as marks
+    // are added; a listening screen reader is told of the change once, when
+    // the event that drew is done, so a solution is heard as one change.
+    void setDescription(const QString &description);
+    const QString &description() const { return description_; }
+
     // Whether anything listens to activated(); only then is it offered.
     bool isActivatable() const;
     void activate() { emit activated(); }
@@ -100,6 +106,8 @@ private:
     std::optional<Frame> frame_;
     std::vector<Stroke> strokes_;
     bool repaintPending_ = false;
+    QString description_;
+    bool describePending_ = false;
 };
 
 } // namespace form_runtime

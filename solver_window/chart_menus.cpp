@@ -70,7 +70,7 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
     Picture_iter->Circle(solution.Msub, -solution.Msub, 0.05, form_runtime::kRed);
     Picture_iter->Circle(solution.Msup, -solution.Msup, 0.05, form_runtime::kRed);
     const QString solutions = texts::twoMachNumbers(form_runtime::shownText(solution.Msub), form_runtime::shownText(solution.Msup));
-    Picture_iter->setAccessibleDescription(Picture_iter->accessibleDescription() + texts::solutionCircles(solutions) +
+    Picture_iter->setDescription(Picture_iter->description() + texts::solutionCircles(solutions) +
                                            steps);
 }
 

@@ -10,6 +10,7 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/vector_state.h"
@@ -22,7 +23,7 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QRadioButton>
+#include "form_runtime/option_button.h"
 
 #include <type_traits>
 
@@ -94,9 +95,9 @@ void Form_Ventrolex::buildControls()
     Label3 = control<QLabel>("Label3", Frame4, twips(120, 240, 495, 255), texts::kAstar);
     Text_Astar = control<form_runtime::TextBox>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
     Frame3 = control<form_runtime::GroupFrame>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
-    Option_A2 = control<QRadioButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
+    Option_A2 = control<form_runtime::OptionButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
     Text_A2 = control<form_runtime::TextBox>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
-    Option_Msub = control<QRadioButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
+    Option_Msub = control<form_runtime::OptionButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
     Text_Msub = control<form_runtime::TextBox>("Text_Msub", Frame3, twips(840, 600, 615, 285), texts::kInitialValue);
     Text_Msup = control<form_runtime::TextBox>("Text_Msup", Frame3, twips(1560, 600, 615, 285), texts::kInitialValue);
     Command1 = control<form_runtime::CommandButton>("Command1", Frame3, twips(120, 960, 1575, 495),
@@ -138,8 +139,8 @@ void Form_Ventrolex::buildControls()
     Mn_About = menuBar()->addAction(texts::kAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
 
-    connect(Option_A2, &QRadioButton::clicked, this, &Form_Ventrolex::Option_A2_Click);
-    connect(Option_Msub, &QRadioButton::clicked, this, &Form_Ventrolex::Option_Msub_Click);
+    connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
+    connect(Option_Msub, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_Msub_Click);
     connect(Command1, &QPushButton::clicked, this, &Form_Ventrolex::Command1_Click);
     connect(Picture_geo, &form_runtime::ChartSurface::activated, this, &Form_Ventrolex::grafik_Geo);
     // An announced result is not read again once the problem has changed.

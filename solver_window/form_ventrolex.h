@@ -21,12 +21,12 @@
 class QAction;
 class QLabel;
 class QLineEdit;
-class QRadioButton;
 
 namespace form_runtime {
 class ChartSurface;
 class CommandButton;
 class GroupFrame;
+class OptionButton;
 class TextBox;
 } // namespace form_runtime
 
@@ -81,7 +81,7 @@ private:
     form_runtime::GroupFrame *Frame1, *Frame2, *Frame3, *Frame4;
     QLabel *Label1, *Label2, *Label3;
     form_runtime::TextBox *Text_A1, *Text_M1, *Text_Astar, *Text_A2, *Text_Msub, *Text_Msup;
-    QRadioButton *Option_A2, *Option_Msub;
+    form_runtime::OptionButton *Option_A2, *Option_Msub;
     form_runtime::CommandButton *Command1;
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
@@ -90,7 +90,7 @@ private:
     flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads
     charts::GeoTables geoTables;
     std::vector<const QLineEdit *> boxesRead; // by the solution under way, in order
-    form_runtime::Announcement announcement;   // the results of the last solution, for a screen reader
+    form_runtime::Announcement announcement{this}; // the results of the last solution, for a screen reader
     std::vector<double> lastIterates;          // of the last M_iter call
     std::optional<Solution> lastSolution;
 };

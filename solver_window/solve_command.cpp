@@ -11,7 +11,7 @@
 #include "solver_window/texts.h"
 
 #include <QLineEdit>
-#include <QRadioButton>
+#include "form_runtime/option_button.h"
 
 #include <algorithm>
 
@@ -90,10 +90,10 @@ void Form_Ventrolex::findAreaForMach()
     grafik_Geo();
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(M2, A2_As / 2, M2, -A2_As / 2, kRed);
-    Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
+    Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), shownText(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(Command1, texts::areaFound(shownText(As), shownText(A2)));
+    announcement.announce(texts::areaFound(shownText(As), shownText(A2)));
     lastSolution = Solution{};
     lastSolution->quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                                 {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
@@ -134,10 +134,10 @@ void Form_Ventrolex::findMachForArea()
     Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
     Picture_geo->Line(Msub, A2_As / 2, Msub, -A2_As / 2, kRed);
     Picture_geo->Line(Msup, A2_As / 2, Msup, -A2_As / 2, kRed);
-    Picture_geo->setAccessibleDescription(Picture_geo->accessibleDescription() +
+    Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(Command1, texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
+    announcement.announce(texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};

@@ -4,6 +4,7 @@
 #include "solve_fixture.h"
 
 #include "about_window/form_about.h"
+#include "form_runtime/accessibility.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -94,15 +95,15 @@ TEST_F(SolveTest, ChartsAreHeardAsChartsAndTheNozzleChartOffersItsRedraw)
         [&] { QTest::keyClick(geo, Qt::Key_Return); }};
     for (const auto &redraw : redraws) {
         solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
-        ASSERT_NE(geo->accessibleDescription(), bare);
+        ASSERT_NE(geo->description(), bare);
         geo->setFocus();
         redraw();
-        EXPECT_EQ(geo->accessibleDescription(), bare);
+        EXPECT_EQ(geo->description(), bare);
     }
 }
 
 struct Announced {
-    const char *option, *station2, *results;
+    const char *option, *station2, *results, *refused; // refused: a station-2 value whose solve is refused
 };
 
 void PrintTo(const Announced &r, std::ostream *os) { *os << r.option; }
@@ -111,40 +112,73 @@ class Announcement : public SolveTest, public testing::WithParamInterface<Announ
 protected:
     static void record(QAccessibleEvent *event)
     {
-        if (event->type() == QAccessible::DescriptionChanged)
-            changes.push_back({event->object(), event->accessibleInterface()->text(QAccessible::Description)});
+        if (const QString text = form_runtime::announcedBy(event); !text.isEmpty())
+            announced << text;
     }
-    static inline std::vector<std::pair<QObject *, QString>> changes;
+    // What a listening screen reader is told as announcements while the button is pressed with Return.
+    QStringList announcedByReturnOn(QPushButton *button)
+    {
+        announced.clear();
+        testing_gui::setScreenReaderListening(true);
+        QAccessible::installUpdateHandler(record);
+        QTest::keyClick(button, Qt::Key_Return);
+        QAccessible::installUpdateHandler(nullptr);
+        testing_gui::setScreenReaderListening(false);
+        return announced;
+    }
+    static inline QStringList announced;
 };
 
-TEST_P(Announcement, ReachesTheFocusedButtonAfterASolveAndIsClearedByAnEdit)
+TEST_P(Announcement, SpeaksTheResultsOnceAndNothingOnceARefusedSolveFollows)
 {
     const Announced &a = GetParam();
+    const char *station2 = std::string_view(a.option) == "Option_A2" ? "Text_Msub" : "Text_A2";
     auto *button = form.findChild<QPushButton *>(QStringLiteral("Command1"));
     type("Text_M1", QStringLiteral("0.5"));
     choose(a.option);
-    type(std::string_view(a.option) == "Option_A2" ? "Text_Msub" : "Text_A2", QLatin1String(a.station2));
+    type(station2, QLatin1String(a.station2));
     button->setFocus();
-    changes.clear();
-    testing_gui::setScreenReaderListening(true);
-    QAccessible::installUpdateHandler(record);
-    QTest::keyClick(button, Qt::Key_Return);
-    QAccessible::installUpdateHandler(nullptr);
-    testing_gui::setScreenReaderListening(false);
-
-    ASSERT_FALSE(changes.empty());
-    EXPECT_EQ(changes.back().first, button);
-    EXPECT_EQ(changes.back().second, QString::fromUtf8(a.results));
+    EXPECT_EQ(announcedByReturnOn(button), QStringList{QString::fromUtf8(a.results)});
     EXPECT_TRUE(button->hasFocus());
 
-    QTest::keyClicks(box("Text_M1"), QStringLiteral("1"));
-    EXPECT_TRUE(heard(button)->text(QAccessible::Description).isEmpty());
+    box(station2)->setText(QLatin1String(a.refused)); // set, not typed: an edit would clear it on its own
+    button->setFocus();
+    EXPECT_EQ(announcedByReturnOn(button), QStringList{});
+    EXPECT_EQ(messages.texts().size(), 1);
+    // Nothing in the window is left to read the old results from.
+    for (QWidget *w : form.findChildren<QWidget *>())
+        for (const auto t : {QAccessible::Name, QAccessible::Description})
+            EXPECT_FALSE(heard(w)->text(t).contains(QString::fromUtf8(a.results))) << w->objectName().toStdString();
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Announcement,
-    testing::Values(Announced{"Option_Msub", "1", "A* = 0.7464; M2 = 0.5 subsonic, 1.7023 supersonic"},
-                    Announced{"Option_A2", "2", "A* = 0.7464; A2 = 1.2595"}));
+    testing::Values(Announced{"Option_Msub", "1", "A* = 0.7464; M2 = 0.5 subsonic, 1.7023 supersonic", "0.7"},
+                    Announced{"Option_A2", "2", "A* = 0.7464; A2 = 1.2595", "0"}));
+
+TEST_F(SolveTest, OptionChosenByItsAccessibleActionIsChosenAsByAClick)
+{
+    const auto state = [&] {
+        QStringList s{caption()};
+        for (const char *name : {"Text_A2", "Text_Msub", "Text_Msup"})
+            s << QStringLiteral("%1 %2 %3").arg(QLatin1String(name), visible(name) ? "shown" : "hidden", text(name));
+        return s;
+    };
+    const std::pair<const char *, std::function<void()>> cases[] = {
+        {"Option_Msub", [&] { solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2")); }},
+        {"Option_A2", [&] { solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1")); }}};
+    for (const auto &[option, solveWithTheOther] : cases) {
+        solveWithTheOther();
+        choose(option);
+        const QStringList clicked = state();
+        solveWithTheOther();
+        heard(form.findChild<QRadioButton *>(QLatin1String(option)))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::toggleAction());
+        EXPECT_EQ(state(), clicked) << option;
+        EXPECT_EQ(clicked.first(), QStringLiteral("SET input values then CLICK"));
+    }
+}
 
 TEST_F(SolveTest, OutputOptionsFrameHoldsItsFirstRowInsideItsBorder)
 {
@@ -157,6 +191,8 @@ TEST_F(SolveTest, OutputOptionsFrameHoldsItsFirstRowInsideItsBorder)
     int borderTop = 0;
     while (borderTop < image.height() && image.pixelColor(x, borderTop) == background)
         ++borderTop;
+    // It runs through the middle of the caption, above the first row.
+    EXPECT_NEAR(borderTop / image.devicePixelRatio(), QFontMetrics(frame->font()).height() / 2.0, 1.5);
     EXPECT_LT(borderTop / image.devicePixelRatio(), firstRow->y());
 }
 

@@ -91,13 +91,13 @@ TEST_F(ChartSurfaceTest, DrawingSurvivesResizingButNotHiding)
     surface.Line(0, 2, 4, 2, form_runtime::kRed);
     surface.resize(300, 200);
     EXPECT_TRUE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red));
-    surface.setAccessibleDescription(QStringLiteral("a red line"));
+    surface.setDescription(QStringLiteral("a red line"));
     // Hidden by the program, it shows only its background when shown again.
     surface.hide();
     surface.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&surface));
     EXPECT_FALSE(hasColourNear(rendered(&surface), surface.toPixel(2, 2), red, 2));
-    EXPECT_TRUE(surface.accessibleDescription().isEmpty());
+    EXPECT_TRUE(surface.description().isEmpty());
 }
 
 TEST_F(ChartSurfaceTest, CoordinatesBeyondSinglePrecisionOverflow)

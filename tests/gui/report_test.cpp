@@ -66,7 +66,7 @@ TEST_P(IteratesShown, AreTheIterationsOwnStepsAndLeaveTheChartAsItWasWhenOff)
     const auto supersonicStart = reached.begin() + c.subsonicSteps;
     EXPECT_EQ(std::vector<float>(supersonicStart - c.subsonic.size(), supersonicStart), c.subsonic);
     EXPECT_EQ(std::vector<float>(reached.end() - c.supersonic.size(), reached.end()), c.supersonic);
-    EXPECT_TRUE(iter->accessibleDescription().endsWith(QLatin1String(c.steps)));
+    EXPECT_TRUE(iter->description().endsWith(QLatin1String(c.steps)));
 
     menuItem(iter, "Show the iterates")->trigger();
     EXPECT_EQ(testing_gui::rendered(iter), plain);
@@ -112,6 +112,17 @@ TEST_F(SolveTest, SavedPicturesAreTheChartsOwnStrokes)
                                                         {QStringLiteral("#000000"), 790},
                                                         {QStringLiteral("#0000ff"), 1},
                                                         {QStringLiteral("#ff0000"), 2}}));
+
+    // The solutions' circles keep their size: 0.05 in M is several pixels.
+    const QString circles = dir.filePath(QStringLiteral("iteration-chart.svg"));
+    ASSERT_EQ(form_runtime::saveChart(*iter, circles), QString());
+    QFile circlesFile(circles);
+    ASSERT_TRUE(circlesFile.open(QIODevice::ReadOnly));
+    QStringList radii;
+    for (QXmlStreamReader c(&circlesFile); !c.atEnd();)
+        if (c.readNext() == QXmlStreamReader::StartElement && c.name() == QLatin1String("circle"))
+            radii << c.attributes().value(QLatin1String("r")).toString();
+    EXPECT_EQ(radii, (QStringList{"3", "3"}));
 
     // The PNG is four times the drawing area, with the marks where the screen has them.
     const QImage image(png);
@@ -216,6 +227,8 @@ TEST_F(SolveTest, ChartMenuOpensFromTheKeyboardWithItsItemsDisabledWhileBlank)
     const QStringList blank{"(Copy picture)", "(Save picture as…)", "(Copy results)"};
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_F10, Qt::ShiftModifier), blank);
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), blank);
+    QTest::mouseDClick(geo, Qt::LeftButton); // a bare chart: a picture, but no results yet
+    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)"}));
     solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_F10, Qt::ShiftModifier),
               (QStringList{"Copy picture", "Save picture as…", "Copy results"}));

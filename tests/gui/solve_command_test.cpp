@@ -101,9 +101,9 @@ TEST_F(SolveTest, FindsBothMachNumbersAtAGivenArea)
     EXPECT_TRUE(redAt(0.5, 0.3)); // station 2 covers station 1
     EXPECT_TRUE(redAt(1.7023, 0.3));
     EXPECT_FALSE(blueAt(0.5, 0.3));
-    EXPECT_EQ(geo->accessibleDescription(),
+    EXPECT_EQ(geo->description(),
               QStringLiteral("Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7023"));
-    EXPECT_EQ(iter->accessibleDescription(),
+    EXPECT_EQ(iter->description(),
               QStringLiteral("Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
 
     // The same click again draws the same again.
@@ -213,7 +213,7 @@ TEST_F(SolveTest, DoubleClickOnTheGeometryChartRemovesTheMarks)
     EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u);
     EXPECT_FALSE(redAt(2, -0.3));
     EXPECT_FALSE(blueAt(0.5, 0.3));
-    EXPECT_EQ(geo->accessibleDescription(), QStringLiteral("Nozzle contour from M 0.05 to 4"));
+    EXPECT_EQ(geo->description(), QStringLiteral("Nozzle contour from M 0.05 to 4"));
 }
 
 TEST_F(SolveTest, DoubleClickBeforeAnySolutionDrawsTheBareChart)
