@@ -1,4 +1,5 @@
 #include "flow/area_ratio.h"
+#include "flow/isentropic.h"
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
 #include "form_runtime/vector_state.h"
@@ -66,5 +67,25 @@ void BM_MachIterationPairFloor(benchmark::State &state)
     }
 }
 BENCHMARK(BM_MachIterationPairFloor);
+
+// A look-up of the Stations window: the Mach number from one quantity and the
+// whole state at it. p/p0 has a closed form; A/A* on the supersonic branch and
+// nu are bisected down to adjacent doubles.
+void BM_LookUp(benchmark::State &state)
+{
+    form_runtime::clearUpperVectorState();
+    const auto quantity = flow::Quantity(state.range(0));
+    double value = state.range(1) / 100.0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(value);
+        const std::optional<double> M = flow::machFrom(quantity, value, flow::Branch::Supersonic, gas);
+        benchmark::DoNotOptimize(flow::isentropicState(*M, gas));
+    }
+}
+BENCHMARK(BM_LookUp)
+    ->ArgNames({"quantity", "value_percent"})
+    ->Args({int(flow::Quantity::p_p0), 50})
+    ->Args({int(flow::Quantity::A_As), 200})
+    ->Args({int(flow::Quantity::nu), 5000});
 
 } // namespace

@@ -1,9 +1,10 @@
 #include "form_runtime/chart_surface.h"
 #include "solver_window/form_ventrolex.h"
+#include "stations_window/form_stations.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
-#include <QGroupBox>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +15,8 @@
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
+
+#include <vector>
 
 namespace {
 
@@ -43,22 +46,52 @@ void BM_SolveForMach(benchmark::State &state)
 }
 BENCHMARK(BM_SolveForMach)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
-void drawSegments(QImage &image, int segments, int circles)
+// A curve of `points` points across the image, as the charts' curves cross them.
+QPolygonF curve(const QImage &image, int points, double bend)
 {
-    image.fill(Qt::white);
+    const double w = image.width() / image.devicePixelRatio(), h = image.height() / image.devicePixelRatio();
+    QPolygonF line;
+    for (int i = 0; i < points; ++i) {
+        const double t = double(i) / (points - 1);
+        line << QPointF(t * w, h * (0.5 + bend * (t - 0.5) * (t - 0.5)));
+    }
+    return line;
+}
+
+// The fastest plain-Qt way to draw a chart's picture: its background, its
+// axis-parallel lines, its curves as polylines (at ratios above 1 as one
+// batch of segments, as the chart surface draws them there), and its circles,
+// antialiased, straight onto an image.
+void drawChart(QImage &image, const QColor &background, int axisLines, const std::vector<QPolygonF> &curves,
+               int circles)
+{
+    image.fill(background);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     const double w = image.width() / image.devicePixelRatio(), h = image.height() / image.devicePixelRatio();
-    for (int i = 0; i < segments; ++i) {
-        const double t = double(i) / segments, u = double(i + 1) / segments;
-        painter.drawLine(QPointF(t * w, h * (0.5 + 0.4 * t * t)), QPointF(u * w, h * (0.5 + 0.4 * u * u)));
+    painter.setPen(QPen(QColor(200, 200, 200), 1));
+    for (int i = 0; i < axisLines; ++i)
+        painter.drawLine(QPointF(w * i / axisLines + 0.5, 0), QPointF(w * i / axisLines + 0.5, h));
+    painter.setPen(QPen(Qt::black, 1));
+    for (const QPolygonF &c : curves) {
+        if (image.devicePixelRatio() > 1) {
+            std::vector<QLineF> segments;
+            for (int i = 1; i < c.size(); ++i)
+                segments.emplace_back(c[i - 1], c[i]);
+            painter.drawLines(segments.data(), int(segments.size()));
+        } else {
+            painter.drawPolyline(c);
+        }
     }
+    painter.setPen(QPen(Qt::red, 1));
     for (int i = 0; i < circles; ++i)
-        painter.drawEllipse(QPointF(w / 2, h / 2), 3, 3);
+        painter.drawEllipse(QPointF(w / 2 + 0.5, h / 2 + 0.5), 3, 3);
 }
 
-// The floor of the solve: the same number of antialiased segments and circles
-// drawn by a bare QPainter into images of the charts' sizes, at the same ratio.
+// The floor of the solve: both charts' pictures (the nozzle chart's 16 grid
+// lines, 2 walls of 396 points and 3 marks; the iteration chart's 2 axes,
+// diagonal and 2 curves of 200 points and 2 circles) drawn the fastest plain-Qt
+// way into images of the charts' sizes, at the same ratio.
 void BM_SolveFloor(benchmark::State &state)
 {
     const qreal dpr = qreal(state.range(0));
@@ -66,14 +99,44 @@ void BM_SolveFloor(benchmark::State &state)
     QImage iter(QSize(269, 173) * dpr, QImage::Format_ARGB32_Premultiplied);
     geo.setDevicePixelRatio(dpr);
     iter.setDevicePixelRatio(dpr);
+    const std::vector<QPolygonF> walls{curve(geo, 396, 1.2), curve(geo, 396, -1.2)};
+    const std::vector<QPolygonF> functions{curve(iter, 200, 0), curve(iter, 200, 1.5), curve(iter, 200, -1.5)};
     for (auto _ : state) {
-        drawSegments(geo, 9 + 7 + 2 * 395 + 3, 0);
-        drawSegments(iter, 2 + 3 * 199, 2);
+        drawChart(geo, QColor(255, 255, 192), 16 + 3, walls, 0);
+        drawChart(iter, Qt::white, 2, functions, 2);
         benchmark::DoNotOptimize(geo.bits());
         benchmark::DoNotOptimize(iter.bits());
     }
 }
 BENCHMARK(BM_SolveFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+
+// The option-M solve at ratio 1 with the Stations window open: its table
+// follows every solve, and is painted with the charts.
+void BM_SolveForMachWithStationsOpen(benchmark::State &state)
+{
+    Form_Ventrolex form;
+    form.show();
+    auto *geo = form.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_geo"));
+    auto *iter = form.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_iter"));
+    form.findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(QStringLiteral("0.5"));
+    form.findChild<QAbstractButton *>(QStringLiteral("Option_Msub"))->click();
+    form.findChild<QLineEdit *>(QStringLiteral("Text_A2"))->setText(QStringLiteral("1"));
+    auto *command = form.findChild<QAbstractButton *>(QStringLiteral("Command1"));
+    const bool open = state.range(0) != 0;
+    if (open)
+        form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    QPixmap geoPixels(geo->size()), iterPixels(iter->size());
+    for (auto _ : state) {
+        command->click();
+        geo->render(&geoPixels);
+        iter->render(&iterPixels);
+        QCoreApplication::sendPostedEvents(); // the table's new layout
+        benchmark::DoNotOptimize(geoPixels.cacheKey());
+        benchmark::DoNotOptimize(iterPixels.cacheKey());
+    }
+    Form_Stations::instance().close();
+}
+BENCHMARK(BM_SolveForMachWithStationsOpen)->ArgName("open")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_MainWindow(benchmark::State &state)
 {
@@ -86,7 +149,9 @@ void BM_MainWindow(benchmark::State &state)
 BENCHMARK(BM_MainWindow)->Unit(benchmark::kMicrosecond);
 
 // The floor of the window: the same eighteen controls, menu bar and font,
-// built with plain Qt calls at the same pixel geometry, shown and painted.
+// built with plain Qt calls at the same pixel geometry, shown and painted, the
+// frames as etched QFrames (the cheapest border Qt paints) with the caption a
+// label on it.
 void BM_MainWindowFloor(benchmark::State &state)
 {
     for (auto _ : state) {
@@ -96,22 +161,29 @@ void BM_MainWindowFloor(benchmark::State &state)
         font.setPointSize(8);
         window.setFont(font);
         window.menuBar()->addAction(QStringLiteral("About"));
+        window.menuBar()->addAction(QStringLiteral("Stations"));
         auto *client = new QWidget;
         window.setCentralWidget(client);
         const auto place = [](QWidget *w, int x, int y, int width, int height) {
             w->setGeometry(x, y, width, height);
             return w;
         };
-        auto *frame1 = place(new QGroupBox(client), 8, 0, 273, 121);
-        auto *frame2 = place(new QGroupBox(frame1), 8, 8, 97, 65);
+        const auto etched = [](QWidget *parent) {
+            auto *frame = new QFrame(parent);
+            frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
+            return frame;
+        };
+        auto *frame1 = place(etched(client), 8, 0, 273, 121);
+        auto *frame2 = place(etched(frame1), 8, 8, 97, 65);
         place(new QLabel(QStringLiteral("A1 ="), frame2), 8, 16, 41, 17);
         place(new QLineEdit(QStringLiteral("1"), frame2), 40, 16, 49, 19);
         place(new QLabel(QStringLiteral("M1 ="), frame2), 8, 40, 41, 17);
         place(new QLineEdit(QStringLiteral("1"), frame2), 40, 40, 49, 19);
-        auto *frame4 = place(new QGroupBox(frame1), 8, 72, 97, 41);
+        auto *frame4 = place(etched(frame1), 8, 72, 97, 41);
         place(new QLabel(QStringLiteral("A* ="), frame4), 8, 16, 33, 17);
         place(new QLineEdit(QStringLiteral("1"), frame4), 40, 16, 49, 19);
-        auto *frame3 = place(new QGroupBox(QStringLiteral("Output options"), frame1), 112, 8, 153, 105);
+        auto *frame3 = place(etched(frame1), 112, 8, 153, 105);
+        place(new QLabel(QStringLiteral("Output options"), frame3), 8, 0, 80, 14);
         place(new QRadioButton(QStringLiteral("A2"), frame3), 8, 16, 41, 17);
         place(new QLineEdit(QStringLiteral("1"), frame3), 56, 16, 41, 19)->hide();
         place(new QRadioButton(QStringLiteral("M"), frame3), 8, 40, 33, 17);

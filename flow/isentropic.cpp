@@ -75,6 +75,11 @@ std::optional<double> supersonicRoot(F f, double target)
 
 double IsentropicState::operator[](Quantity q) const
 {
+    return const_cast<IsentropicState &>(*this)[q];
+}
+
+double &IsentropicState::operator[](Quantity q)
+{
     switch (q) {
     case Quantity::M: return M;
     case Quantity::A_As: return A_As;
@@ -85,9 +90,9 @@ double IsentropicState::operator[](Quantity q) const
     case Quantity::T_Ts: return T_Ts;
     case Quantity::rho_rhos: return rho_rhos;
     case Quantity::mu: return mu;
-    case Quantity::nu: return nu;
+    case Quantity::nu: break;
     }
-    return kNaN;
+    return nu;
 }
 
 IsentropicState isentropicState(double M, const GasConstants &gas)

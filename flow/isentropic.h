@@ -21,6 +21,7 @@ struct IsentropicState {
     double M, A_As, p_p0, T_T0, rho_rho0, p_ps, T_Ts, rho_rhos, mu, nu;
 
     double operator[](Quantity q) const;
+    double &operator[](Quantity q);
 };
 
 IsentropicState isentropicState(double M, const GasConstants &gas);

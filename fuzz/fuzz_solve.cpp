@@ -1,6 +1,7 @@
 // Any texts in Text_M1, Text_A1 and the station-2 box, with either option: the
-// solve ends completed, with finite, non-empty results, or with one of the
-// window's messages. Messages are answered through the message box's seam,
+// solve ends completed, with finite, non-empty results and the open Stations
+// window showing its stations, or with one of the window's messages and the
+// Stations window as it was. Messages are answered through the message box's seam,
 // without showing a box or running an event loop.
 //
 // Input: the first byte picks the option (even: "A2", odd: "M"); the rest is
@@ -11,8 +12,10 @@
 #include "solver_window/form_ventrolex.h"
 #include "form_runtime/message_box.h"
 #include "solver_window/texts.h"
+#include "stations_window/form_stations.h"
 
 #include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QLineEdit>
 
@@ -59,6 +62,7 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     app = new QApplication(argc, argv);
     form = new Form_Ventrolex;
     form->show();
+    form->findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
     form_runtime::answerMessagesWith(answer);
     return 0;
 }
@@ -74,6 +78,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     namespace texts = solver_window::texts;
     shown.clear();
+    const stations_window::StationTable &stations = Form_Stations::instance().table();
+    const QString stationsBefore = stations_window::tableText(stations.rows(), QLatin1Char('\t'));
     form->findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(part(0));
     form->findChild<QLineEdit *>(QStringLiteral("Text_A1"))->setText(part(1));
     form->findChild<QAbstractButton *>(findArea ? QStringLiteral("Option_A2") : QStringLiteral("Option_Msub"))->click();
@@ -97,6 +103,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             if (!isNumberText(textOf(box)))
                 fail("a result box holds no finite number");
         }
+        if (stations.lookUpRow() != (findArea ? 3 : 4))
+            fail("the Stations window does not show the solution's stations");
     } else {
         if (shown.isEmpty())
             fail("a solve ended without completing and without a message");
@@ -109,6 +117,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         if (!known)
             fail("a solve ended with an unknown message");
+        if (stations_window::tableText(stations.rows(), QLatin1Char('\t')) != stationsBefore)
+            fail("a refused solve changed the Stations window");
         for (int i = 0; i + 1 < shown.size(); ++i) {
             if (shown[i] != notConverged)
                 fail("more than one message ended a solve");

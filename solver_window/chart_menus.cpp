@@ -9,6 +9,7 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
+#include "stations_window/station_table.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -81,6 +82,8 @@ void Form_Ventrolex::copyResults()
     QString text = texts::kResultsHeader;
     for (const auto &[name, value] : lastSolution->quantities)
         text += name + QLatin1Char('\t') + form_runtime::shownText(value) + QLatin1Char('\t') + unrounded(value) + QLatin1Char('\n');
+    // Then every station's whole isentropic table.
+    text += QLatin1Char('\n') + stations_window::tableText(lastSolution->stations, QLatin1Char('\t'));
     QGuiApplication::clipboard()->setText(text);
 }
 

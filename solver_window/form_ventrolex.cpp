@@ -15,6 +15,8 @@
 #include "form_runtime/twips.h"
 #include "form_runtime/vector_state.h"
 #include "form_runtime/window_icon.h"
+#include "stations_window/form_stations.h"
+#include "stations_window/texts.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -138,6 +140,8 @@ void Form_Ventrolex::buildControls()
 
     Mn_About = menuBar()->addAction(texts::kAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
+    Mn_Stations = menuBar()->addAction(texts::kStations);
+    Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
     connect(Option_Msub, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_Msub_Click);
@@ -147,6 +151,7 @@ void Form_Ventrolex::buildControls()
     for (form_runtime::TextBox *box : {Text_A1, Text_M1, Text_Astar, Text_A2, Text_Msub, Text_Msup})
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
+    connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
 
     // The client area is 4335 x 7005 twips below the menu bar, whatever
     // height the style gives the menu bar once it is laid out.
@@ -208,4 +213,27 @@ void Form_Ventrolex::Mn_About_Click()
     about.show();
     about.raise();
     about.activateWindow();
+}
+
+void Form_Ventrolex::Mn_Stations_Click()
+{
+    Form_Stations &stations = Form_Stations::instance();
+    if (lastSolution)
+        stations.setStations(lastSolution->stations, lastSolution->As);
+    stations.show();
+    stations.raise();
+    stations.activateWindow();
+}
+
+stations_window::StationRow Form_Ventrolex::station(const QString &name, double M, double A) const
+{
+    return {name, A, flow::isentropicState(M, gas)};
+}
+
+// A solution is complete: it is the one the charts' menus and the Stations window show.
+void Form_Ventrolex::completed(Solution solution)
+{
+    lastSolution = std::move(solution);
+    if (Form_Stations *stations = Form_Stations::existing())
+        stations->setStations(lastSolution->stations, lastSolution->As);
 }

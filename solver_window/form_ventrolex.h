@@ -10,6 +10,7 @@
 #include "charts/nozzle_chart.h"
 #include "flow/gas_constants.h"
 #include "form_runtime/accessibility.h"
+#include "stations_window/station_table.h"
 
 #include <QMainWindow>
 
@@ -64,6 +65,8 @@ private:
         bool iteration = false;                             // option "M": the iteration chart shows it
         double A2_As = 0, Msub = 0, Msup = 0;
         std::vector<double> subsonicSteps, supersonicSteps;
+        std::vector<stations_window::StationRow> stations; // for the Stations window
+        double As = 0;
     };
 
     void Command1_Click();
@@ -72,6 +75,9 @@ private:
     void findAreaForMach();
     void findMachForArea();
     void Mn_About_Click();
+    void Mn_Stations_Click();
+    stations_window::StationRow station(const QString &name, double M, double A) const;
+    void completed(Solution solution);
 
     void buildChartMenus();
     void drawIterationChart(const Solution &solution);
@@ -85,6 +91,7 @@ private:
     form_runtime::CommandButton *Command1;
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
+    QAction *Mn_Stations;
     QAction *showIterates = nullptr; // on the iteration chart's menu: draw the cobweb
 
     flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads

@@ -9,6 +9,7 @@
 #include "form_runtime/text_box.h"
 #include "form_runtime/vector_state.h"
 #include "solver_window/texts.h"
+#include "stations_window/texts.h"
 
 #include <QLineEdit>
 #include "form_runtime/option_button.h"
@@ -24,6 +25,7 @@ using form_runtime::showValue;
 using form_runtime::shownText;
 using form_runtime::valueOf;
 namespace texts = solver_window::texts;
+namespace stations = stations_window::texts;
 
 void Form_Ventrolex::Command1_Click()
 {
@@ -94,10 +96,14 @@ void Form_Ventrolex::findAreaForMach()
                                           texts::stationMarks(shownText(M1), shownText(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
     announcement.announce(texts::areaFound(shownText(As), shownText(A2)));
-    lastSolution = Solution{};
-    lastSolution->quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
-                                {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
-                                {texts::kResultA2.name, A2}};
+    Solution solution;
+    solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
+                           {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
+                           {texts::kResultA2.name, A2}};
+    solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
+                         station(stations::kStation2, M2, A2)};
+    solution.As = As;
+    completed(std::move(solution));
 }
 
 // Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
@@ -141,5 +147,9 @@ void Form_Ventrolex::findMachForArea()
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
-    lastSolution = std::move(solution);
+    solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
+                         station(stations::kStation2Subsonic, Msub, A2),
+                         station(stations::kStation2Supersonic, Msup, A2)};
+    solution.As = As;
+    completed(std::move(solution));
 }

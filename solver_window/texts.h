@@ -9,6 +9,7 @@ namespace solver_window::texts {
 
 inline const QString kWindowCaption = QStringLiteral("  Ventrolex");
 inline const QString kAbout = QStringLiteral("About");
+inline const QString kStations = QStringLiteral("Stations");
 inline const QString kOutputOptions = QStringLiteral("Output options");
 inline const QString kA1 = QStringLiteral("A1 =");
 inline const QString kM1 = QStringLiteral("M1 =");

@@ -1,9 +1,11 @@
 // Renders the main window after one solution to a PNG, for the README:
-//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates]
+//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations]
 // VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
-// iteration chart's "Show the iterates". Runs headless.
+// iteration chart's "Show the iterates"; "stations" renders the Stations
+// window instead, with p/p0 = 0.5 looked up. Runs headless.
 
 #include "solver_window/form_ventrolex.h"
+#include "stations_window/form_stations.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -20,8 +22,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     const QStringList args = QApplication::arguments();
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
-    if ((args.size() != 6 && !iterates) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
-        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates]\n");
+    const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
+    if ((args.size() != 6 && !iterates && !stations) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations]\n");
         return 2;
     }
     Form_Ventrolex form;
@@ -49,7 +52,15 @@ int main(int argc, char *argv[])
                 action->setChecked(true);
     }
 
-    if (!form.grab().save(args[1])) {
+    QWidget *shown = &form;
+    if (stations) {
+        form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+        auto &table = Form_Stations::instance().table();
+        table.setData(table.index(table.lookUpRow(), 3), QStringLiteral("0.5"), Qt::EditRole);
+        shown = &Form_Stations::instance();
+        QApplication::processEvents();
+    }
+    if (!shown->grab().save(args[1])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));
         return 1;
     }

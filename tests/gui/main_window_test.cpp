@@ -160,13 +160,16 @@ TEST_F(MainWindowTest, CaptionsAreReadableAtTheirSize)
     EXPECT_LE(narrow->fontMetrics().horizontalAdvance(QStringLiteral("1.7023")), narrow->width() - 6);
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsOneAboutItem)
+TEST_F(MainWindowTest, MenuBarHoldsAboutThenStations)
 {
     auto *about = form.findChild<QAction *>(QStringLiteral("Mn_About"));
+    auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
+    ASSERT_NE(stations, nullptr);
     EXPECT_EQ(about->text(), QStringLiteral("About"));
+    EXPECT_EQ(stations->text(), QStringLiteral("Stations"));
     EXPECT_EQ(about->menu(), nullptr);
-    EXPECT_EQ(form.menuBar()->actions(), QList<QAction *>{about});
+    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations}));
 }
 
 struct Visibility {

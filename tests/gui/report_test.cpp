@@ -173,7 +173,11 @@ TEST_P(Copied, IsTabSeparatedShownAndUnrounded)
     else
         solveForMach(QLatin1String(c.M1), QLatin1String(c.A1), QLatin1String(c.station2));
     menuItem(form.findChild<ChartSurface *>(QLatin1String(c.chart)), c.item)->trigger();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8(c.text));
+    // The results come first; the stations' table that follows them is the Stations window's.
+    QString copied = QGuiApplication::clipboard()->text();
+    if (const int table = copied.indexOf(QStringLiteral("\n\n")); table >= 0)
+        copied.truncate(table + 1);
+    EXPECT_EQ(copied, QString::fromUtf8(c.text));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -1,0 +1,75 @@
+// Any text typed into any cell of the Stations window's look-up row, on either
+// branch: the look-up finds a station whose row holds a positive Mach number
+// and the typed value where it was typed, or it says in one line why not and
+// leaves the row as it was.
+//
+// Input: the first byte picks the column (modulo 11) and, by its top bit, the
+// supersonic branch; the rest is the text.
+
+#include "flow/gas_constants.h"
+#include "stations_window/station_table.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+void fail(const char *why)
+{
+    std::fprintf(stderr, "property violated: %s\n", why);
+    std::abort();
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    static int argc = 1;
+    static char name[] = "fuzz_lookup";
+    static char *argv[] = {name, nullptr};
+    static QCoreApplication app(argc, argv);
+    static stations_window::StationTable table;
+    static bool ready = false;
+    if (!ready) { // the worked example's throat, so that the area column can be looked up too
+        const flow::GasConstants gas = flow::gasConstants();
+        table.setStations({{QStringLiteral("Throat"), 0.7463556851311953, flow::isentropicState(1, gas)}},
+                          0.7463556851311953);
+        ready = true;
+    }
+
+    const int column = data[0] % 11;
+    table.setBranch(data[0] & 0x80 ? flow::Branch::Supersonic : flow::Branch::Subsonic);
+    const QString typed = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), int(size - 1));
+    QString problem = QStringLiteral("(none)");
+    auto connection = QObject::connect(&table, &stations_window::StationTable::lookedUp,
+                                       [&problem](const QString &p) { problem = p; });
+    const QModelIndex cell = table.index(table.lookUpRow(), column);
+    const QString before = stations_window::tableText(table.rows(), QLatin1Char('\t'));
+    const bool found = table.setData(cell, typed, Qt::EditRole);
+    QObject::disconnect(connection);
+
+    if (found) {
+        if (!problem.isEmpty())
+            fail("a look-up that found its station reported a problem");
+        const double M = table.index(table.lookUpRow(), 0).data(Qt::EditRole).toString().toDouble();
+        if (!(M > 0))
+            fail("a station was found without a positive Mach number");
+        bool ok = false;
+        const double value = QLocale::c().toDouble(typed.trimmed(), &ok);
+        if (!ok || cell.data(Qt::EditRole).toString().toDouble() != value)
+            fail("the typed value is not where it was typed");
+    } else {
+        if (stations_window::tableText(table.rows(), QLatin1Char('\t')) != before)
+            fail("a look-up that found nothing changed the table");
+        if (problem.isEmpty() || problem.contains(QLatin1Char('\n')))
+            fail("a look-up that found nothing did not say why in one line");
+    }
+    return 0;
+}

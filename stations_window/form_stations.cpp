@@ -1,0 +1,170 @@
+#include "stations_window/form_stations.h"
+
+#include "form_runtime/message_box.h"
+#include "form_runtime/window_icon.h"
+#include "stations_window/texts.h"
+
+#include <QButtonGroup>
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace texts = stations_window::texts;
+
+namespace {
+
+QPointer<Form_Stations> theStationsWindow;
+
+QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stations_window::StationTable(this))
+{
+    setObjectName(QStringLiteral("Form_Stations"));
+    setWindowTitle(texts::kTitle);
+    setWindowIcon(form_runtime::windowIcon());
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+
+    auto *gas = wrappedLabel(texts::kGas, "Label_Gas", this);
+    noSolution_ = wrappedLabel(texts::kNoSolutionYet, "Label_NoSolution", this);
+
+    view_ = new QTableView(this);
+    view_->setObjectName(QStringLiteral("Table_Stations"));
+    view_->setAccessibleName(texts::kTableName);
+    view_->setModel(table_);
+    view_->setTabKeyNavigation(false); // Tab leaves the table; the arrow keys move in it
+    view_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                           QAbstractItemView::DoubleClicked);
+    view_->setWordWrap(false);
+    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    view_->installEventFilter(this);
+
+    auto *help = wrappedLabel(texts::kLookUpHelp, "Label_LookUp", this);
+    lookUpLine_ = wrappedLabel(QString(), "Label_LookUpProblem", this);
+    lookUpLine_->setAccessibleName(texts::kLookUpHelp);
+
+    auto *branch = new QLabel(texts::kBranch, this);
+    subsonic_ = new QRadioButton(texts::kSubsonic, this);
+    subsonic_->setObjectName(QStringLiteral("Option_Subsonic"));
+    supersonic_ = new QRadioButton(texts::kSupersonic, this);
+    supersonic_->setObjectName(QStringLiteral("Option_Supersonic"));
+    subsonic_->setChecked(true);
+    auto *branches = new QButtonGroup(this);
+    branches->addButton(subsonic_);
+    branches->addButton(supersonic_);
+
+    auto *copy = new QPushButton(texts::kCopyTable, this);
+    copy->setObjectName(QStringLiteral("Command_CopyTable"));
+    auto *save = new QPushButton(texts::kSaveAsCsv, this);
+    save->setObjectName(QStringLiteral("Command_SaveAsCsv"));
+
+    auto *branchRow = new QHBoxLayout;
+    branchRow->addWidget(branch);
+    branchRow->addWidget(subsonic_);
+    branchRow->addWidget(supersonic_);
+    branchRow->addStretch();
+    branchRow->addWidget(copy);
+    branchRow->addWidget(save);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(gas);
+    layout->addWidget(noSolution_);
+    layout->addWidget(view_);
+    layout->addWidget(help);
+    layout->addLayout(branchRow);
+    layout->addWidget(lookUpLine_);
+    layout->setSizeConstraint(QLayout::SetFixedSize); // every column and row in view, as the table grows
+
+    connect(table_, &stations_window::StationTable::lookedUp, lookUpLine_, &QLabel::setText);
+    connect(supersonic_, &QRadioButton::toggled, this, [this](bool on) {
+        table_->setBranch(on ? flow::Branch::Supersonic : flow::Branch::Subsonic);
+    });
+    connect(copy, &QPushButton::clicked, this, &Form_Stations::copyTable);
+    connect(save, &QPushButton::clicked, this, &Form_Stations::chooseCsvFile);
+}
+
+Form_Stations &Form_Stations::instance()
+{
+    if (!theStationsWindow) {
+        theStationsWindow = new Form_Stations;
+        // Goes with the application, not with the main window.
+        qAddPostRoutine([] { delete theStationsWindow.data(); });
+    }
+    return *theStationsWindow;
+}
+
+Form_Stations *Form_Stations::existing()
+{
+    return theStationsWindow.data();
+}
+
+void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As)
+{
+    table_->setStations(std::move(stations), As);
+    noSolution_->setVisible(!table_->hasStations());
+}
+
+void Form_Stations::copyTable()
+{
+    QGuiApplication::clipboard()->setText(stations_window::tableText(table_->rows(), QLatin1Char('\t')));
+}
+
+void Form_Stations::saveAsCsv(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    const QByteArray csv = stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+        form_runtime::MsgBox(texts::tableNotSaved(QDir::toNativeSeparators(fileName), file.errorString()), this);
+}
+
+void Form_Stations::chooseCsvFile()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
+                                                texts::kCsvFilter);
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        name += QLatin1String(".csv");
+    saveAsCsv(name);
+}
+
+void Form_Stations::copySelection()
+{
+    const QString text = table_->cellsText(view_->selectionModel()->selectedIndexes());
+    if (!text.isEmpty())
+        QGuiApplication::clipboard()->setText(text);
+}
+
+// Ctrl+C in the table copies the selected cells, unrounded.
+bool Form_Stations::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == view_ && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
+        copySelection();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "stations_window/station_table.h"
+
+#include <QWidget>
+
+class QLabel;
+class QRadioButton;
+class QTableView;
+
+// The Stations window that "Stations" opens: the whole isentropic table at
+// every station of the last completed solution, and a look-up row. Like the
+// About window, the application keeps one, created on first use; it is
+// modeless, and the main window goes on working while it is open.
+class Form_Stations : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form_Stations(QWidget *parent = nullptr);
+
+    // The application's one Stations window, created on first use; and
+    // whether it has been created.
+    static Form_Stations &instance();
+    static Form_Stations *existing();
+
+    // The stations of a completed solution, whose throat area is As.
+    void setStations(std::vector<stations_window::StationRow> stations, double As);
+    stations_window::StationTable &table() { return *table_; }
+
+    void copyTable();
+    void saveAsCsv(const QString &fileName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void copySelection();
+    void chooseCsvFile();
+
+    stations_window::StationTable *table_;
+    QTableView *view_;
+    QLabel *noSolution_, *lookUpLine_;
+    QRadioButton *subsonic_, *supersonic_;
+};

@@ -1,0 +1,71 @@
+#pragma once
+
+// The Stations window's table: one row for each station of the last
+// completed solution and a look-up row, "Any station", where a value typed
+// into any one column gives the rest of the row.
+
+#include "flow/gas_constants.h"
+#include "flow/isentropic.h"
+
+#include <QAbstractTableModel>
+
+#include <optional>
+#include <vector>
+
+namespace stations_window {
+
+// A station: its name, its area and its isentropic state.
+struct StationRow {
+    QString name;
+    double A;
+    flow::IsentropicState state;
+};
+
+// The table as text for a report or a spreadsheet: a header line, then a
+// line for each row, the cells separated by `separator` and holding the
+// unrounded values (empty where a quantity does not exist). A cell that holds
+// the separator or a quotation mark is quoted, as CSV wants it.
+QString tableText(const std::vector<StationRow> &rows, QChar separator);
+
+class StationTable : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    explicit StationTable(QObject *parent = nullptr);
+
+    // The stations of a new solution, whose throat area is As.
+    void setStations(std::vector<StationRow> stations, double As);
+    bool hasStations() const { return !stations_.empty(); }
+    // Which branch a look-up from A/A* (or A) takes; a look-up made is made again.
+    void setBranch(flow::Branch branch);
+    int lookUpRow() const { return int(stations_.size()); }
+    // Every row, the look-up row when it holds a station.
+    std::vector<StationRow> rows() const;
+    // The unrounded values of the given cells: a line per row, tab-separated.
+    QString cellsText(const QModelIndexList &cells) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+signals:
+    // A look-up has been made: `problem` is empty when it found its station,
+    // else one line that says why there is none (and the row is as it was).
+    void lookedUp(const QString &problem);
+
+private:
+    bool lookUp(int column, double value);
+    const StationRow *row(int r) const;
+
+    flow::GasConstants gas_;
+    std::vector<StationRow> stations_;
+    double As_;
+    flow::Branch branch_ = flow::Branch::Subsonic;
+    std::optional<std::pair<int, double>> input_; // the look-up's column and value
+    std::optional<StationRow> found_;
+};
+
+} // namespace stations_window

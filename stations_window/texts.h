@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QString>
+
+// Every text the Stations window shows, spelled as the user sees it.
+namespace stations_window::texts {
+
+inline const QString kTitle = QStringLiteral("Stations");
+inline const QString kGas = QStringLiteral(
+    "Perfect gas, k = 1.4. Ratios to the stagnation state (0) and to the sonic state (*); "
+    "the angles, in degrees, exist from M = 1 on.");
+inline const QString kNoSolutionYet =
+    QStringLiteral("No solution yet: solve in the main window, and its stations appear here.");
+inline const QString kLookUpHelp =
+    QStringLiteral("Type a value into any cell of the row \u201cAny station\u201d to get the rest of the row.");
+inline const QString kBranch = QStringLiteral("A/A* look-up on the branch:");
+inline const QString kSubsonic = QStringLiteral("subsonic");
+inline const QString kSupersonic = QStringLiteral("supersonic");
+inline const QString kCopyTable = QStringLiteral("Copy table");
+inline const QString kSaveAsCsv = QStringLiteral("Save as CSV\u2026");
+inline const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");
+inline const QString kCsvFile = QStringLiteral("stations.csv");
+inline const QString kTableName = QStringLiteral("Stations table");
+
+// Row names.
+inline const QString kStation1 = QStringLiteral("Station 1");
+inline const QString kThroat = QStringLiteral("Throat");
+inline const QString kStation2 = QStringLiteral("Station 2");
+inline const QString kStation2Subsonic = QStringLiteral("Station 2, subsonic");
+inline const QString kStation2Supersonic = QStringLiteral("Station 2, supersonic");
+inline const QString kAnyStation = QStringLiteral("Any station");
+inline const QString kStationHeader = QStringLiteral("Station");
+
+// A column: its header as shown, and as a screen reader says it.
+struct Column {
+    QString shown, spoken;
+};
+inline const Column kColumns[] = {
+    {QStringLiteral("M"), QStringLiteral("Mach number M")},
+    {QStringLiteral("A"), QStringLiteral("area A")},
+    {QStringLiteral("A/A*"), QStringLiteral("area ratio A over A star")},
+    {QStringLiteral("p/p0"), QStringLiteral("pressure ratio p over p0")},
+    {QStringLiteral("T/T0"), QStringLiteral("temperature ratio T over T0")},
+    {QStringLiteral("\u03c1/\u03c10"), QStringLiteral("density ratio rho over rho0")},
+    {QStringLiteral("p/p*"), QStringLiteral("pressure ratio p over p star")},
+    {QStringLiteral("T/T*"), QStringLiteral("temperature ratio T over T star")},
+    {QStringLiteral("\u03c1/\u03c1*"), QStringLiteral("density ratio rho over rho star")},
+    {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees")},
+    {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees")},
+};
+
+// The one line a look-up that finds no station shows.
+inline QString notANumber(const QString &typed)
+{
+    return QStringLiteral("\u201c%1\u201d is not a number. Type it with \".\" as the decimal point, as in 0.5.")
+        .arg(typed);
+}
+inline QString noStation(const QString &column, const QString &typed, const QString &range)
+{
+    return QStringLiteral("No station has %1 = %2: %1 lies %3.").arg(column, typed, range);
+}
+inline QString areaNeedsAThroat()
+{
+    return QStringLiteral("The area needs a throat area: solve in the main window first, or type A/A*.");
+}
+inline QString tableNotSaved(const QString &file, const QString &reason)
+{
+    return QStringLiteral("The table could not be saved as %1: %2.").arg(file, reason);
+}
+
+} // namespace stations_window::texts

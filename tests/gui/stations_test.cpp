@@ -1,0 +1,82 @@
+// The Stations window: the whole isentropic table of the worked example, and
+// the look-up row.
+
+#include "solve_fixture.h"
+
+#include "stations_window/form_stations.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QLabel>
+#include <QTableView>
+
+namespace {
+
+using testing_gui::SolveTest;
+
+// A row as the table shows it: its name, then every cell.
+QStringList shownRow(QTableView *view, int row)
+{
+    QStringList cells{view->model()->headerData(row, Qt::Vertical).toString()};
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        cells << view->model()->index(row, c).data().toString();
+    return cells;
+}
+
+TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
+{
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &window = Form_Stations::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
+
+    // M, A, A/A*, p/p0, T/T0, rho/rho0, p/p*, T/T*, rho/rho*, mu, nu: the printed table at M = 0.5 and 1.
+    EXPECT_EQ(shownRow(view, 0), (QStringList{"Station 1", "0.5", "1", "1.3398", "0.8430", "0.9524", "0.8852",
+                                              "1.5958", "1.1429", "1.3963", "", ""}));
+    EXPECT_EQ(shownRow(view, 1), (QStringList{"Throat", "1", "0.7464", "1.0000", "0.5283", "0.8333", "0.6339",
+                                              "1.0000", "1.0000", "1.0000", "90.00", "0.00"}));
+    EXPECT_EQ(shownRow(view, 2).mid(0, 4), (QStringList{"Station 2, subsonic", "0.5", "1", "1.3398"}));
+    EXPECT_EQ(shownRow(view, 3).mid(0, 4), (QStringList{"Station 2, supersonic", "1.7023", "1", "1.3398"}));
+    EXPECT_EQ(shownRow(view, 4), (QStringList{"Any station", "", "", "", "", "", "", "", "", "", "", ""}));
+    // A screen reader hears a cell with its headers' spoken names.
+    QAccessibleTableCellInterface *cell =
+        QAccessible::queryAccessibleInterface(view)->tableInterface()->cellAt(1, 3)->tableCellInterface();
+    EXPECT_EQ(cell->columnHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("pressure ratio p over p0"));
+    EXPECT_EQ(cell->rowHeaderCells().value(0)->text(QAccessible::Name), QStringLiteral("Throat"));
+
+    // Typed into the look-up row's p/p0, from the keyboard; then a value no station has.
+    const auto lookUp = [&](const char *typed) {
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(4, 3));
+        for (const char *c = typed; *c; ++c) // the first key opens the cell's editor, which takes the rest
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCoreApplication::processEvents(); // the editor hands its text over when control returns
+    };
+    auto *problem = window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"));
+    lookUp("0.5");
+    EXPECT_EQ(problem->text(), QString());
+    const QStringList found = shownRow(view, 4);
+    EXPECT_EQ(found[1], QStringLiteral("1.0465"));
+    EXPECT_EQ(found.mid(4, 3), (QStringList{"0.5000", "0.8203", "0.6095"}));
+    EXPECT_EQ(found.mid(10), (QStringList{"72.86", "0.44"}));
+    lookUp("1.5");
+    EXPECT_EQ(problem->text(), QStringLiteral("No station has p/p0 = 1.5: p/p0 lies between 0 and 1, both left out."));
+    EXPECT_EQ(shownRow(view, 4), found);
+
+    // The whole table goes with the results, and to the clipboard, unrounded.
+
+    for (QAction *a : geo->findChildren<QAction *>())
+        if (a->text() == QStringLiteral("Copy results"))
+            a->trigger();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
+        QStringLiteral("\n\nStation\tM\tA\tA/A*\tp/p0\tT/T0\t\u03c1/\u03c10\tp/p*\tT/T*\t\u03c1/\u03c1*\t\u03bc (\u00b0)\t\u03bd (\u00b0)\n"
+                       "Station 1\t0.5\t1\t1.3398437500000004\t")));
+    window.copyTable();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nAny station\t1.046455097470683")));
+    window.close();
+}
+
+} // namespace
