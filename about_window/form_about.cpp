@@ -43,13 +43,14 @@ QPointer<Form_About> theAboutWindow;
 
 Form_About::Form_About(QWidget *parent) : QWidget(parent)
 {
+    // Heard as a dialog, so a screen reader reads its texts when it opens;
+    // given first, before anything a screen reader could ask it about.
+    form_runtime::setAccessibleRole(this, QAccessible::Dialog);
     setObjectName(QStringLiteral("Form_About"));
     setWindowTitle(QStringLiteral("About"));
     setWindowIcon(form_runtime::windowIcon());
     setFixedSize(twips(0, 0, 3600, 1770).size());
-    // Heard as a dialog, so a screen reader reads its texts when it opens;
     // Escape closes it, as it closes other dialogs.
-    form_runtime::setAccessibleRole(this, QAccessible::Dialog);
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
     // Fixed pale yellow, so the labels' default text colour is fixed black,
     // whatever the desktop's colours.

@@ -79,11 +79,11 @@ Announcement::Announcement(QWidget *window) : window_(window)
     // No size and nothing painted: it takes no room and shows nothing, and
     // exists for the screen reader alone.
     notice_ = new QWidget(window);
+    setAccessibleRole(notice_, QAccessible::Notification);
     notice_->setObjectName(QStringLiteral("announcement"));
     notice_->setGeometry(0, 0, 0, 0);
     notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
     notice_->hide();
-    setAccessibleRole(notice_, QAccessible::Notification);
 #endif
 }
 

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace texts = stations_window::texts;
 
 namespace {
@@ -57,8 +59,16 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     view_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
     view_->setWordWrap(false);
-    view_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    view_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // Columns as wide as their header or a number of the table's usual width,
+    // so that the table keeps its size as solutions come and go; a wider
+    // number is cut, and its tooltip gives it whole.
+    QHeaderView *columns = view_->horizontalHeader();
+    const int number = view_->fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12;
+    columns->setMinimumSectionSize(number);
+    columns->resizeSections(QHeaderView::ResizeToContents); // the headers alone: the table is empty now
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    view_->verticalHeader()->setMinimumWidth(
+        view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
     view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->installEventFilter(this);
 
@@ -123,7 +133,8 @@ Form_Stations *Form_Stations::existing()
 void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As)
 {
     table_->setStations(std::move(stations), As);
-    noSolution_->setVisible(!table_->hasStations());
+    if (noSolution_->isVisible() == table_->hasStations())
+        noSolution_->setVisible(!table_->hasStations());
 }
 
 void Form_Stations::copyTable()

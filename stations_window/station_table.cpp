@@ -98,7 +98,11 @@ StationTable::StationTable(QObject *parent)
 
 void StationTable::setStations(std::vector<StationRow> stations, double As)
 {
-    beginResetModel();
+    // The same stations as before with new values only change the cells (the
+    // rows' names go with their number); a different number changes the rows.
+    const bool sameRows = stations.size() == stations_.size();
+    if (!sameRows)
+        beginResetModel();
     stations_ = std::move(stations);
     As_ = As;
     // The look-up's area follows the new throat; an area below it has no station now.
@@ -106,7 +110,10 @@ void StationTable::setStations(std::vector<StationRow> stations, double As)
         input_.reset();
         found_.reset();
     }
-    endResetModel();
+    if (!sameRows)
+        endResetModel();
+    else
+        emit dataChanged(index(0, 0), index(lookUpRow(), kColumns - 1));
 }
 
 void StationTable::setBranch(flow::Branch branch)

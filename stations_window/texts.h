@@ -49,15 +49,26 @@ inline const Column kColumns[] = {
     {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees")},
 };
 
+// What was typed, as the one line below the table quotes it: on one line,
+// and cut short when long.
+inline QString quoted(const QString &typed)
+{
+    QString line = typed.simplified();
+    for (QChar &c : line)
+        if (!c.isPrint())
+            c = QChar(u'\ufffd');
+    return line.size() > 24 ? line.left(23) + QChar(u'\u2026') : line;
+}
+
 // The one line a look-up that finds no station shows.
 inline QString notANumber(const QString &typed)
 {
     return QStringLiteral("\u201c%1\u201d is not a number. Type it with \".\" as the decimal point, as in 0.5.")
-        .arg(typed);
+        .arg(quoted(typed));
 }
 inline QString noStation(const QString &column, const QString &typed, const QString &range)
 {
-    return QStringLiteral("No station has %1 = %2: %1 lies %3.").arg(column, typed, range);
+    return QStringLiteral("No station has %1 = %2: %1 lies %3.").arg(column, quoted(typed), range);
 }
 inline QString areaNeedsAThroat()
 {

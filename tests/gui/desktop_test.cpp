@@ -202,7 +202,8 @@ TEST_F(DesktopTest, ReturnPressesTheFocusedCommandButtonOnly)
 
 TEST_F(DesktopTest, ChartWithTheFocusShowsIt)
 {
-    QApplication::setActiveWindow(&form);
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
     geo->setFocus();
     ASSERT_TRUE(geo->hasFocus());
     const QImage focused = testing_gui::rendered(geo);
