@@ -66,7 +66,12 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     const int number = view_->fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12;
     columns->setMinimumSectionSize(number);
     columns->resizeSections(QHeaderView::ResizeToContents); // the headers alone: the table is empty now
-    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    QHeaderView *rows = view_->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setMinimumSectionSize(view_->fontMetrics().height() + 4);
+    rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the window is as large as the table
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->verticalHeader()->setMinimumWidth(
         view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
     view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -101,7 +106,7 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(gas);
     layout->addWidget(noSolution_);
-    layout->addWidget(view_);
+    layout->addWidget(view_, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addLayout(branchRow);
     layout->addWidget(lookUpLine_);
@@ -133,8 +138,8 @@ Form_Stations *Form_Stations::existing()
 void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As)
 {
     table_->setStations(std::move(stations), As);
-    if (noSolution_->isVisible() == table_->hasStations())
-        noSolution_->setVisible(!table_->hasStations());
+    if (noSolution_->isHidden() != table_->hasStations())
+        noSolution_->setHidden(table_->hasStations());
 }
 
 void Form_Stations::copyTable()
