@@ -40,6 +40,20 @@ private:
     ChartSurface *chart() const { return static_cast<ChartSurface *>(widget()); }
 };
 
+// A notification is there for a screen reader only while it has something to
+// say: shown with its text, gone without it, whatever its widget does.
+class NotificationAccessible : public QAccessibleWidget {
+public:
+    explicit NotificationAccessible(QWidget *widget) : QAccessibleWidget(widget, QAccessible::Notification) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.invisible = widget()->accessibleName().isEmpty();
+        return s;
+    }
+};
+
 QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
 {
     if (!object || !object->isWidgetType())
@@ -50,6 +64,8 @@ QAccessibleInterface *accessibleFor(const QString &className, QObject *object)
     // Asked first for the most derived class: a widget given its role answers there.
     if (className == QLatin1String(object->metaObject()->className())) {
         const QVariant role = widget->property(kRoleProperty);
+        if (role.isValid() && role.toInt() == QAccessible::Notification)
+            return new NotificationAccessible(widget);
         if (role.isValid())
             return new QAccessibleWidget(widget, QAccessible::Role(role.toInt()));
     }
@@ -77,13 +93,13 @@ Announcement::Announcement(QWidget *window) : window_(window)
 {
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
     // No size and nothing painted: it takes no room and shows nothing, and
-    // exists for the screen reader alone.
+    // exists for the screen reader alone, which sees it appear and go as its
+    // text comes and goes; the widget itself stays as it is.
     notice_ = new QWidget(window);
     setAccessibleRole(notice_, QAccessible::Notification);
     notice_->setObjectName(QStringLiteral("announcement"));
     notice_->setGeometry(0, 0, 0, 0);
     notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
-    notice_->hide();
 #endif
 }
 
@@ -95,9 +111,9 @@ void Announcement::announce(const QString &text)
     QAccessible::updateAccessibility(&event);
 #else
     // A notification is spoken as it appears.
-    notice_->hide();
     notice_->setAccessibleName(text);
-    notice_->show();
+    QAccessibleEvent shown(notice_, QAccessible::ObjectShow);
+    QAccessible::updateAccessibility(&shown);
 #endif
 }
 
@@ -107,8 +123,9 @@ void Announcement::clear()
         return;
     text_.clear();
 #if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
-    notice_->hide();
     notice_->setAccessibleName(QString());
+    QAccessibleEvent hidden(notice_, QAccessible::ObjectHide);
+    QAccessible::updateAccessibility(&hidden);
 #endif
 }
 
