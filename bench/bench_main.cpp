@@ -65,6 +65,8 @@ int main(int argc, char *argv[])
     reporter.printRatio("solve (option M, both charts)", "BM_SolveForMach/1", "BM_SolveFloor/1", 1.3);
     reporter.printRatio("solve at device pixel ratio 2", "BM_SolveForMach/2", "BM_SolveFloor/2", 1.3);
     reporter.printRatio("main window, built and painted", "BM_MainWindow", "BM_MainWindowFloor", 1.3);
+    reporter.printRatio("solve with the Stations window open", "BM_SolveForMachWithStationsOpen/open:1",
+                        "BM_SolveForMachWithStationsOpen/open:0", 1.1);
     reporter.printRatio("Mach iteration pair, AAr = 2", "BM_MachIterationPair", "BM_MachIterationPairFloor", 1.5);
     reporter.printRatio("AAfM vs pow, same process", "BM_AAfM", "BM_AAfMFloor", 1.5);
     reporter.printRatio("AAfM vs pow before Qt started", "BM_AAfM", "before Qt: BM_AAfMFloor", 1.5);
