@@ -72,14 +72,12 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the window is as large as the table
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view_->verticalHeader()->setMinimumWidth(
-        view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
+    rows->setMinimumWidth(view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
     view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->installEventFilter(this);
 
     auto *help = wrappedLabel(texts::kLookUpHelp, "Label_LookUp", this);
     lookUpLine_ = wrappedLabel(QString(), "Label_LookUpProblem", this);
-    lookUpLine_->setAccessibleName(texts::kLookUpHelp);
 
     auto *branch = new QLabel(texts::kBranch, this);
     subsonic_ = new QRadioButton(texts::kSubsonic, this);
@@ -112,7 +110,14 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     layout->addWidget(lookUpLine_);
     layout->setSizeConstraint(QLayout::SetFixedSize); // every column and row in view, as the table grows
 
-    connect(table_, &stations_window::StationTable::lookedUp, lookUpLine_, &QLabel::setText);
+    // A look-up that finds no station is said, not only shown.
+    connect(table_, &stations_window::StationTable::lookedUp, this, [this](const QString &problem) {
+        lookUpLine_->setText(problem);
+        if (problem.isEmpty())
+            announcement_.clear();
+        else
+            announcement_.announce(problem);
+    });
     connect(supersonic_, &QRadioButton::toggled, this, [this](bool on) {
         table_->setBranch(on ? flow::Branch::Supersonic : flow::Branch::Subsonic);
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "form_runtime/accessibility.h"
 #include "stations_window/station_table.h"
 
 #include <QWidget>
@@ -41,4 +42,5 @@ private:
     QTableView *view_;
     QLabel *noSolution_, *lookUpLine_;
     QRadioButton *subsonic_, *supersonic_;
+    form_runtime::Announcement announcement_{this};
 };
