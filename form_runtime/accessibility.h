@@ -26,13 +26,11 @@ public:
     explicit Announcement(QWidget *window);
     void announce(const QString &text);
     void clear();
-    // What was announced last and not withdrawn since.
-    const QString &text() const { return text_; }
 
 private:
     QWidget *window_;
     QWidget *notice_ = nullptr; // the notification object, before Qt 6.8
-    QString text_;
+    QString text_; // announced and not withdrawn since
 };
 
 // The text that `event` speaks as an announcement, or an empty string when it

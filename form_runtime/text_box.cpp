@@ -2,8 +2,11 @@
 
 #include "form_runtime/number_text.h"
 
+#include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFrame>
+
+#include <cmath>
 
 namespace form_runtime {
 
@@ -112,6 +115,11 @@ QString TextBox::cutToFit() const
 double valueOf(const QLineEdit *box)
 {
     return valueOfText(box->text().toStdString());
+}
+
+QString unroundedText(double value)
+{
+    return std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
 QString shownText(double value)

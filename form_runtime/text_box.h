@@ -44,6 +44,10 @@ double valueOf(const QLineEdit *box);
 // The text a result box shows for a value (see displayText).
 QString shownText(double value);
 
+// A value in full, for a copy: the shortest text that reads back as the same
+// double; empty for NaN (a quantity that does not exist).
+QString unroundedText(double value);
+
 // Writes a result into a text box, rounded for display.
 void showValue(TextBox *box, double value);
 

@@ -18,16 +18,7 @@
 #include <algorithm>
 
 namespace texts = solver_window::texts;
-
-namespace {
-
-// A value in full: the shortest text that reads back as the same double.
-QString unrounded(double value)
-{
-    return QString::number(value, 'g', QLocale::FloatingPointShortest);
-}
-
-} // namespace
+using form_runtime::unroundedText;
 
 void Form_Ventrolex::buildChartMenus()
 {
@@ -81,7 +72,7 @@ void Form_Ventrolex::copyResults()
         return;
     QString text = texts::kResultsHeader;
     for (const auto &[name, value] : lastSolution->quantities)
-        text += name + QLatin1Char('\t') + form_runtime::shownText(value) + QLatin1Char('\t') + unrounded(value) + QLatin1Char('\n');
+        text += name + QLatin1Char('\t') + form_runtime::shownText(value) + QLatin1Char('\t') + unroundedText(value) + QLatin1Char('\n');
     // Then every station's whole isentropic table.
     text += QLatin1Char('\n') + stations_window::tableText(lastSolution->stations, QLatin1Char('\t'));
     QGuiApplication::clipboard()->setText(text);
@@ -95,8 +86,8 @@ void Form_Ventrolex::copyIterates()
     const auto &sup = lastSolution->supersonicSteps;
     QString text = texts::kIteratesHeader;
     for (std::size_t i = 0; i < std::max(sub.size(), sup.size()); ++i) {
-        text += QString::number(i + 1) + QLatin1Char('\t') + (i < sub.size() ? unrounded(sub[i]) : QString()) +
-                QLatin1Char('\t') + (i < sup.size() ? unrounded(sup[i]) : QString()) + QLatin1Char('\n');
+        text += QString::number(i + 1) + QLatin1Char('\t') + (i < sub.size() ? unroundedText(sub[i]) : QString()) +
+                QLatin1Char('\t') + (i < sup.size() ? unroundedText(sup[i]) : QString()) + QLatin1Char('\n');
     }
     QGuiApplication::clipboard()->setText(text);
 }

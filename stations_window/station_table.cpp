@@ -46,11 +46,6 @@ QString shown(int column, double v)
     return ratioText(v);
 }
 
-QString unrounded(double v)
-{
-    return std::isnan(v) ? QString() : QString::number(v, 'g', QLocale::FloatingPointShortest);
-}
-
 QString cell(const QString &text, QChar separator)
 {
     if (!text.contains(separator) && !text.contains(QLatin1Char('"')))
@@ -85,7 +80,7 @@ QString tableText(const std::vector<StationRow> &rows, QChar separator)
     for (const StationRow &row : rows) {
         text += cell(row.name, separator);
         for (int c = 0; c < kColumns; ++c)
-            text += separator + unrounded(cellValue(row, c));
+            text += separator + form_runtime::unroundedText(cellValue(row, c));
         text += QLatin1Char('\n');
     }
     return text;
@@ -143,7 +138,7 @@ QString StationTable::cellsText(const QModelIndexList &cells) const
     std::map<int, std::map<int, QString>> byRow;
     for (const QModelIndex &i : cells)
         if (const StationRow *r = row(i.row()))
-            byRow[i.row()][i.column()] = unrounded(cellValue(*r, i.column()));
+            byRow[i.row()][i.column()] = form_runtime::unroundedText(cellValue(*r, i.column()));
     QString text;
     for (const auto &[r, columns] : byRow) {
         QStringList line;
@@ -175,7 +170,7 @@ QVariant StationTable::data(const QModelIndex &index, int role) const
         return shown(index.column(), v);
     case Qt::EditRole:
     case Qt::ToolTipRole:
-        return unrounded(v);
+        return form_runtime::unroundedText(v);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
     }
