@@ -9,7 +9,10 @@
 #include <QAction>
 #include <QClipboard>
 #include <QLabel>
+#include <QDir>
+#include <QRadioButton>
 #include <QTableView>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -80,6 +83,37 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
                        "Station 1\t0.5\t1\t1.3398437500000004\t")));
     window.copyTable();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nAny station\t1.046455097470683")));
+    window.close();
+}
+
+} // namespace
+
+namespace {
+
+// A/A* = 2 has a subsonic and a supersonic station (the Part's A2/A* = 2
+// iterates end at 0.3059 and 2.1972); the branch switch looks it up again.
+TEST_F(SolveTest, StationsLookUpTakesTheChosenBranchAndSaysWhenTheCsvCannotBeWritten)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &window = Form_Stations::instance();
+    stations_window::StationTable &table = window.table();
+    const QModelIndex areaRatio = table.index(table.lookUpRow(), 2);
+    ASSERT_TRUE(table.setData(areaRatio, QStringLiteral("2"), Qt::EditRole));
+    EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("0.3059"));
+    window.findChild<QRadioButton *>(QStringLiteral("Option_Supersonic"))->click();
+    EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("2.1972"));
+    // No station is narrower than the throat, on either branch; the row stays.
+    EXPECT_FALSE(table.setData(areaRatio, QStringLiteral("0.5"), Qt::EditRole));
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"))->text(),
+              QStringLiteral("No station has A/A* = 0.5: A/A* lies at or above 1."));
+    EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("2.1972"));
+
+    QTemporaryDir dir;
+    const QString name = dir.filePath(QStringLiteral("no-such-folder/stations.csv"));
+    window.saveAsCsv(name);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith(
+        QStringLiteral("The table could not be saved as %1: ").arg(QDir::toNativeSeparators(name))));
     window.close();
 }
 
