@@ -2,9 +2,11 @@
 
 #include "flow/arithmetic.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <algorithm>
+#include <cstdlib>
 
 namespace form_runtime {
 
@@ -125,6 +127,26 @@ bool isTooLarge(std::string_view numeral)
     return magnitude > 0;
 }
 
+// The double nearest to a numeral decimalPrefix made, into `value`; false when
+// it lies beyond the doubles, too large or too small to be anything but 0.
+bool readDecimal(const std::string &numeral, double &value)
+{
+#if defined(__EMSCRIPTEN__)
+    // The browser build's C++ library has no from_chars for doubles. Its C
+    // library's strtod rounds to nearest as exactly, and it knows no locale
+    // but "C", so the point is always the decimal point.
+    errno = 0;
+    const double read = std::strtod(numeral.c_str(), nullptr);
+    if (errno == ERANGE && (read == 0 || std::isinf(read)))
+        return false;
+    value = read;
+    return true;
+#else
+    return std::from_chars(numeral.data(), numeral.data() + numeral.size(), value).ec
+        != std::errc::result_out_of_range;
+#endif
+}
+
 } // namespace
 
 double valueOfText(std::string_view text)
@@ -140,9 +162,7 @@ double valueOfText(std::string_view text)
     if (numeral.empty())
         return 0;
     double value = 0;
-    const auto [end, error] = std::from_chars(numeral.data(), numeral.data() + numeral.size(), value);
-    (void)end;
-    if (error == std::errc::result_out_of_range) {
+    if (!readDecimal(numeral, value)) {
         if (isTooLarge(numeral))
             throw flow::ArithmeticError(flow::ArithmeticError::Kind::Overflow);
         return 0;

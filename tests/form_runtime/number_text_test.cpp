@@ -38,6 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
                     ReadCase{"2E+", 2}, ReadCase{"3e+1", 30}, ReadCase{"&H1F", 31},
                     ReadCase{"&hff", 255}, ReadCase{"&O17", 15}, ReadCase{"&o19", 1},
                     ReadCase{"&H", 0}, ReadCase{"&X1", 0}, ReadCase{"1e-400", 0},
+                    ReadCase{"1e-310", 1e-310}, ReadCase{"2e-324", 0},
                     ReadCase{"0.0000000000000000000000000000000000000000001e-300", 0},
                     ReadCase{"١", 0}, ReadCase{"12abc", 12}, ReadCase{"0.7471", 0.7471},
                     ReadCase{"1\r", 1}));
