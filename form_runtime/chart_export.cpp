@@ -6,10 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QBuffer>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -42,9 +44,11 @@ void paintChart(const ChartSurface &chart, QPainter &painter, const QSizeF &size
     chart.paintDrawing(painter, area);
 }
 
-QString pdfError(QSaveFile &file)
+QString pdfError(const QIODevice &device)
 {
-    return file.error() == QFileDevice::NoError ? QStringLiteral("the PDF could not be written") : file.errorString();
+    const auto *file = qobject_cast<const QFileDevice *>(&device);
+    return file && file->error() != QFileDevice::NoError ? file->errorString()
+                                                        : QStringLiteral("the PDF could not be written");
 }
 
 } // namespace
@@ -130,18 +134,15 @@ QByteArray chartSvg(const ChartSurface &chart)
     return svg;
 }
 
-QString saveChart(const ChartSurface &chart, const QString &fileName)
+QString writeChart(const ChartSurface &chart, const QString &suffix, QIODevice &device)
 {
-    const QString suffix = QFileInfo(fileName).suffix().toLower();
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-
     if (suffix == QLatin1String("svg")) {
-        file.write(chartSvg(chart));
-    } else if (suffix == QLatin1String("pdf")) {
+        const QByteArray svg = chartSvg(chart);
+        return device.write(svg) == svg.size() ? QString() : device.errorString();
+    }
+    if (suffix == QLatin1String("pdf")) {
         const QSizeF size = drawingSize(chart);
-        QPdfWriter pdf(&file);
+        QPdfWriter pdf(&device);
         pdf.setCreator(QStringLiteral("Ventrolex"));
         pdf.setTitle(chart.accessibleName());
         pdf.setResolution(kPdfResolution);
@@ -149,18 +150,27 @@ QString saveChart(const ChartSurface &chart, const QString &fileName)
         // Logical pixels are 1/96 inch, so the page is the chart's size on screen.
         pdf.setPageSize(QPageSize(size * 72 / 96, QPageSize::Point, QString(), QPageSize::ExactMatch));
         QPainter painter;
-        if (!painter.begin(&pdf)) {
-            file.cancelWriting();
-            return pdfError(file);
-        }
+        if (!painter.begin(&pdf))
+            return pdfError(device);
         painter.scale(qreal(kPdfResolution) / 96, qreal(kPdfResolution) / 96);
         paintChart(chart, painter, size);
         painter.end();
-    } else {
-        if (!chartImage(chart, kSavedImageScale).save(&file, "PNG")) {
-            file.cancelWriting();
-            return QStringLiteral("the PNG image could not be written");
-        }
+        return QString();
+    }
+    if (!chartImage(chart, kSavedImageScale).save(&device, "PNG"))
+        return QStringLiteral("the PNG image could not be written");
+    return QString();
+}
+
+QString saveChart(const ChartSurface &chart, const QString &fileName)
+{
+    QSaveFile file(fileName);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    const QString reason = writeChart(chart, QFileInfo(fileName).suffix().toLower(), file);
+    if (!reason.isEmpty()) {
+        file.cancelWriting();
+        return reason;
     }
     if (!file.commit())
         return file.errorString();
@@ -188,6 +198,21 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
     chart.addMenuAction(copy);
 
     auto *save = new QAction(QStringLiteral("Save picture as…"), &chart);
+#ifdef Q_OS_WASM
+    // A page cannot write files: the picture is downloaded, in the format
+    // chosen from a submenu, and the browser asks where it goes.
+    auto *formats = new QMenu(&chart);
+    for (const auto &[label, suffix] : {std::pair{"PNG image", "png"}, {"SVG drawing", "svg"}, {"PDF document", "pdf"}}) {
+        QObject::connect(formats->addAction(QString::fromLatin1(label)), &QAction::triggered, &chart,
+                         [&chart, fileBaseName, suffix = QString::fromLatin1(suffix)] {
+                             QBuffer content;
+                             content.open(QIODevice::WriteOnly);
+                             if (writeChart(chart, suffix, content).isEmpty())
+                                 QFileDialog::saveFileContent(content.data(), fileBaseName + u'.' + suffix, &chart);
+                         });
+    }
+    save->setMenu(formats);
+#else
     QObject::connect(save, &QAction::triggered, &chart, [&chart, fileBaseName] {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         const QString png = QStringLiteral("PNG image (*.png)");
@@ -206,6 +231,7 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
                                                                                : QStringLiteral(".png");
         saveChartAs(chart, fileName);
     });
+#endif
     chart.addMenuAction(save);
 }
 

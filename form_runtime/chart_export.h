@@ -4,6 +4,7 @@
 #include <QString>
 
 class QByteArray;
+class QIODevice;
 class QWidget;
 
 namespace form_runtime {
@@ -17,6 +18,11 @@ QImage chartImage(const ChartSurface &chart, qreal scale);
 // The drawing as an SVG document: one line or circle element for every stroke,
 // in the chart's own colours, over its background, clipped to the drawing area.
 QByteArray chartSvg(const ChartSurface &chart);
+
+// Writes the drawing to `device` as PNG (at four times the logical size), SVG
+// or PDF, as `suffix` says ("png", "svg" or "pdf"). Returns the reason when it
+// could not be written, else an empty string.
+QString writeChart(const ChartSurface &chart, const QString &suffix, QIODevice &device);
 
 // Writes the drawing to `fileName` as PNG (at four times the logical size),
 // SVG or PDF, by the name's ending. The file appears whole or not at all.
