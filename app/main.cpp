@@ -1,4 +1,5 @@
 #include "app/console.h"
+#include "form_runtime/top_level.h"
 #include "solver_window/form_ventrolex.h"
 
 #include <QApplication>
@@ -46,6 +47,6 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.example.Ventrolex"));
 
     Form_Ventrolex window;
-    window.show();
+    form_runtime::showWindow(window);
     return app.exec();
 }

@@ -1,5 +1,9 @@
 #include "form_runtime/accessibility.h"
 
+#ifdef Q_OS_WASM
+#include "form_runtime/web_page.h"
+#endif
+
 #include "form_runtime/chart_surface.h"
 
 #include <QAccessibleWidget>
@@ -109,6 +113,9 @@ void Announcement::announce(const QString &text)
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
     QAccessibleAnnouncementEvent event(window_, text);
     QAccessible::updateAccessibility(&event);
+#ifdef Q_OS_WASM
+    web_page::announce(text); // the browser's view of the window passes no announcement on
+#endif
 #else
     // A notification is spoken as it appears.
     notice_->setAccessibleName(text);
@@ -126,6 +133,9 @@ void Announcement::clear()
     notice_->setAccessibleName(QString());
     QAccessibleEvent hidden(notice_, QAccessible::ObjectHide);
     QAccessible::updateAccessibility(&hidden);
+#endif
+#ifdef Q_OS_WASM
+    web_page::announce(QString());
 #endif
 }
 

@@ -20,7 +20,8 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 // nothing stale is found later. From Qt 6.8 this is the toolkit's
 // announcement (AT-SPI's announcement event, UI Automation's notification);
 // before it, an unseen notification object in `window` appears with the text
-// as its name, which Orca speaks as "notification" and the text.
+// as its name, which Orca speaks as "notification" and the text. In a
+// browser the text also goes to the page's live region.
 class Announcement {
 public:
     explicit Announcement(QWidget *window);
@@ -29,7 +30,9 @@ public:
 
 private:
     QWidget *window_;
-    QWidget *notice_ = nullptr; // the notification object, before Qt 6.8
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    QWidget *notice_ = nullptr; // the notification object
+#endif
     QString text_; // announced and not withdrawn since
 };
 

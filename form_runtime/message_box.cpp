@@ -2,6 +2,10 @@
 
 #include <QMessageBox>
 
+#ifdef Q_OS_WASM
+#include "form_runtime/web_page.h"
+#endif
+
 namespace form_runtime {
 
 namespace {
@@ -23,7 +27,13 @@ void MsgBox(const QString &text, QWidget *parent)
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ventrolex"), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
+#ifdef Q_OS_WASM
+    web_page::alert(text);
+#endif
     box.exec();
+#ifdef Q_OS_WASM
+    web_page::alert(QString());
+#endif
 }
 
 } // namespace form_runtime

@@ -35,17 +35,21 @@ def spoken_by_phase(speech_file, marks_file):
     return phases
 
 
-def find(node, roles, name):
+def find_by(node, matches):
     try:
-        if node.getRoleName() in roles and node.name == name:
+        if matches(node):
             return node
         for child in node:
-            found = child is not None and find(child, roles, name)
+            found = child is not None and find_by(child, matches)
             if found:
                 return found
     except Exception:  # an object gone by the time it is read
         pass
     return None
+
+
+def find(node, roles, name):
+    return find_by(node, lambda n: n.getRoleName() in roles and n.name == name)
 
 
 def walk(node, depth=0):

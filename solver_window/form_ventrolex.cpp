@@ -12,6 +12,7 @@
 #include "form_runtime/message_box.h"
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/vector_state.h"
 #include "form_runtime/window_icon.h"
@@ -210,9 +211,7 @@ void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
 void Form_Ventrolex::Mn_About_Click()
 {
     Form_About &about = Form_About::instance();
-    about.show();
-    about.raise();
-    about.activateWindow();
+    form_runtime::showWindow(about);
 }
 
 void Form_Ventrolex::Mn_Stations_Click()
@@ -220,9 +219,7 @@ void Form_Ventrolex::Mn_Stations_Click()
     Form_Stations &stations = Form_Stations::instance();
     if (lastSolution)
         stations.setStations(lastSolution->stations, lastSolution->As);
-    stations.show();
-    stations.raise();
-    stations.activateWindow();
+    form_runtime::showWindow(stations);
 }
 
 stations_window::StationRow Form_Ventrolex::station(const QString &name, double M, double A) const

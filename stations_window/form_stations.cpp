@@ -162,6 +162,12 @@ void Form_Stations::saveAsCsv(const QString &fileName)
 
 void Form_Stations::chooseCsvFile()
 {
+#ifdef Q_OS_WASM
+    // A page cannot write files: the table is downloaded, and the browser asks where it goes.
+    QFileDialog::saveFileContent(stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8(),
+                                 texts::kCsvFile, this);
+    return;
+#endif
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
                                                 texts::kCsvFilter);

@@ -1,0 +1,32 @@
+#include "form_runtime/web_page.h"
+
+#include <QString>
+
+#include <emscripten/val.h>
+
+namespace form_runtime::web_page {
+
+namespace {
+
+// The page names its live regions by these ids (packaging/web/index.html).
+void setRegion(const char *id, const QString &text)
+{
+    emscripten::val region =
+        emscripten::val::global("document").call<emscripten::val>("getElementById", std::string(id));
+    if (!region.isNull() && !region.isUndefined())
+        region.set("textContent", text.toStdString());
+}
+
+} // namespace
+
+void announce(const QString &text)
+{
+    setRegion("announcement", text);
+}
+
+void alert(const QString &text)
+{
+    setRegion("alert", text);
+}
+
+} // namespace form_runtime::web_page

@@ -1,0 +1,17 @@
+#pragma once
+
+class QString;
+
+// The page around the program when it runs in a browser (built with
+// Emscripten only). The browser's screen-reader view of the window is thin,
+// so what must be heard is also written into the page's live regions, which a
+// screen reader speaks whatever has the focus.
+namespace form_runtime::web_page {
+
+// The results just found, spoken once, politely; an empty text withdraws them.
+void announce(const QString &text);
+
+// A message box's text, spoken at once as an alert; empty when it has closed.
+void alert(const QString &text);
+
+} // namespace form_runtime::web_page
