@@ -1,5 +1,6 @@
 #include "app/console.h"
 #include "form_runtime/top_level.h"
+#include "form_runtime/web_page.h"
 #include "solver_window/form_ventrolex.h"
 
 #include <QApplication>
@@ -46,6 +47,9 @@ int main(int argc, char *argv[])
     QApplication::setApplicationVersion(QStringLiteral(VENTROLEX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Ventrolex"));
 
+#ifdef Q_OS_WASM
+    form_runtime::web_page::describeFocus();
+#endif
     Form_Ventrolex window;
     form_runtime::showWindow(window);
     return app.exec();

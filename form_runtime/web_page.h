@@ -14,4 +14,10 @@ void announce(const QString &text);
 // A message box's text, spoken at once as an alert; empty when it has closed.
 void alert(const QString &text);
 
+// From now on, each control that takes the keyboard focus is described in the
+// page's focus region as a screen reader names it on the desktop: its name,
+// its kind, its value or state, and its description. The browser's screen
+// reader sees only the page's own text input, whichever box has the focus.
+void describeFocus();
+
 } // namespace form_runtime::web_page

@@ -6,6 +6,7 @@
   web_client.py speech ORCA-LOG MARKS    checks what Orca spoke in each phase
   web_client.py tree PID                 prints the page's accessibility tree
 """
+import re
 import sys
 
 import pyatspi
@@ -47,6 +48,13 @@ def speech(speech_file, marks_file):
         print(f"  [{name}]")
         for line in said:
             print(f"    {line}")
+
+    # The controls as the page's focus region names them, while the example is typed.
+    typing = " ".join(phases["option-m-typed"])
+    for heard in ("A1 text", "M1 text", r"\bM radio button", "A2 text", "Input: type the area at station 2",
+                  "SET input values then CLICK button"):
+        if not re.search(heard, typing):
+            failures.append(f"Orca never said {heard!r} while the example was typed")
 
     def results(phase, values):
         said = [line for line in phases[phase] if "0.7464" in line]
