@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -197,22 +196,25 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
     });
     chart.addMenuAction(copy);
 
-    auto *save = new QAction(QStringLiteral("Save picture as…"), &chart);
 #ifdef Q_OS_WASM
-    // A page cannot write files: the picture is downloaded, in the format
-    // chosen from a submenu, and the browser asks where it goes.
-    auto *formats = new QMenu(&chart);
-    for (const auto &[label, suffix] : {std::pair{"PNG image", "png"}, {"SVG drawing", "svg"}, {"PDF document", "pdf"}}) {
-        QObject::connect(formats->addAction(QString::fromLatin1(label)), &QAction::triggered, &chart,
+    // A page cannot write files: in a browser the picture is downloaded, and
+    // the browser decides where it goes. One entry a format, as nested menus
+    // do not take the pointer there.
+    for (const auto &[label, suffix] : {std::pair{"Download as PNG image", "png"},
+                                        {"Download as SVG drawing", "svg"},
+                                        {"Download as PDF document", "pdf"}}) {
+        auto *download = new QAction(QString::fromUtf8(label), &chart);
+        QObject::connect(download, &QAction::triggered, &chart,
                          [&chart, fileBaseName, suffix = QString::fromLatin1(suffix)] {
                              QBuffer content;
                              content.open(QIODevice::WriteOnly);
                              if (writeChart(chart, suffix, content).isEmpty())
                                  QFileDialog::saveFileContent(content.data(), fileBaseName + u'.' + suffix, &chart);
                          });
+        chart.addMenuAction(download);
     }
-    save->setMenu(formats);
 #else
+    auto *save = new QAction(QStringLiteral("Save picture as…"), &chart);
     QObject::connect(save, &QAction::triggered, &chart, [&chart, fileBaseName] {
         const QString folder = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
         const QString png = QStringLiteral("PNG image (*.png)");
@@ -231,8 +233,8 @@ void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
                                                                                : QStringLiteral(".png");
         saveChartAs(chart, fileName);
     });
-#endif
     chart.addMenuAction(save);
+#endif
 }
 
 } // namespace form_runtime
