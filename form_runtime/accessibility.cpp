@@ -139,6 +139,44 @@ void Announcement::clear()
 #endif
 }
 
+namespace {
+
+QString sentence(const QString &text)
+{
+    return text.endsWith(u'.') ? text : text + u'.';
+}
+
+} // namespace
+
+QString spokenAs(QWidget *widget)
+{
+    QAccessibleInterface *control = QAccessible::queryAccessibleInterface(widget);
+    if (!control)
+        return QString();
+    QString text = control->text(QAccessible::Name);
+    switch (control->role()) {
+    case QAccessible::EditableText:
+        text += QStringLiteral(" text");
+        if (const QString value = control->text(QAccessible::Value); !value.isEmpty())
+            text += QStringLiteral(", ") + value;
+        break;
+    case QAccessible::RadioButton:
+        text += control->state().checked ? QStringLiteral(" radio button, selected")
+                                         : QStringLiteral(" radio button, not selected");
+        break;
+    case QAccessible::Button:
+        text += QStringLiteral(" button");
+        break;
+    case QAccessible::Chart:
+        text += QStringLiteral(" chart");
+        break;
+    default:
+        break;
+    }
+    const QString description = control->text(QAccessible::Description);
+    return description.isEmpty() ? sentence(text) : sentence(text) + u' ' + sentence(description);
+}
+
 QString announcedBy(QAccessibleEvent *event)
 {
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)

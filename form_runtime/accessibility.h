@@ -36,6 +36,11 @@ private:
     QString text_; // announced and not withdrawn since
 };
 
+// A control as a screen reader names it when it takes the focus: its name,
+// its kind, its value or state, then its description ("A1 text, 1. Input:
+// type the area at station 1."). The browser build speaks it from the page.
+QString spokenAs(QWidget *control);
+
 // The text that `event` speaks as an announcement, or an empty string when it
 // is not one: what a listening screen reader is told by Announcement.
 QString announcedBy(QAccessibleEvent *event);

@@ -65,6 +65,32 @@ INSTANTIATE_TEST_SUITE_P(Options, StationTwoBoxes,
                                          StationTwoRole{"Option_Msub", "Text_Msub", "M2, subsonic", "Result"},
                                          StationTwoRole{"Option_Msub", "Text_Msup", "M2, supersonic", "Result"}));
 
+struct HeardOnFocus {
+    const char *option, *control, *spoken; // option: chosen first, if any
+};
+
+void PrintTo(const HeardOnFocus &h, std::ostream *os) { *os << h.control << "_" << h.option; }
+
+class ControlTakingTheFocus : public SolveTest, public testing::WithParamInterface<HeardOnFocus> {};
+
+TEST_P(ControlTakingTheFocus, IsSpokenByNameKindValueAndRole)
+{
+    const HeardOnFocus &h = GetParam();
+    if (*h.option)
+        choose(h.option);
+    EXPECT_EQ(form_runtime::spokenAs(form.findChild<QWidget *>(QLatin1String(h.control))),
+              QString::fromUtf8(h.spoken));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Controls, ControlTakingTheFocus,
+    testing::Values(HeardOnFocus{"", "Text_A1", "A1 text, 1. Input: type the area at station 1."},
+                    HeardOnFocus{"", "Option_A2", "A2 radio button, not selected."},
+                    HeardOnFocus{"Option_Msub", "Option_Msub", "M radio button, selected."},
+                    HeardOnFocus{"Option_Msub", "Text_A2", "A2 text. Input: type the area at station 2."},
+                    HeardOnFocus{"Option_Msub", "Command1", "SET input values then CLICK button."},
+                    HeardOnFocus{"", "Picture_geo", "Nozzle geometry chart chart."}));
+
 TEST_F(SolveTest, NoControlOrWindowIsHeardByItsInternalName)
 {
     QList<QWidget *> widgets = form.findChildren<QWidget *>();
