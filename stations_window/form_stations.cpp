@@ -152,11 +152,16 @@ void Form_Stations::copyTable()
     QGuiApplication::clipboard()->setText(stations_window::tableText(table_->rows(), QLatin1Char('\t')));
 }
 
+QByteArray Form_Stations::csv() const
+{
+    return stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8();
+}
+
 void Form_Stations::saveAsCsv(const QString &fileName)
 {
     QSaveFile file(fileName);
-    const QByteArray csv = stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(csv) != csv.size() || !file.commit())
+    const QByteArray content = csv();
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         form_runtime::MsgBox(texts::tableNotSaved(QDir::toNativeSeparators(fileName), file.errorString()), this);
 }
 
@@ -164,10 +169,8 @@ void Form_Stations::chooseCsvFile()
 {
 #ifdef Q_OS_WASM
     // A page cannot write files: the table is downloaded, and the browser asks where it goes.
-    QFileDialog::saveFileContent(stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8(),
-                                 texts::kCsvFile, this);
-    return;
-#endif
+    QFileDialog::saveFileContent(csv(), texts::kCsvFile, this);
+#else
     const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
                                                 texts::kCsvFilter);
@@ -176,6 +179,7 @@ void Form_Stations::chooseCsvFile()
     if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
         name += QLatin1String(".csv");
     saveAsCsv(name);
+#endif
 }
 
 void Form_Stations::copySelection()

@@ -37,6 +37,7 @@ protected:
 private:
     void copySelection();
     void chooseCsvFile();
+    QByteArray csv() const; // the table as the CSV file holds it
 
     stations_window::StationTable *table_;
     QTableView *view_;
