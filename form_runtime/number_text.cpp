@@ -40,12 +40,13 @@ std::string withoutBlanks(std::string_view text)
     return s;
 }
 
-// "&H1F" or "&o17": the non-negative integer the digits after the prefix spell.
-double radixValue(std::string_view digits, int radix)
+// "&H1F" or "&o17": the non-negative integer the digits after the prefix
+// spell; `used` counts those digits.
+double radixValue(std::string_view digits, int radix, std::size_t &used)
 {
     double value = 0;
-    for (char c : digits) {
-        const int d = digitValue(c, radix);
+    for (used = 0; used < digits.size(); ++used) {
+        const int d = digitValue(digits[used], radix);
         if (d < 0)
             break;
         value = flow::finiteOrOverflow(value * radix + d);
@@ -54,9 +55,11 @@ double radixValue(std::string_view digits, int radix)
 }
 
 // The decimal number at the start of s, rewritten in the form from_chars reads
-// ("1.5D3" becomes "1.5e3"), or empty when s does not begin with one.
-std::string decimalPrefix(std::string_view s)
+// ("1.5D3" becomes "1.5e3"), or empty when s does not begin with one; `used`
+// counts the characters of s it took.
+std::string decimalPrefix(std::string_view s, std::size_t &used)
 {
+    used = 0;
     std::size_t i = 0;
     std::string out;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) {
@@ -78,6 +81,7 @@ std::string decimalPrefix(std::string_view s)
     }
     if (!digits)
         return {};
+    used = i;
     if (i < s.size() && (s[i] == 'e' || s[i] == 'E' || s[i] == 'd' || s[i] == 'D')) {
         std::size_t j = i + 1;
         std::string exponent = "e";
@@ -87,6 +91,7 @@ std::string decimalPrefix(std::string_view s)
             while (j < s.size() && isDigit(s[j]))
                 exponent += s[j++];
             out += exponent;
+            used = j;
         }
     }
     return out;
@@ -151,23 +156,32 @@ bool readDecimal(const std::string &numeral, double &value)
 
 double valueOfText(std::string_view text)
 {
+    return readNumber(text).value;
+}
+
+NumberReading readNumber(std::string_view text)
+{
     const std::string s = withoutBlanks(text);
-    if (s.size() >= 2 && s[0] == '&') {
-        if (s[1] == 'H' || s[1] == 'h')
-            return radixValue(std::string_view(s).substr(2), 16);
-        if (s[1] == 'O' || s[1] == 'o')
-            return radixValue(std::string_view(s).substr(2), 8);
+    NumberReading reading;
+    std::size_t used = 0;
+    if (s.size() >= 2 && s[0] == '&' && (s[1] == 'H' || s[1] == 'h' || s[1] == 'O' || s[1] == 'o')) {
+        const int radix = s[1] == 'H' || s[1] == 'h' ? 16 : 8;
+        reading.value = radixValue(std::string_view(s).substr(2), radix, used);
+        reading.number = used > 0;
+        reading.rest = s.substr(reading.number ? used + 2 : 0);
+        return reading;
     }
-    const std::string numeral = decimalPrefix(s);
+    const std::string numeral = decimalPrefix(s, used);
+    reading.rest = s.substr(used);
     if (numeral.empty())
-        return 0;
-    double value = 0;
-    if (!readDecimal(numeral, value)) {
+        return reading;
+    reading.number = true;
+    if (!readDecimal(numeral, reading.value)) {
         if (isTooLarge(numeral))
             throw flow::ArithmeticError(flow::ArithmeticError::Kind::Overflow);
-        return 0;
+        reading.value = 0;
     }
-    return value;
+    return reading;
 }
 
 std::string displayText(double value)

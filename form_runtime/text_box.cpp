@@ -2,6 +2,7 @@
 
 #include "form_runtime/number_text.h"
 
+#include <QAction>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -24,7 +25,32 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, [this](const QString &text) {
         if (text != result_)
             showAsUsual();
+        unflag();
     });
+}
+
+void TextBox::flag(const QString &note)
+{
+    unflag();
+    note_ = note;
+    plainDescription_ = accessibleDescription();
+    sign_ = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this), TrailingPosition);
+    sign_->setObjectName(QStringLiteral("Sign_Doubt"));
+    sign_->setText(note);
+    sign_->setToolTip(note);
+    setToolTip(note);
+    setAccessibleDescription(plainDescription_.isEmpty() ? note : plainDescription_ + QStringLiteral(". ") + note);
+}
+
+void TextBox::unflag()
+{
+    if (!sign_)
+        return;
+    delete sign_; // takes the sign out of the box
+    sign_ = nullptr;
+    note_.clear();
+    setToolTip(reduced_ ? text() : QString());
+    setAccessibleDescription(plainDescription_);
 }
 
 void TextBox::showResult(const QString &text)

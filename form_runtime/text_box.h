@@ -2,6 +2,8 @@
 
 #include <QLineEdit>
 
+class QAction;
+
 namespace form_runtime {
 
 // A single-line text box. A result written with showValue is shown whole: in a
@@ -24,6 +26,15 @@ public:
     // The text as the box paints it when it does not have the focus.
     QString displayedText() const;
 
+    // Marks what was typed as doubtful: a warning sign at the end of the box,
+    // whose tooltip, like the box's tooltip and accessible description, says
+    // what was read and why. Any change of the text takes it away, as does
+    // unflag().
+    void flag(const QString &note);
+    void unflag();
+    // The note of the warning sign, or empty when the box has none.
+    QString note() const { return note_; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
 
@@ -34,6 +45,9 @@ private:
     void showAsUsual();
 
     QString result_;     // the result shown, until the text changes otherwise
+    QString note_;       // the doubt flagged
+    QAction *sign_ = nullptr;
+    QString plainDescription_; // the accessible description without the note
     bool reduced_ = false; // shown smaller than usual, or cut
     bool cut_ = false;
 };

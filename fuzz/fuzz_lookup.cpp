@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     static bool ready = false;
     if (!ready) { // the worked example's throat, so that the area column can be looked up too
         const flow::GasConstants gas = flow::gasConstants();
-        table.setStations({{QStringLiteral("Throat"), 0.7463556851311953, flow::isentropicState(1, gas)}},
+        table.setStations({{QStringLiteral("Throat"), 0.7463556851311953, flow::isentropicState(1, gas), {}}},
                           0.7463556851311953);
         ready = true;
     }

@@ -1,7 +1,7 @@
 // Any texts in Text_M1, Text_A1 and the station-2 box, with either option: the
 // solve ends completed, with finite, non-empty results and the open Stations
-// window showing its stations, or with one of the window's messages and the
-// Stations window as it was. Messages are answered through the message box's seam,
+// window showing its stations, or with one of the window's messages, no result
+// left in a result box and the Stations window as it was. Messages are answered through the message box's seam,
 // without showing a box or running an event loop.
 //
 // Input: the first byte picks the option (even: "A2", odd: "M"); the rest is
@@ -119,6 +119,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("a solve ended with an unknown message");
         if (stations_window::tableText(stations.rows(), QLatin1Char('\t')) != stationsBefore)
             fail("a refused solve changed the Stations window");
+        for (const char *box : {findArea ? "Text_A2" : "Text_Msub", findArea ? "Text_A2" : "Text_Msup"}) {
+            if (!textOf(box).isEmpty())
+                fail("a refused solve left a result beside its inputs");
+        }
         for (int i = 0; i + 1 < shown.size(); ++i) {
             if (shown[i] != notConverged)
                 fail("more than one message ended a solve");

@@ -39,12 +39,13 @@ void Form_Ventrolex::buildChartMenus()
     for (form_runtime::ChartSurface *chart : {Picture_geo, Picture_iter}) {
         auto *copy = new QAction(texts::kCopyResults, chart);
         connect(copy, &QAction::triggered, this, &Form_Ventrolex::copyResults);
-        chart->addMenuAction(copy, [this] { return lastSolution.has_value(); });
+        chart->addMenuAction(copy, [this] { return solutionShown; });
     }
 
     auto *copyIteratesAction = new QAction(texts::kCopyTheIterates, Picture_iter);
     connect(copyIteratesAction, &QAction::triggered, this, &Form_Ventrolex::copyIterates);
-    Picture_iter->addMenuAction(copyIteratesAction, [this] { return lastSolution && lastSolution->iteration; });
+    Picture_iter->addMenuAction(copyIteratesAction,
+                                [this] { return solutionShown && lastSolution && lastSolution->iteration; });
 }
 
 // The iteration chart of a solution of option "M": both functions, the
@@ -68,11 +69,13 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
 
 void Form_Ventrolex::copyResults()
 {
-    if (!lastSolution)
+    if (!lastSolution || !solutionShown)
         return;
     QString text = texts::kResultsHeader;
     for (const auto &[name, value] : lastSolution->quantities)
         text += name + QLatin1Char('\t') + form_runtime::shownText(value) + QLatin1Char('\t') + unroundedText(value) + QLatin1Char('\n');
+    for (const auto &[box, note] : lastSolution->notes)
+        text += texts::noteOn(box) + QLatin1Char('\t') + note + QLatin1Char('\n');
     // Then every station's whole isentropic table.
     text += QLatin1Char('\n') + stations_window::tableText(lastSolution->stations, QLatin1Char('\t'));
     QGuiApplication::clipboard()->setText(text);
@@ -80,7 +83,7 @@ void Form_Ventrolex::copyResults()
 
 void Form_Ventrolex::copyIterates()
 {
-    if (!lastSolution || !lastSolution->iteration)
+    if (!lastSolution || !solutionShown || !lastSolution->iteration)
         return;
     const auto &sub = lastSolution->subsonicSteps;
     const auto &sup = lastSolution->supersonicSteps;

@@ -3,6 +3,7 @@
 #include "about_window/form_about.h"
 #include "charts/iteration_chart.h"
 #include "flow/area_ratio.h"
+#include "flow/isentropic.h"
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
@@ -149,8 +150,10 @@ void Form_Ventrolex::buildControls()
     connect(Command1, &QPushButton::clicked, this, &Form_Ventrolex::Command1_Click);
     connect(Picture_geo, &form_runtime::ChartSurface::activated, this, &Form_Ventrolex::grafik_Geo);
     // An announced result is not read again once the problem has changed.
-    for (form_runtime::TextBox *box : {Text_A1, Text_M1, Text_Astar, Text_A2, Text_Msub, Text_Msup})
+    for (form_runtime::TextBox *box : {Text_A1, Text_M1, Text_Astar, Text_A2, Text_Msub, Text_Msup}) {
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
+        connect(box, &QLineEdit::returnPressed, this, [this, box] { solveOnReturn(box); });
+    }
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
     connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
 
@@ -191,6 +194,7 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 {
     lastIterates.clear();
     const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas, &lastIterates);
+    lastConverged = result.converged;
     if (!result.converged)
         form_runtime::MsgBox(QString::fromUtf8(flow::kNotConverged), this);
     return result.M;
@@ -218,19 +222,54 @@ void Form_Ventrolex::Mn_Stations_Click()
 {
     Form_Stations &stations = Form_Stations::instance();
     if (lastSolution)
-        stations.setStations(lastSolution->stations, lastSolution->As);
+        stations.setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
     form_runtime::showWindow(stations);
 }
 
 stations_window::StationRow Form_Ventrolex::station(const QString &name, double M, double A) const
 {
-    return {name, A, flow::isentropicState(M, gas)};
+    return {name, A, flow::isentropicState(M, gas), {}};
 }
 
-// A solution is complete: it is the one the charts' menus and the Stations window show.
-void Form_Ventrolex::completed(Solution solution)
+// Station 2 of option "M" as the Stations window shows it: its Mach number
+// from A2/A* to full precision, so that the row's M, A and A/A* agree. Where
+// the main window's iteration shows another M, the row says so.
+stations_window::StationRow Form_Ventrolex::stationTwo(const QString &name, double A2, double A2_As,
+                                                       flow::Branch branch, double iterate, bool converged) const
 {
+    const std::optional<double> exact = flow::machFrom(flow::Quantity::A_As, A2_As, branch, gas);
+    if (!exact)
+        return station(name, iterate, A2); // a ratio below 1 let through by a negative M1
+    stations_window::StationRow row = station(name, *exact, A2);
+    row.state.A_As = A2_As;
+    const QString exactShown = form_runtime::shownText(*exact), iterateShown = form_runtime::shownText(iterate);
+    if (exactShown != iterateShown)
+        row.note = converged ? stations_window::texts::iterationStoppedEarly(name, exactShown, iterateShown)
+                             : stations_window::texts::iterationDidNotSettle(name, exactShown, iterateShown);
+    return row;
+}
+
+// A solution is complete: it is announced, with what its boxes were read as,
+// and it is the one the charts' menus and the Stations window show.
+void Form_Ventrolex::completed(Solution solution, const QString &spoken)
+{
+    QStringList briefs;
+    for (const auto &[box, doubt] : doubtsAboutInput()) {
+        briefs << doubt.brief;
+        solution.notes.emplace_back(box->accessibleName(), doubt.note);
+    }
+    announcement.announce(briefs.isEmpty() ? spoken : spoken + QStringLiteral(". ") + briefs.join(QLatin1Char(' ')));
     lastSolution = std::move(solution);
+    solutionShown = true;
     if (Form_Stations *stations = Form_Stations::existing())
-        stations->setStations(lastSolution->stations, lastSolution->As);
+        stations->setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
+}
+
+// Return or Enter in an input box solves, as the command button does.
+void Form_Ventrolex::solveOnReturn(form_runtime::TextBox *box)
+{
+    const bool input = box == Text_M1 || box == Text_A1 || (box == Text_A2 && !Option_A2->isChecked()) ||
+                       (box == Text_Msub && Option_A2->isChecked());
+    if (input)
+        Command1->click();
 }

@@ -37,6 +37,13 @@ class Form_Ventrolex : public QMainWindow {
 public:
     explicit Form_Ventrolex(QWidget *parent = nullptr);
 
+    // What a box was read as, where that may not be what the student meant:
+    // the note its warning sign shows, and the short form that ends the
+    // announcement ("A1 read as 5.").
+    struct Doubt {
+        QString note, brief;
+    };
+
     // A/A* at Mach number Mi (throws flow::ArithmeticError for Mi = 0).
     double AAfM(double Mi) const;
     // The Mach number with area ratio AAr to a reference station of Mach
@@ -62,22 +69,32 @@ private:
     // What the last completed solution read and found, for the charts' menus.
     struct Solution {
         std::vector<std::pair<QString, double>> quantities; // inputs, then results
+        std::vector<std::pair<QString, QString>> notes;     // a box's name, and what it was read as
         bool iteration = false;                             // option "M": the iteration chart shows it
         double A2_As = 0, Msub = 0, Msup = 0;
         std::vector<double> subsonicSteps, supersonicSteps;
         std::vector<stations_window::StationRow> stations; // for the Stations window
         double As = 0;
+        QString solvedFrom; // its inputs, as the Stations window names them
     };
 
     void Command1_Click();
-    double read(const QLineEdit *box);
+    double read(form_runtime::TextBox *box);
     Throat findThroat();
     void findAreaForMach();
     void findMachForArea();
     void Mn_About_Click();
     void Mn_Stations_Click();
     stations_window::StationRow station(const QString &name, double M, double A) const;
-    void completed(Solution solution);
+    stations_window::StationRow stationTwo(const QString &name, double A2, double A2_As, flow::Branch branch,
+                                           double iterate, bool converged) const;
+    void completed(Solution solution, const QString &spoken);
+    void solveOnReturn(form_runtime::TextBox *box);
+
+    std::vector<std::pair<form_runtime::TextBox *, Doubt>> doubtsAboutInput() const;
+    void flagDoubtfulInput();
+    void unflagInput();
+    void withdrawResults();
 
     void buildChartMenus();
     void drawIterationChart(const Solution &solution);
@@ -96,8 +113,11 @@ private:
 
     flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads
     charts::GeoTables geoTables;
-    std::vector<const QLineEdit *> boxesRead; // by the solution under way, in order
+    std::vector<form_runtime::TextBox *> boxesRead; // by the solution under way, in order
+    std::optional<double> narrowerThan;             // the throat area that refused the station-2 area
     form_runtime::Announcement announcement{this}; // the results of the last solution, for a screen reader
     std::vector<double> lastIterates;          // of the last M_iter call
+    bool lastConverged = true;                 // whether that call settled
     std::optional<Solution> lastSolution;
+    bool solutionShown = false; // the last solution's results are on screen
 };

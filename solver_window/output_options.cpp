@@ -9,6 +9,7 @@
 // Option "A2": M2 is typed into Text_Msub, A2 is the result.
 void Form_Ventrolex::Option_A2_Click()
 {
+    unflagInput();
     Text_A2->setVisible(false);
     Text_Msub->setVisible(true);
     Text_Msup->setVisible(false);
@@ -21,6 +22,7 @@ void Form_Ventrolex::Option_A2_Click()
 // Option "M": A2 is typed into Text_A2, both Mach numbers are the results.
 void Form_Ventrolex::Option_Msub_Click()
 {
+    unflagInput();
     Text_A2->setVisible(true);
     Text_Msub->setVisible(false);
     Text_Msup->setVisible(false);

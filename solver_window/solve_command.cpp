@@ -23,6 +23,7 @@ using form_runtime::kRed;
 using form_runtime::MsgBox;
 using form_runtime::showValue;
 using form_runtime::shownText;
+using form_runtime::unroundedText;
 using form_runtime::valueOf;
 namespace texts = solver_window::texts;
 namespace stations = stations_window::texts;
@@ -39,7 +40,9 @@ void Form_Ventrolex::Command1_Click()
     // A fault ends the solution with one message; what was written before it
     // stands and the window goes on working. A comma in a box it read is the
     // likeliest cause, so the message then says how numbers are read.
+    unflagInput();
     boxesRead.clear();
+    narrowerThan.reset();
     announcement.clear();
     try {
         if (findArea)
@@ -47,13 +50,15 @@ void Form_Ventrolex::Command1_Click()
         else
             findMachForArea();
     } catch (const flow::ArithmeticError &fault) {
+        withdrawResults();
         const bool comma = std::any_of(boxesRead.begin(), boxesRead.end(),
                                        [](const QLineEdit *box) { return box->text().contains(QLatin1Char(',')); });
         MsgBox(texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString()), this);
     }
+    flagDoubtfulInput();
 }
 
-double Form_Ventrolex::read(const QLineEdit *box)
+double Form_Ventrolex::read(form_runtime::TextBox *box)
 {
     boxesRead.push_back(box);
     return valueOf(box);
@@ -95,7 +100,6 @@ void Form_Ventrolex::findAreaForMach()
     Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), shownText(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(texts::areaFound(shownText(As), shownText(A2)));
     Solution solution;
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
@@ -103,7 +107,8 @@ void Form_Ventrolex::findAreaForMach()
     solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
                          station(stations::kStation2, M2, A2)};
     solution.As = As;
-    completed(std::move(solution));
+    solution.solvedFrom = stations::fromAreaSolve(unroundedText(M1), unroundedText(A1), unroundedText(M2));
+    completed(std::move(solution), texts::areaFound(shownText(As), shownText(A2)));
 }
 
 // Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
@@ -115,6 +120,8 @@ void Form_Ventrolex::findMachForArea()
     const double A2_A1 = divide(A2, A1);
     // No station of the stream is narrower than the throat.
     if (A2_A1 < divide(1, A1_As)) {
+        withdrawResults();
+        narrowerThan = As;
         MsgBox(texts::kNoSolution, this);
         return;
     }
@@ -125,8 +132,10 @@ void Form_Ventrolex::findMachForArea()
     solution.iteration = true;
     solution.A2_As = A2_As;
     const double Msub = solution.Msub = M_iter(A2_As, 1, flow::kSubsonic);
+    const bool subsonicSettled = lastConverged;
     solution.subsonicSteps = std::move(lastIterates);
     const double Msup = solution.Msup = M_iter(A2_As, 1, flow::kSupersonic);
+    const bool supersonicSettled = lastConverged;
     solution.supersonicSteps = std::move(lastIterates);
     Text_Msub->setVisible(true);
     showValue(Text_Msub, Msub);
@@ -143,13 +152,14 @@ void Form_Ventrolex::findMachForArea()
     Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
-    announcement.announce(texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
-    solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
-                         station(stations::kStation2Subsonic, Msub, A2),
-                         station(stations::kStation2Supersonic, Msup, A2)};
+    solution.stations = {
+        station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
+        stationTwo(stations::kStation2Subsonic, A2, A2_As, flow::Branch::Subsonic, Msub, subsonicSettled),
+        stationTwo(stations::kStation2Supersonic, A2, A2_As, flow::Branch::Supersonic, Msup, supersonicSettled)};
     solution.As = As;
-    completed(std::move(solution));
+    solution.solvedFrom = stations::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2));
+    completed(std::move(solution), texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
 }

@@ -29,6 +29,53 @@ inline const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için ç
 inline const QString kCommaEndsTheNumber = QStringLiteral(
     " Numbers are read with \".\" as the decimal point, and a comma ends the number: 0,5 reads as 0.");
 
+// The note of the warning sign on a box whose text was not read as the
+// student may have meant it, or whose value has no physical meaning.
+inline QString readEmpty()
+{
+    return QStringLiteral("Read as 0: the box is empty.");
+}
+inline QString readNotANumber(const QString &typed)
+{
+    return QStringLiteral("Read as 0: \u201c%1\u201d does not begin with a number.").arg(typed);
+}
+inline QString readUpToComma(const QString &value, const QString &withPoint, const QString &typed)
+{
+    return QStringLiteral("Read as %1: a comma ends a number here; type %2 for the decimal %3.")
+        .arg(value, withPoint, typed);
+}
+inline QString readUpToText(const QString &value, const QString &rest)
+{
+    return QStringLiteral("Read as %1: \u201c%2\u201d after it is not part of the number.").arg(value, rest);
+}
+inline const QString kNegativeMach =
+    QStringLiteral("A negative Mach number has no physical meaning; it was computed as given.");
+inline const QString kZeroMach = QStringLiteral("A Mach number of 0 has no physical meaning: it must be above 0.");
+inline const QString kNegativeArea =
+    QStringLiteral("A negative area has no physical meaning; it was computed as given.");
+inline const QString kZeroArea = QStringLiteral("An area of 0 has no physical meaning: it must be above 0.");
+inline QString narrowerThanTheThroat(const QString &As)
+{
+    return QStringLiteral("No station is narrower than the throat: A2 must be at least A* = %1.").arg(As);
+}
+// The same, short, at the end of the announcement and in Copy results.
+inline QString readAs(const QString &box, const QString &value)
+{
+    return QStringLiteral("%1 read as %2.").arg(box, value);
+}
+inline QString isNegative(const QString &box)
+{
+    return QStringLiteral("%1 is negative.").arg(box);
+}
+inline QString isZero(const QString &box)
+{
+    return QStringLiteral("%1 is 0.").arg(box);
+}
+inline QString noteOn(const QString &box)
+{
+    return QStringLiteral("Note on %1").arg(box);
+}
+
 // What a screen reader hears of the groups and boxes: a name, and whether the
 // box takes an input or shows a result.
 inline const QString kStation1 = QStringLiteral("Station 1");

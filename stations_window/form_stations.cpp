@@ -50,6 +50,8 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
 
     auto *gas = wrappedLabel(texts::kGas, "Label_Gas", this);
     noSolution_ = wrappedLabel(texts::kNoSolutionYet, "Label_NoSolution", this);
+    solvedFrom_ = wrappedLabel(QString(), "Label_Solution", this);
+    solvedFrom_->hide();
 
     view_ = new QTableView(this);
     view_->setObjectName(QStringLiteral("Table_Stations"));
@@ -76,6 +78,8 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->installEventFilter(this);
 
+    notes_ = wrappedLabel(QString(), "Label_StationNotes", this);
+    notes_->hide();
     auto *help = wrappedLabel(texts::kLookUpHelp, "Label_LookUp", this);
     lookUpLine_ = wrappedLabel(QString(), "Label_LookUpProblem", this);
 
@@ -104,7 +108,9 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(gas);
     layout->addWidget(noSolution_);
+    layout->addWidget(solvedFrom_);
     layout->addWidget(view_, 0, Qt::AlignLeft);
+    layout->addWidget(notes_);
     layout->addWidget(help);
     layout->addLayout(branchRow);
     layout->addWidget(lookUpLine_);
@@ -140,9 +146,19 @@ Form_Stations *Form_Stations::existing()
     return theStationsWindow.data();
 }
 
-void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As)
+void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As,
+                                const QString &solvedFrom)
 {
     table_->setStations(std::move(stations), As);
+    // Changed only when it changes: each change lays the window out again.
+    const auto show = [](QLabel *label, const QString &text) {
+        if (label->text() != text)
+            label->setText(text);
+        if (label->isHidden() != text.isEmpty())
+            label->setHidden(text.isEmpty());
+    };
+    show(solvedFrom_, solvedFrom);
+    show(notes_, table_->notes());
     if (noSolution_->isHidden() != table_->hasStations())
         noSolution_->setHidden(table_->hasStations());
 }

@@ -24,8 +24,9 @@ public:
     static Form_Stations &instance();
     static Form_Stations *existing();
 
-    // The stations of a completed solution, whose throat area is As.
-    void setStations(std::vector<stations_window::StationRow> stations, double As);
+    // The stations of a completed solution, whose throat area is As;
+    // `solvedFrom` names its inputs.
+    void setStations(std::vector<stations_window::StationRow> stations, double As, const QString &solvedFrom);
     stations_window::StationTable &table() { return *table_; }
 
     void copyTable();
@@ -41,7 +42,7 @@ private:
 
     stations_window::StationTable *table_;
     QTableView *view_;
-    QLabel *noSolution_, *lookUpLine_;
+    QLabel *noSolution_, *solvedFrom_, *notes_, *lookUpLine_;
     QRadioButton *subsonic_, *supersonic_;
     form_runtime::Announcement announcement_{this};
 };

@@ -126,6 +126,15 @@ std::vector<StationRow> StationTable::rows() const
     return all;
 }
 
+QString StationTable::notes() const
+{
+    QStringList lines;
+    for (const StationRow &station : stations_)
+        if (!station.note.isEmpty())
+            lines << station.note;
+    return lines.join(QLatin1Char('\n'));
+}
+
 const StationRow *StationTable::row(int r) const
 {
     if (r < lookUpRow())
@@ -169,7 +178,10 @@ QVariant StationTable::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
         return shown(index.column(), v);
     case Qt::EditRole:
+        return form_runtime::unroundedText(v);
     case Qt::ToolTipRole:
+        if (index.column() == kM && !r->note.isEmpty())
+            return form_runtime::unroundedText(v) + QLatin1Char('\n') + r->note;
         return form_runtime::unroundedText(v);
     case Qt::TextAlignmentRole:
         return int(Qt::AlignRight | Qt::AlignVCenter);
@@ -230,7 +242,7 @@ bool StationTable::lookUp(int column, double value)
     const std::optional<double> M = flow::machFrom(quantity, ratio, branch_, gas_);
     if (!M)
         return false;
-    StationRow found{texts::kAnyStation, kNaN, flow::isentropicState(*M, gas_)};
+    StationRow found{texts::kAnyStation, kNaN, flow::isentropicState(*M, gas_), {}};
     found.state[quantity] = ratio; // the value typed stands as typed; the rest follows from M
     found.A = column == kA ? value : As_ * found.state.A_As;
     input_ = {column, value};

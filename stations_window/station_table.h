@@ -14,11 +14,13 @@
 
 namespace stations_window {
 
-// A station: its name, its area and its isentropic state.
+// A station: its name, its area and its isentropic state; and, where the
+// main window shows another Mach number for it, a line that says so.
 struct StationRow {
     QString name;
     double A;
     flow::IsentropicState state;
+    QString note;
 };
 
 // The table as text for a report or a spreadsheet: a header line, then a
@@ -41,6 +43,8 @@ public:
     int lookUpRow() const { return int(stations_.size()); }
     // Every row, the look-up row when it holds a station.
     std::vector<StationRow> rows() const;
+    // The rows' notes, one a line.
+    QString notes() const;
     // The unrounded values of the given cells: a line per row, tab-separated.
     QString cellsText(const QModelIndexList &cells) const;
 

@@ -22,6 +22,30 @@ inline const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");
 inline const QString kCsvFile = QStringLiteral("stations.csv");
 inline const QString kTableName = QStringLiteral("Stations table");
 
+// The solution the rows belong to, above the table.
+inline QString fromMachSolve(const QString &M1, const QString &A1, const QString &A2)
+{
+    return QStringLiteral("From M1 = %1, A1 = %2, A2 = %3 (option M)").arg(M1, A1, A2);
+}
+inline QString fromAreaSolve(const QString &M1, const QString &A1, const QString &M2)
+{
+    return QStringLiteral("From M1 = %1, A1 = %2, M2 = %3 (option A2)").arg(M1, A1, M2);
+}
+
+// A station 2 of option M whose exact Mach number the main window shows
+// otherwise, from its iteration.
+inline QString iterationDidNotSettle(const QString &row, const QString &exact, const QString &iterate)
+{
+    return QStringLiteral("%1: M = %2, solved exactly; the main window's iteration stopped after 50 steps at %3.")
+        .arg(row, exact, iterate);
+}
+inline QString iterationStoppedEarly(const QString &row, const QString &exact, const QString &iterate)
+{
+    return QStringLiteral(
+               "%1: M = %2, solved exactly; the main window's iteration stopped at %3, once a step was under 0.0001.")
+        .arg(row, exact, iterate);
+}
+
 // Row names.
 inline const QString kStation1 = QStringLiteral("Station 1");
 inline const QString kThroat = QStringLiteral("Throat");

@@ -90,3 +90,27 @@ INSTANTIATE_TEST_SUITE_P(
                     ShowCase{std::numeric_limits<double>::max(), "1.79769313486232E+308"}));
 
 } // namespace
+
+namespace {
+
+// What of a text was not part of its number, for the window to say so.
+TEST(ReadingANumber, TellsWhatWasLeftUnread)
+{
+    struct Case {
+        const char *text;
+        double value;
+        bool number;
+        const char *rest;
+    };
+    for (const Case &c : {Case{"5,5", 5, true, ",5"}, Case{"0.5abc", 0.5, true, "abc"}, Case{" 2 .5 ", 2.5, true, ""},
+                          Case{"abc", 0, false, "abc"}, Case{"", 0, false, ""}, Case{"1e", 1, true, "e"},
+                          Case{"2E+x", 2, true, "E+x"}, Case{"&H1Fz", 31, true, "z"}, Case{"&H", 0, false, "&H"},
+                          Case{"-", 0, false, "-"}}) {
+        const form_runtime::NumberReading r = form_runtime::readNumber(c.text);
+        EXPECT_EQ(r.value, c.value) << c.text;
+        EXPECT_EQ(r.number, c.number) << c.text;
+        EXPECT_EQ(r.rest, c.rest) << c.text;
+    }
+}
+
+} // namespace

@@ -136,23 +136,11 @@ void PrintTo(const Announced &r, std::ostream *os) { *os << r.option; }
 
 class Announcement : public SolveTest, public testing::WithParamInterface<Announced> {
 protected:
-    static void record(QAccessibleEvent *event)
-    {
-        if (const QString text = form_runtime::announcedBy(event); !text.isEmpty())
-            announced << text;
-    }
     // What a listening screen reader is told as announcements while the button is pressed with Return.
     QStringList announcedByReturnOn(QPushButton *button)
     {
-        announced.clear();
-        testing_gui::setScreenReaderListening(true);
-        QAccessible::installUpdateHandler(record);
-        QTest::keyClick(button, Qt::Key_Return);
-        QAccessible::installUpdateHandler(nullptr);
-        testing_gui::setScreenReaderListening(false);
-        return announced;
+        return announcedWhile([button] { QTest::keyClick(button, Qt::Key_Return); });
     }
-    static inline QStringList announced;
 };
 
 TEST_P(Announcement, SpeaksTheResultsOnceAndNothingOnceARefusedSolveFollows)

@@ -183,13 +183,21 @@ TEST_F(DesktopTest, GridLinesAreWholeDevicePixelsOfTheirColour)
     EXPECT_EQ(column, gridAndBackground) << "scale " << dpr;
 }
 
-TEST_F(DesktopTest, ReturnPressesTheFocusedCommandButtonOnly)
+// Return or Enter solves from any input box, as from the focused command
+// button; in a result box it does nothing.
+TEST_F(DesktopTest, ReturnSolvesFromAnInputBoxAndTheFocusedButton)
 {
     type("Text_M1", QStringLiteral("0.5"));
     QTest::mouseClick(find("Option_A2"), Qt::LeftButton, {}, QPoint(6, 8));
     type("Text_Msub", QStringLiteral("2"));
     QTest::keyClick(find("Text_Msub"), Qt::Key_Return);
-    EXPECT_EQ(find<QLineEdit>("Text_A2")->isVisible(), false);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->text(), QStringLiteral("1.2595"));
+    find<QLineEdit>("Text_A2")->clear();
+    QTest::keyClick(find("Text_A2"), Qt::Key_Return);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->text(), QString());
+    QTest::keyClick(find("Text_M1"), Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(find<QLineEdit>("Text_A2")->text(), QStringLiteral("1.2595"));
+    find<QLineEdit>("Text_A2")->clear();
 
     find("Command1")->setFocus();
     QTest::keyClick(find("Command1"), Qt::Key_Return);

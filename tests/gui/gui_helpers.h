@@ -8,9 +8,16 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <ostream>
 #include <vector>
 
 class QWidget;
+
+// GoogleTest prints a text as the text, not its bytes.
+inline void PrintTo(const QString &text, std::ostream *os)
+{
+    *os << '"' << text.toStdString() << '"';
+}
 
 namespace testing_gui {
 

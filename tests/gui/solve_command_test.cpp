@@ -4,6 +4,7 @@
 #include "form_runtime/colour.h"
 #include "solver_window/form_ventrolex.h"
 
+#include <QAction>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -305,6 +306,108 @@ TEST_F(SolveTest, FaultMessageExplainsACommaInABoxItRead)
                       "Numbers are read with \".\" as the decimal point, and a comma ends the number: 0,5 reads as 0.")),
                   c.explained)
             << message.toStdString();
+    }
+}
+
+} // namespace
+
+namespace {
+
+// A box read otherwise than the student may have meant: the results are the
+// reading's, and the box says what it was read as, until it is edited.
+struct DoubtCase {
+    const char *option, *M1, *A1, *station2;
+    const char *flagged, *note;
+    const char *Astar, *resultBox, *result;
+    const char *spoken; // the announcement; empty for a refused solve
+};
+
+void PrintTo(const DoubtCase &c, std::ostream *os)
+{
+    *os << c.flagged << " " << c.note;
+}
+
+class DoubtfulInput : public SolveTest, public testing::WithParamInterface<DoubtCase> {};
+
+TEST_P(DoubtfulInput, IsFlaggedInItsBoxAndTheResultsAreTheReadingsOwn)
+{
+    const DoubtCase &c = GetParam();
+    const QStringList spoken = announcedWhile([&] {
+        if (QLatin1String(c.option) == QLatin1String("Option_A2"))
+            solveForArea(c.M1, c.A1, c.station2);
+        else
+            solveForMach(c.M1, c.A1, c.station2);
+    });
+    EXPECT_EQ(text("Text_Astar"), QLatin1String(c.Astar));
+    EXPECT_EQ(text(c.resultBox), QLatin1String(c.result));
+    EXPECT_EQ(spoken, *c.spoken ? QStringList{QString::fromUtf8(c.spoken)} : QStringList{});
+    EXPECT_LE(messages.shown().size(), 1u) << "no message of its own";
+
+    QLineEdit *flagged = box(c.flagged);
+    const QString note = QString::fromUtf8(c.note);
+    auto *sign = flagged->findChild<QAction *>(QStringLiteral("Sign_Doubt"));
+    ASSERT_NE(sign, nullptr);
+    EXPECT_EQ(sign->toolTip(), note);
+    EXPECT_EQ(flagged->toolTip(), note);
+    EXPECT_TRUE(flagged->accessibleDescription().endsWith(note)) << flagged->accessibleDescription().toStdString();
+    for (const char *other : {"Text_M1", "Text_A1", "Text_A2", "Text_Msub"}) {
+        if (QLatin1String(other) != QLatin1String(c.flagged)) {
+            EXPECT_EQ(box(other)->findChild<QAction *>(QStringLiteral("Sign_Doubt")), nullptr) << other;
+        }
+    }
+
+    QTest::keyClick(flagged, Qt::Key_End);
+    QTest::keyClick(flagged, Qt::Key_Backspace);
+    EXPECT_EQ(flagged->findChild<QAction *>(QStringLiteral("Sign_Doubt")), nullptr);
+    EXPECT_EQ(flagged->toolTip(), QString());
+    EXPECT_FALSE(flagged->accessibleDescription().contains(note));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, DoubtfulInput,
+    testing::Values(
+        DoubtCase{"Option_Msub", "0.3", "5,5", "8", "Text_A1",
+                  "Read as 5: a comma ends a number here; type 5.5 for the decimal 5,5.", "2.4569", "Text_Msup",
+                  "2.7239", "A* = 2.4569; M2 = 0.1813 subsonic, 2.7239 supersonic. A1 read as 5."},
+        DoubtCase{"Option_A2", "0.5abc", "1", "2", "Text_M1",
+                  "Read as 0.5: \u201cabc\u201d after it is not part of the number.", "0.7464", "Text_A2", "1.2595",
+                  "A* = 0.7464; A2 = 1.2595. M1 read as 0.5."},
+        DoubtCase{"Option_A2", "0.5", "1", "abc", "Text_Msub", "Read as 0: \u201cabc\u201d does not begin with a number.",
+                  "0.7464", "Text_A2", "", ""},
+        DoubtCase{"Option_A2", "-0.5", "1", "2", "Text_M1",
+                  "A negative Mach number has no physical meaning; it was computed as given.", "-0.7464", "Text_A2",
+                  "-1.2595", "A* = -0.7464; A2 = -1.2595. M1 is negative."},
+        DoubtCase{"Option_Msub", "0.5", "0", "1", "Text_A1",
+                  "An area of 0 has no physical meaning: it must be above 0.", "0", "Text_Msub", "", ""}));
+
+// A refused solve leaves no result of the one before it beside the new inputs;
+// the A* it found stands.
+TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeIt)
+{
+    struct Refused {
+        const char *A1, *A2, *message, *Astar, *note; // the note on A1 when A1 is 0, else on A2
+    };
+    for (const Refused &r :
+         {Refused{"5", "2", "Verilen A2/A1", "2.4569",
+                  "No station is narrower than the throat: A2 must be at least A* = 2.4569236635865157."},
+          Refused{"0", "8", "Division by zero", "0", "An area of 0 has no physical meaning: it must be above 0."}}) {
+        solveForMach("0.3", "5", "8");
+        ASSERT_EQ(text("Text_Msub"), QStringLiteral("0.1813"));
+        ASSERT_EQ(text("Text_Msup"), QStringLiteral("2.7239"));
+        const auto before = messages.shown().size();
+        type("Text_A1", QLatin1String(r.A1));
+        type("Text_A2", QLatin1String(r.A2));
+        solve();
+        ASSERT_EQ(messages.shown().size(), before + 1);
+        EXPECT_TRUE(messages.texts().back().startsWith(QString::fromUtf8(r.message)));
+        EXPECT_EQ(text("Text_Astar"), QLatin1String(r.Astar));
+        for (const char *result : {"Text_Msub", "Text_Msup"}) {
+            EXPECT_EQ(text(result), QString()) << result;
+            EXPECT_FALSE(visible(result)) << result;
+        }
+        EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u) << "the nozzle chart without its marks";
+        EXPECT_TRUE(iter->strokes().empty());
+        EXPECT_EQ(box(*r.A1 == '0' ? "Text_A1" : "Text_A2")->toolTip(), QString::fromUtf8(r.note));
     }
 }
 

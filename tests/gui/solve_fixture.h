@@ -2,6 +2,7 @@
 
 #include "gui_helpers.h"
 
+#include "form_runtime/accessibility.h"
 #include "form_runtime/chart_surface.h"
 #include "solver_window/form_ventrolex.h"
 
@@ -11,7 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAccessible>
+
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace testing_gui {
@@ -73,6 +77,26 @@ protected:
         const auto &s = chart->strokes();
         EXPECT_GE(s.size(), n);
         return {s.end() - std::min(n, s.size()), s.end()};
+    }
+
+    // What a listening screen reader is told as announcements while `act` runs.
+    QStringList announcedWhile(const std::function<void()> &act)
+    {
+        announced().clear();
+        setScreenReaderListening(true);
+        QAccessible::installUpdateHandler([](QAccessibleEvent *event) {
+            if (const QString text = form_runtime::announcedBy(event); !text.isEmpty())
+                announced() << text;
+        });
+        act();
+        QAccessible::installUpdateHandler(nullptr);
+        setScreenReaderListening(false);
+        return announced();
+    }
+    static QStringList &announced()
+    {
+        static QStringList texts;
+        return texts;
     }
 
     bool redAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::red); }

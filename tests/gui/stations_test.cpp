@@ -41,7 +41,7 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
     EXPECT_EQ(shownRow(view, 1), (QStringList{"Throat", "1", "0.7464", "1.0000", "0.5283", "0.8333", "0.6339",
                                               "1.0000", "1.0000", "1.0000", "90.00", "0.00"}));
     EXPECT_EQ(shownRow(view, 2).mid(0, 4), (QStringList{"Station 2, subsonic", "0.5", "1", "1.3398"}));
-    EXPECT_EQ(shownRow(view, 3).mid(0, 4), (QStringList{"Station 2, supersonic", "1.7023", "1", "1.3398"}));
+    EXPECT_EQ(shownRow(view, 3).mid(0, 4), (QStringList{"Station 2, supersonic", "1.7024", "1", "1.3398"}));
     EXPECT_EQ(shownRow(view, 4), (QStringList{"Any station", "", "", "", "", "", "", "", "", "", "", ""}));
     // A screen reader hears a cell with its headers' spoken names.
     QAccessibleTableCellInterface *cell =
@@ -114,6 +114,58 @@ TEST_F(SolveTest, StationsLookUpTakesTheChosenBranchAndSaysWhenTheCsvCannotBeWri
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].startsWith(
         QStringLiteral("The table could not be saved as %1: ").arg(QDir::toNativeSeparators(name))));
+    window.close();
+}
+
+} // namespace
+
+namespace {
+
+// With option M the station-2 rows take M from A2/A* exactly, so that M, A and
+// A/A* of a row agree; where the main window's iteration shows another M, the
+// table says so. The rows name the solve they come from, and keep it through
+// a refused one.
+TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &window = Form_Stations::instance();
+    auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
+    auto *notes = window.findChild<QLabel *>(QStringLiteral("Label_StationNotes"));
+    auto *from = window.findChild<QLabel *>(QStringLiteral("Label_Solution"));
+    const auto value = [&](int row, int column) { return view->model()->index(row, column).data(Qt::EditRole).toDouble(); };
+
+    struct Case {
+        const char *M1, *A1, *A2, *mainSub, *mainSup, *rowSub, *rowSup, *from, *notes;
+    };
+    for (const Case &c : {
+             Case{"0.3", "5", "2.46", "0.9645", "1.0361", "0.9617", "1.0392",
+                  "From M1 = 0.3, A1 = 5, A2 = 2.46 (option M)",
+                  "Station 2, subsonic: M = 0.9617, solved exactly; the main window's iteration stopped after 50 "
+                  "steps at 0.9645.\n"
+                  "Station 2, supersonic: M = 1.0392, solved exactly; the main window's iteration stopped after 50 "
+                  "steps at 1.0361."},
+             Case{"0.5", "1", "1", "0.5", "1.7023", "0.5", "1.7024", "From M1 = 0.5, A1 = 1, A2 = 1 (option M)",
+                  "Station 2, supersonic: M = 1.7024, solved exactly; the main window's iteration stopped at "
+                  "1.7023, once a step was under 0.0001."}}) {
+        solveForMach(c.M1, c.A1, c.A2);
+        EXPECT_EQ(text("Text_Msub"), QLatin1String(c.mainSub));
+        EXPECT_EQ(text("Text_Msup"), QLatin1String(c.mainSup));
+        EXPECT_EQ(shownRow(view, 2).mid(0, 3), (QStringList{"Station 2, subsonic", c.rowSub, c.A2}));
+        EXPECT_EQ(shownRow(view, 3).mid(0, 3), (QStringList{"Station 2, supersonic", c.rowSup, c.A2}));
+        for (int row : {2, 3}) // A/A* is the row's A over the throat's
+            EXPECT_NEAR(value(row, 2), value(row, 1) / value(1, 1), 1e-15 * value(row, 2)) << row;
+        EXPECT_EQ(from->text(), QLatin1String(c.from));
+        EXPECT_FALSE(from->isHidden());
+        EXPECT_EQ(notes->text(), QLatin1String(c.notes));
+        EXPECT_TRUE(view->model()->index(3, 0).data(Qt::ToolTipRole).toString().endsWith(notes->text().split('\n').last()));
+    }
+    EXPECT_NEAR(value(3, 0), 1.702370, 1e-6);
+
+    // A refused solve keeps the rows and the solve they came from.
+    type("Text_A2", QStringLiteral("0.5"));
+    solve();
+    EXPECT_EQ(from->text(), QStringLiteral("From M1 = 0.5, A1 = 1, A2 = 1 (option M)"));
+    EXPECT_EQ(shownRow(view, 3)[1], QStringLiteral("1.7024"));
     window.close();
 }
 
