@@ -49,6 +49,7 @@ int main(int argc, char *argv[])
 
 #ifdef Q_OS_WASM
     form_runtime::web_page::describeFocus();
+    form_runtime::web_page::sayWhenClosed();
 #endif
     Form_Ventrolex window;
     form_runtime::showWindow(window);

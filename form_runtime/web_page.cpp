@@ -31,6 +31,15 @@ void describeFocus()
     });
 }
 
+void sayWhenClosed()
+{
+    QObject::connect(qApp, &QGuiApplication::lastWindowClosed, qApp, [] {
+        emscripten::val closed = emscripten::val::global("ventrolexClosed");
+        if (!closed.isUndefined())
+            closed();
+    });
+}
+
 void announce(const QString &text)
 {
     setRegion("announcement", text);

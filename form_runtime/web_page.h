@@ -20,4 +20,8 @@ void alert(const QString &text);
 // reader sees only the page's own text input, whichever box has the focus.
 void describeFocus();
 
+// From now on, when the program's last window is closed, the page says so and
+// offers to start the program again, instead of going blank.
+void sayWhenClosed();
+
 } // namespace form_runtime::web_page

@@ -31,6 +31,24 @@ namespace {
 
 QPointer<Form_Stations> theStationsWindow;
 
+// A key that opens a cell's editor is the editor's first character, and is
+// taken. Reported as not taken (as the item views do), a browser also types it
+// into the page's text field that the editor takes the focus to, and the cell
+// gets it twice or loses it.
+class TableView : public QTableView {
+public:
+    using QTableView::QTableView;
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        const bool editing = state() == EditingState;
+        QTableView::keyPressEvent(event);
+        if (!editing && state() == EditingState)
+            event->accept();
+    }
+};
+
 QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
 {
     auto *label = new QLabel(text, parent);
@@ -53,7 +71,7 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     solvedFrom_ = wrappedLabel(QString(), "Label_Solution", this);
     solvedFrom_->hide();
 
-    view_ = new QTableView(this);
+    view_ = new TableView(this);
     view_->setObjectName(QStringLiteral("Table_Stations"));
     view_->setAccessibleName(texts::kTableName);
     view_->setModel(table_);

@@ -8,6 +8,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLabel>
 #include <QDir>
 #include <QRadioButton>
@@ -166,6 +168,29 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
     solve();
     EXPECT_EQ(from->text(), QStringLiteral("From M1 = 0.5, A1 = 1, A2 = 1 (option M)"));
     EXPECT_EQ(shownRow(view, 3)[1], QStringLiteral("1.7024"));
+    window.close();
+}
+
+} // namespace
+
+namespace {
+
+// The key that starts a look-up is the cell's first character and is taken, so
+// that nothing else (a browser's text field) types it again.
+TEST_F(SolveTest, KeyThatStartsALookUpIsTakenByTheCell)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &window = Form_Stations::instance();
+    auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
+    view->setFocus();
+    view->setCurrentIndex(view->model()->index(view->model()->rowCount() - 1, 0));
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+    press.ignore();
+    QApplication::sendEvent(view, &press);
+    EXPECT_TRUE(press.isAccepted());
+    auto *editor = view->findChild<QLineEdit *>();
+    ASSERT_NE(editor, nullptr);
+    EXPECT_EQ(editor->text(), QStringLiteral("1"));
     window.close();
 }
 
