@@ -2,8 +2,8 @@
 
 namespace flow {
 
-// The perfect gas of the tool (ratio of specific heats k = 1.4) and the four
-// numbers derived from it that the area-Mach relation uses.
+// A perfect gas (ratio of specific heats k; air, k = 1.4, unless another is
+// chosen) and the four numbers derived from it that the area-Mach relation uses.
 struct GasConstants {
     double k;
     double kc1; // 2 / (k + 1)
@@ -12,9 +12,17 @@ struct GasConstants {
     double kc4; // 1 / kc3
 };
 
-// Computes the constants from k = 1.4 in double arithmetic. kc3 comes out as
-// 3.0000000000000004 and kc4 as 0.33333333333333326; the literals 3 and 1/3
-// would change results in the last bits.
-GasConstants gasConstants();
+// The ratio of specific heats of air.
+constexpr double kAir = 1.4;
+
+// Computes the constants from k in double arithmetic, in the order of their
+// definitions. For air kc3 comes out as 3.0000000000000004 and kc4 as
+// 0.33333333333333326; the literals 3 and 1/3 would change results in the
+// last bits.
+GasConstants gasConstants(double k = kAir);
+
+// Whether k belongs to an ideal gas the relations hold for: above 1 (at 1
+// every exponent is infinite) and at most 5/3 (a monatomic gas).
+bool isIdealGasK(double k);
 
 } // namespace flow

@@ -4,8 +4,9 @@
 // left in a result box and the Stations window as it was. Messages are answered through the message box's seam,
 // without showing a box or running an event loop.
 //
-// Input: the first byte picks the option (even: "A2", odd: "M"); the rest is
-// split at line feeds into M1, A1 and the station-2 text.
+// Input: the first byte picks the option (even: "A2", odd: "M") and, with the
+// rest of its bits, one of the gas menu's gases; the rest is split at line
+// feeds into M1, A1 and the station-2 text.
 
 #include "flow/arithmetic.h"
 #include "flow/texts.h"
@@ -18,10 +19,12 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -77,6 +80,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto part = [&parts](int i) { return i < parts.size() ? parts[i] : QString(); };
 
     namespace texts = solver_window::texts;
+    const QList<QAction *> gases = form->findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
+    gases[(data[0] >> 1) % std::size(texts::kGases)]->trigger();
     shown.clear();
     const stations_window::StationTable &stations = Form_Stations::instance().table();
     const QString stationsBefore = stations_window::tableText(stations.rows(), QLatin1Char('\t'));

@@ -63,8 +63,7 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
     Picture_iter->Circle(solution.Msub, -solution.Msub, 0.05, form_runtime::kRed);
     Picture_iter->Circle(solution.Msup, -solution.Msup, 0.05, form_runtime::kRed);
     const QString solutions = texts::twoMachNumbers(form_runtime::shownText(solution.Msub), form_runtime::shownText(solution.Msup));
-    Picture_iter->setDescription(Picture_iter->description() + texts::solutionCircles(solutions) +
-                                           steps);
+    Picture_iter->setDescription(withGas(Picture_iter->description() + texts::solutionCircles(solutions) + steps));
 }
 
 void Form_Ventrolex::copyResults()
@@ -78,6 +77,7 @@ void Form_Ventrolex::copyResults()
         text += texts::noteOn(box) + QLatin1Char('\t') + note + QLatin1Char('\n');
     // Then every station's whole isentropic table.
     text += QLatin1Char('\n') + stations_window::tableText(lastSolution->stations, QLatin1Char('\t'));
+    text += QLatin1Char('\n') + texts::kGasQuantity + QLatin1Char('\t') + lastSolution->gas + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(text);
 }
 

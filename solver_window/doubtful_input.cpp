@@ -111,6 +111,6 @@ void Form_Ventrolex::withdrawResults()
     }
     Picture_iter->Cls();
     if (!Picture_geo->strokes().empty())
-        grafik_Geo();
+        bareNozzleChart();
     solutionShown = false;
 }

@@ -144,11 +144,12 @@ void Form_Ventrolex::buildControls()
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
     Mn_Stations = menuBar()->addAction(texts::kStations);
     Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
+    buildGasMenu();
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
     connect(Option_Msub, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_Msub_Click);
     connect(Command1, &QPushButton::clicked, this, &Form_Ventrolex::Command1_Click);
-    connect(Picture_geo, &form_runtime::ChartSurface::activated, this, &Form_Ventrolex::grafik_Geo);
+    connect(Picture_geo, &form_runtime::ChartSurface::activated, this, &Form_Ventrolex::bareNozzleChart);
     // An announced result is not read again once the problem has changed.
     for (form_runtime::TextBox *box : {Text_A1, Text_M1, Text_Astar, Text_A2, Text_Msub, Text_Msup}) {
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
@@ -168,6 +169,8 @@ void Form_Ventrolex::buildControls()
 void Form_Ventrolex::Form_Load()
 {
     gas = flow::gasConstants();
+    gasName = texts::kGases[0].item;
+    gasK = texts::kGases[0].k;
     Text_A2->setVisible(false);
     Text_Msub->setVisible(false);
     Text_Msup->setVisible(false);
@@ -221,6 +224,7 @@ void Form_Ventrolex::Mn_About_Click()
 void Form_Ventrolex::Mn_Stations_Click()
 {
     Form_Stations &stations = Form_Stations::instance();
+    stations.setGas(gas, gasName);
     if (lastSolution)
         stations.setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
     form_runtime::showWindow(stations);
@@ -259,6 +263,8 @@ void Form_Ventrolex::completed(Solution solution, const QString &spoken)
         solution.notes.emplace_back(box->accessibleName(), doubt.note);
     }
     announcement.announce(briefs.isEmpty() ? spoken : spoken + QStringLiteral(". ") + briefs.join(QLatin1Char(' ')));
+    Picture_geo->setDescription(withGas(Picture_geo->description()));
+    solution.gas = gasName;
     lastSolution = std::move(solution);
     solutionShown = true;
     if (Form_Stations *stations = Form_Stations::existing())

@@ -22,6 +22,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QMenu;
 
 namespace form_runtime {
 class ChartSurface;
@@ -76,6 +77,7 @@ private:
         std::vector<stations_window::StationRow> stations; // for the Stations window
         double As = 0;
         QString solvedFrom; // its inputs, as the Stations window names them
+        QString gas;        // as the gas menu names it
     };
 
     void Command1_Click();
@@ -97,6 +99,11 @@ private:
     void withdrawResults();
 
     void buildChartMenus();
+    void buildGasMenu();
+    void askForOtherK();
+    void chooseGas(QAction *item, double k, const QString &name, const QString &kText);
+    QString withGas(const QString &description) const;
+    void bareNozzleChart();
     void drawIterationChart(const Solution &solution);
     void copyResults();
     void copyIterates();
@@ -109,9 +116,15 @@ private:
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
     QAction *Mn_Stations;
+    QMenu *Mn_Gas = nullptr;
+    QAction *otherK = nullptr;  // "Other k…"
+    QAction *gasItem = nullptr; // the item of the program's gas
     QAction *showIterates = nullptr; // on the iteration chart's menu: draw the cobweb
 
-    flow::GasConstants gas{}; // k, kc1 ... kc4, set when the window loads
+    flow::GasConstants gas{}; // k, kc1 ... kc4 of the program's gas: air when the window loads
+    QString gasName;          // as the gas menu names it
+    QString gasK;             // k as the window shows it
+    QString otherKText;       // the k last accepted for "Other k…"
     charts::GeoTables geoTables;
     std::vector<form_runtime::TextBox *> boxesRead; // by the solution under way, in order
     std::optional<double> narrowerThan;             // the throat area that refused the station-2 area

@@ -8,6 +8,11 @@
 namespace solver_window::texts {
 
 inline const QString kWindowCaption = QStringLiteral("  Ventrolex");
+// The caption for a gas other than air.
+inline QString windowCaption(const QString &k)
+{
+    return kWindowCaption + QStringLiteral(" (k = %1)").arg(k);
+}
 inline const QString kAbout = QStringLiteral("About");
 inline const QString kStations = QStringLiteral("Stations");
 inline const QString kOutputOptions = QStringLiteral("Output options");
@@ -17,6 +22,40 @@ inline const QString kAstar = QStringLiteral("A* =");
 inline const QString kOptionA2 = QStringLiteral("A2");
 inline const QString kOptionM = QStringLiteral("M");
 inline const QString kInitialValue = QStringLiteral("1");
+
+// The gas menu: one item per gas, and one that asks for any k.
+inline const QString kGas = QStringLiteral("Gas");
+struct GasItem {
+    QString item, k; // the menu item, and k as the window shows it
+    double value;
+};
+inline const GasItem kGases[] = {
+    {QStringLiteral("Air, k = 1.4"), QStringLiteral("1.4"), 1.4},
+    {QStringLiteral("Helium or argon, k = 5/3"), QStringLiteral("5/3"), 5.0 / 3},
+    {QStringLiteral("Superheated steam, k = 1.3"), QStringLiteral("1.3"), 1.3},
+    {QStringLiteral("Carbon dioxide, k = 1.289"), QStringLiteral("1.289"), 1.289},
+    {QStringLiteral("Combustion gases, k = 1.2"), QStringLiteral("1.2"), 1.2},
+};
+inline const QString kOtherK = QStringLiteral("Other k\u2026");
+inline QString otherKItem(const QString &k)
+{
+    return QStringLiteral("Other k = %1\u2026").arg(k);
+}
+inline QString otherGas(const QString &k)
+{
+    return QStringLiteral("Other gas, k = %1").arg(k);
+}
+inline const QString kOtherKTitle = QStringLiteral("Other gas");
+inline const QString kOtherKPrompt = QStringLiteral("Ratio of specific heats k, above 1 and at most 5/3:");
+inline const QString kNoSuchGas = QStringLiteral(
+    "k must be above 1 and at most 5/3: at k = 1 every exponent of the flow relations is infinite, "
+    "and no ideal gas has k above 5/3, that of a monatomic gas such as helium or argon.");
+// Ends a chart's description for a gas other than air.
+inline QString gasOfTheChart(const QString &k)
+{
+    return QStringLiteral("; k = %1").arg(k);
+}
+inline const QString kGasQuantity = QStringLiteral("Gas");
 
 // Command button prompts; "Choose an output option" is also the message when
 // the button is clicked with no option selected.

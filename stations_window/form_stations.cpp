@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <limits>
 
 namespace texts = stations_window::texts;
 
@@ -66,7 +67,8 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     setWindowIcon(form_runtime::windowIcon());
     new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
-    auto *gas = wrappedLabel(texts::kGas, "Label_Gas", this);
+    gasName_ = texts::kAir;
+    gas_ = wrappedLabel(texts::gasLine(gasName_), "Label_Gas", this);
     noSolution_ = wrappedLabel(texts::kNoSolutionYet, "Label_NoSolution", this);
     solvedFrom_ = wrappedLabel(QString(), "Label_Solution", this);
     solvedFrom_->hide();
@@ -124,7 +126,7 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     branchRow->addWidget(copy);
     branchRow->addWidget(save);
     auto *layout = new QVBoxLayout(this);
-    layout->addWidget(gas);
+    layout->addWidget(gas_);
     layout->addWidget(noSolution_);
     layout->addWidget(solvedFrom_);
     layout->addWidget(view_, 0, Qt::AlignLeft);
@@ -181,14 +183,28 @@ void Form_Stations::setStations(std::vector<stations_window::StationRow> station
         noSolution_->setHidden(table_->hasStations());
 }
 
+void Form_Stations::setGas(const flow::GasConstants &gas, const QString &name)
+{
+    if (name == gasName_)
+        return;
+    gasName_ = name;
+    gas_->setText(texts::gasLine(name));
+    table_->setGas(gas);
+    setStations({}, std::numeric_limits<double>::quiet_NaN(), QString());
+    lookUpLine_->clear();
+}
+
 void Form_Stations::copyTable()
 {
-    QGuiApplication::clipboard()->setText(stations_window::tableText(table_->rows(), QLatin1Char('\t')));
+    QGuiApplication::clipboard()->setText(texts::kGasHeader + QLatin1Char('\t') + gasName_ + QLatin1Char('\n') +
+                                          stations_window::tableText(table_->rows(), QLatin1Char('\t')));
 }
 
 QByteArray Form_Stations::csv() const
 {
-    return stations_window::tableText(table_->rows(), QLatin1Char(',')).toUtf8();
+    return (texts::kGasHeader + QStringLiteral(",\"") + gasName_ + QStringLiteral("\"\n") +
+            stations_window::tableText(table_->rows(), QLatin1Char(',')))
+        .toUtf8();
 }
 
 void Form_Stations::saveAsCsv(const QString &fileName)

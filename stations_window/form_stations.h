@@ -27,6 +27,8 @@ public:
     // The stations of a completed solution, whose throat area is As;
     // `solvedFrom` names its inputs.
     void setStations(std::vector<stations_window::StationRow> stations, double As, const QString &solvedFrom);
+    // The program's gas, named as its menu names it; the stations of another go.
+    void setGas(const flow::GasConstants &gas, const QString &name);
     stations_window::StationTable &table() { return *table_; }
 
     void copyTable();
@@ -42,7 +44,8 @@ private:
 
     stations_window::StationTable *table_;
     QTableView *view_;
-    QLabel *noSolution_, *solvedFrom_, *notes_, *lookUpLine_;
+    QLabel *gas_, *noSolution_, *solvedFrom_, *notes_, *lookUpLine_;
+    QString gasName_;
     QRadioButton *subsonic_, *supersonic_;
     form_runtime::Announcement announcement_{this};
 };

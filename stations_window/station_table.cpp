@@ -91,6 +91,19 @@ StationTable::StationTable(QObject *parent)
 {
 }
 
+void StationTable::setGas(const flow::GasConstants &gas)
+{
+    if (gas.k == gas_.k)
+        return;
+    beginResetModel();
+    gas_ = gas;
+    stations_.clear();
+    As_ = kNaN;
+    input_.reset();
+    found_.reset();
+    endResetModel();
+}
+
 void StationTable::setStations(std::vector<StationRow> stations, double As)
 {
     // The same stations as before with new values only change the cells (the

@@ -37,6 +37,8 @@ public:
 
     // The stations of a new solution, whose throat area is As.
     void setStations(std::vector<StationRow> stations, double As);
+    // The gas the look-ups use; the rows and the look-up of another gas go.
+    void setGas(const flow::GasConstants &gas);
     bool hasStations() const { return !stations_.empty(); }
     // Which branch a look-up from A/A* (or A) takes; a look-up made is made again.
     void setBranch(flow::Branch branch);

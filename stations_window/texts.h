@@ -6,9 +6,15 @@
 namespace stations_window::texts {
 
 inline const QString kTitle = QStringLiteral("Stations");
-inline const QString kGas = QStringLiteral(
-    "Perfect gas, k = 1.4. Ratios to the stagnation state (0) and to the sonic state (*); "
-    "the angles, in degrees, exist from M = 1 on.");
+inline QString gasLine(const QString &gas)
+{
+    return QStringLiteral("Perfect gas: %1. Ratios to the stagnation state (0) and to the sonic state (*); "
+                          "the angles, in degrees, exist from M = 1 on.")
+        .arg(gas);
+}
+inline const QString kAir = QStringLiteral("Air, k = 1.4");
+// The first line of a copied or saved table.
+inline const QString kGasHeader = QStringLiteral("Gas");
 inline const QString kNoSolutionYet =
     QStringLiteral("No solution yet: solve in the main window, and its stations appear here.");
 inline const QString kLookUpHelp =

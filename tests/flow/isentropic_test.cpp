@@ -91,3 +91,54 @@ TEST(MachFrom, FindsNoStationOutsideAQuantitysRange)
 }
 
 } // namespace
+
+namespace {
+
+// Other gases: the constants from k by the same expressions, and every ratio
+// against its closed form in long double, k being the double that stands for it.
+TEST(OtherGases, ConstantsAndTheTableFollowK)
+{
+    struct Gas {
+        double k, kc1, kc2, kc3, kc4;
+    };
+    for (const Gas &g : {Gas{5.0 / 3, 0.7499999999999999, 0.33333333333333337, 2.0, 0.5},
+                         Gas{1.3, 0.8695652173913044, 0.15000000000000002, 3.8333333333333326, 0.26086956521739135},
+                         Gas{1.289, 0.8737439930100481, 0.14449999999999996, 3.960207612456748, 0.25251201397990386},
+                         Gas{1.2, 0.9090909090909091, 0.09999999999999998, 5.500000000000002, 0.18181818181818177}}) {
+        SCOPED_TRACE(g.k);
+        const flow::GasConstants c = flow::gasConstants(g.k);
+        EXPECT_EQ(c.kc1, g.kc1);
+        EXPECT_EQ(c.kc2, g.kc2);
+        EXPECT_EQ(c.kc3, g.kc3);
+        EXPECT_EQ(c.kc4, g.kc4);
+        for (const long double M : {0.5L, 1.0L, 2.0L, 4.0L}) {
+            const flow::IsentropicState s = flow::isentropicState(double(M), c);
+            const long double k = g.k, sum = 1 + (k - 1) / 2 * M * M, sonic = sum * 2 / (k + 1);
+            const long double p = k / (k - 1), rho = 1 / (k - 1), q = std::sqrt((k + 1) / (k - 1));
+            const long double exact[] = {std::pow(sonic, (k + 1) / (2 * (k - 1))) / M,
+                                         std::pow(sum, -p), 1 / sum, std::pow(sum, -rho),
+                                         std::pow(sonic, -p), 1 / sonic, std::pow(sonic, -rho)};
+            const double ours[] = {s.A_As, s.p_p0, s.T_T0, s.rho_rho0, s.p_ps, s.T_Ts, s.rho_rhos};
+            for (std::size_t i = 0; i < std::size(ours); ++i)
+                EXPECT_LE(std::fabs((ours[i] - exact[i]) / exact[i]), 1e-14L) << "M " << double(M) << " column " << i;
+            if (M > 1) {
+                const long double degrees = 180 / 3.14159265358979323846264338327950288L;
+                const long double mu = std::asin(1 / M) * degrees;
+                const long double nu = (q * std::atan(std::sqrt(M * M - 1) / q) - std::atan(std::sqrt(M * M - 1))) * degrees;
+                EXPECT_LE(std::fabs((s.mu - mu) / mu), 1e-14L) << double(M);
+                EXPECT_LE(std::fabs((s.nu - nu) / nu), 1e-14L) << double(M);
+            }
+        }
+    }
+    // Superheated steam at M = 2: A/A* 1.7732, p/p0 0.13046, T/T0 0.625, rho/rho0 0.20874.
+    const flow::IsentropicState steam = flow::isentropicState(2, flow::gasConstants(1.3));
+    EXPECT_NEAR(steam.A_As, 1.7732, 5e-5);
+    EXPECT_NEAR(steam.p_p0, 0.13046, 5e-6);
+    EXPECT_EQ(steam.T_T0, 0.625);
+    EXPECT_NEAR(steam.rho_rho0, 0.20874, 5e-6);
+    EXPECT_FALSE(flow::isIdealGasK(1));
+    EXPECT_TRUE(flow::isIdealGasK(5.0 / 3));
+    EXPECT_FALSE(flow::isIdealGasK(1.6666666666666670));
+}
+
+} // namespace

@@ -7,6 +7,7 @@
 #include "solver_window/form_ventrolex.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
@@ -160,7 +161,7 @@ TEST_F(MainWindowTest, CaptionsAreReadableAtTheirSize)
     EXPECT_LE(narrow->fontMetrics().horizontalAdvance(QStringLiteral("1.7023")), narrow->width() - 6);
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsAboutThenStations)
+TEST_F(MainWindowTest, MenuBarHoldsAboutStationsAndGas)
 {
     auto *about = form.findChild<QAction *>(QStringLiteral("Mn_About"));
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
@@ -169,7 +170,15 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutThenStations)
     EXPECT_EQ(about->text(), QStringLiteral("About"));
     EXPECT_EQ(stations->text(), QStringLiteral("Stations"));
     EXPECT_EQ(about->menu(), nullptr);
-    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations}));
+    auto *gas = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"));
+    ASSERT_NE(gas, nullptr);
+    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations, gas->menuAction()}));
+    QStringList items;
+    for (QAction *item : gas->actions())
+        items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();
+    EXPECT_EQ(items, (QStringList{"[x] Air, k = 1.4", "[ ] Helium or argon, k = 5/3", "[ ] Superheated steam, k = 1.3",
+                                  "[ ] Carbon dioxide, k = 1.289", "[ ] Combustion gases, k = 1.2",
+                                  "[ ] Other k\u2026"}));
 }
 
 struct Visibility {

@@ -3,8 +3,14 @@
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "solver_window/form_ventrolex.h"
+#include "stations_window/form_stations.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QInputDialog>
+#include <QTimer>
+#include <QLabel>
+#include <QMenu>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -409,6 +415,87 @@ TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeIt)
         EXPECT_TRUE(iter->strokes().empty());
         EXPECT_EQ(box(*r.A1 == '0' ? "Text_A1" : "Text_A2")->toolTip(), QString::fromUtf8(r.note));
     }
+}
+
+} // namespace
+
+namespace {
+
+QAction *gasItem(Form_Ventrolex &form, const QString &text)
+{
+    for (QAction *item : form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions())
+        if (item->text() == text)
+            return item;
+    return nullptr;
+}
+
+// Another gas withdraws the results of the old one and keeps the inputs; one
+// click solves with it; air again gives every figure as before, bit for bit.
+TEST_F(SolveTest, ChosenGasIsTheWholeProgramsAndAirIsExactlyAsBefore)
+{
+    solveForArea("0.5", "1", "2");
+    const auto airStrokes = geo->strokes();
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &stations = Form_Stations::instance();
+
+    struct Gas {
+        const char *item, *title, *Astar, *A2, *stationsGas;
+    };
+    for (const Gas &g : {Gas{"Superheated steam, k = 1.3", "  Ventrolex (k = 1.3)", "0.7419", "1.3156",
+                             "Perfect gas: Superheated steam, k = 1.3."},
+                         Gas{"Air, k = 1.4", "  Ventrolex", "0.7464", "1.2595", "Perfect gas: Air, k = 1.4."}}) {
+        gasItem(form, QString::fromUtf8(g.item))->trigger();
+        EXPECT_EQ(text("Text_Astar"), QString());
+        EXPECT_EQ(text("Text_A2"), QString());
+        EXPECT_EQ(caption(), kSetInputs);
+        EXPECT_EQ(text("Text_Msub"), QStringLiteral("2")) << "the inputs stay";
+        EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u);
+        EXPECT_FALSE(stations.table().hasStations());
+
+        solve();
+        EXPECT_EQ(form.windowTitle(), QLatin1String(g.title));
+        EXPECT_EQ(text("Text_Astar"), QLatin1String(g.Astar));
+        EXPECT_EQ(text("Text_A2"), QLatin1String(g.A2));
+        EXPECT_TRUE(stations.findChild<QLabel *>(QStringLiteral("Label_Gas"))->text().startsWith(QString::fromUtf8(g.stationsGas)));
+        EXPECT_EQ(stations.table().index(1, 1).data().toString(), QLatin1String(g.Astar));
+    }
+    const auto same = [](const ChartSurface::Stroke &a, const ChartSurface::Stroke &b) {
+        return a.shape == b.shape && a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2 && a.colour == b.colour;
+    };
+    ASSERT_EQ(geo->strokes().size(), airStrokes.size());
+    EXPECT_TRUE(std::equal(airStrokes.begin(), airStrokes.end(), geo->strokes().begin(), same));
+    EXPECT_EQ(geo->description(), QStringLiteral("Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 2"));
+    EXPECT_TRUE(messages.shown().empty());
+    stations.close();
+}
+
+} // namespace
+
+namespace {
+
+// "Other k…" takes any k above 1 and at most 5/3; anything else is answered
+// with one message, and the gas stays as it was.
+TEST_F(SolveTest, OtherKTakesAnIdealGasOnly)
+{
+    const auto typeK = [&](const char *k) {
+        QTimer::singleShot(0, [k] {
+            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setTextValue(QLatin1String(k));
+            dialog->accept();
+        });
+        gasItem(form, QStringLiteral("Other k\u2026"))->trigger();
+    };
+    typeK("1");
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].startsWith(QStringLiteral("k must be above 1 and at most 5/3")));
+    EXPECT_TRUE(gasItem(form, QStringLiteral("Air, k = 1.4"))->isChecked());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex"));
+
+    typeK("1.15");
+    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(gasItem(form, QStringLiteral("Other k = 1.15\u2026"))->isChecked());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex (k = 1.15)"));
 }
 
 } // namespace
