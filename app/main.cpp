@@ -13,9 +13,10 @@ namespace {
 constexpr char kUsage[] =
     "Usage: ventrolex [Qt options]\n"
     "\n"
-    "Isentropic flow of a perfect gas (k = 1.4) through a converging-diverging\n"
-    "nozzle: from station 1 (M1, A1) the throat area A*, then the area A2 at a\n"
-    "Mach number M2, or the subsonic and supersonic Mach numbers at an area A2.\n"
+    "Isentropic flow of a perfect gas (air, k = 1.4, or another) through a\n"
+    "converging-diverging nozzle: from station 1 (M1, A1) the throat area A*,\n"
+    "then the area A2 at a Mach number M2, or the subsonic and supersonic Mach\n"
+    "numbers at an area A2.\n"
     "Everything is done in the window; see ventrolex(1).\n"
     "\n"
     "  --help      show this text and exit\n"
