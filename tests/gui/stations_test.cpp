@@ -71,8 +71,10 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
     EXPECT_EQ(found[1], QStringLiteral("1.0465"));
     EXPECT_EQ(found.mid(4, 3), (QStringList{"0.5000", "0.8203", "0.6095"}));
     EXPECT_EQ(found.mid(10), (QStringList{"72.86", "0.44"}));
-    lookUp("1.5");
-    EXPECT_EQ(problem->text(), QStringLiteral("No station has p/p0 = 1.5: p/p0 lies between 0 and 1, both left out."));
+    EXPECT_EQ(found[2], QStringLiteral("0.7477")) << "A is A* times A/A*, not the value typed";
+    const QString noStation = QStringLiteral("No station has p/p0 = 1.5: p/p0 lies between 0 and 1, both left out.");
+    EXPECT_EQ(announcedWhile([&] { lookUp("1.5"); }), QStringList{noStation}) << "said, not only shown";
+    EXPECT_EQ(problem->text(), noStation);
     EXPECT_EQ(shownRow(view, 4), found);
 
     // The whole table goes with the results, and to the clipboard, unrounded.
@@ -192,6 +194,32 @@ TEST_F(SolveTest, KeyThatStartsALookUpIsTakenByTheCell)
     ASSERT_NE(editor, nullptr);
     EXPECT_EQ(editor->text(), QStringLiteral("1"));
     window.close();
+}
+
+} // namespace
+
+namespace {
+
+// The look-up row: at least 4 significant figures however small a ratio
+// (NACA 1135 at M = 4: p/p0 0.0065861, rho/rho0 0.027662), and an area
+// looked up again at the throat of every new solve.
+TEST_F(SolveTest, LookUpShowsFourFiguresAndFollowsTheThroat)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    stations_window::StationTable &table = Form_Stations::instance().table();
+    const auto shown = [&](int column) { return table.index(table.lookUpRow(), column).data().toString(); };
+    ASSERT_TRUE(table.setData(table.index(table.lookUpRow(), 0), QStringLiteral("4"), Qt::EditRole));
+    EXPECT_EQ(shown(3), QStringLiteral("0.006586"));
+    EXPECT_EQ(shown(5), QStringLiteral("0.02766"));
+
+    solveForMach("0.5", "1", "1"); // A* = 0.7464
+    ASSERT_TRUE(table.setData(table.index(table.lookUpRow(), 1), QStringLiteral("2"), Qt::EditRole));
+    EXPECT_EQ(shown(2), QStringLiteral("2.6797"));
+    solveForMach("2", "1.6875", "2"); // A* = 1: A = 2 is A/A* = 2, subsonic M 0.3059
+    EXPECT_EQ(shown(1), QStringLiteral("2"));
+    EXPECT_EQ(shown(2), QStringLiteral("2.0000"));
+    EXPECT_EQ(shown(0), QStringLiteral("0.3059"));
+    Form_Stations::instance().close();
 }
 
 } // namespace
