@@ -207,6 +207,7 @@ TEST_F(SolveTest, LookUpShowsFourFiguresAndFollowsTheThroat)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
     stations_window::StationTable &table = Form_Stations::instance().table();
+    Form_Stations::instance().findChild<QRadioButton *>(QStringLiteral("Option_Subsonic"))->click();
     const auto shown = [&](int column) { return table.index(table.lookUpRow(), column).data().toString(); };
     ASSERT_TRUE(table.setData(table.index(table.lookUpRow(), 0), QStringLiteral("4"), Qt::EditRole));
     EXPECT_EQ(shown(3), QStringLiteral("0.006586"));
