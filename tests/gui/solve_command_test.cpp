@@ -477,14 +477,21 @@ namespace {
 // with one message, and the gas stays as it was.
 TEST_F(SolveTest, OtherKTakesAnIdealGasOnly)
 {
+    // The dialog is answered as soon as it is shown, before it is even active
+    // (in real windows that comes later), and so before any other answerer.
     const auto typeK = [&](const char *k) {
-        QTimer::singleShot(0, [k] {
-            auto *dialog = qobject_cast<QInputDialog *>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            dialog->setTextValue(QLatin1String(k));
-            dialog->accept();
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&answer, k] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *dialog = qobject_cast<QInputDialog *>(w); dialog && dialog->isVisible()) {
+                    answer.stop();
+                    dialog->setTextValue(QLatin1String(k));
+                    dialog->accept();
+                }
         });
+        answer.start(0);
         gasItem(form, QStringLiteral("Other k\u2026"))->trigger();
+        EXPECT_FALSE(answer.isActive()) << "no dialog asked for k";
     };
     typeK("1");
     ASSERT_EQ(messages.texts().size(), 1);
