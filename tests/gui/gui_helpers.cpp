@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QInputDialog>
 #include <QWidget>
 
 #include <cmath>
@@ -40,6 +41,9 @@ void MessageBoxAnswerer::answer()
             ok->click();
         else
             box->reject();
+    } else if (auto *input = qobject_cast<QInputDialog *>(modal); input && !typed_.isEmpty()) {
+        input->setTextValue(typed_.takeFirst());
+        input->accept();
     } else {
         ++otherModals_;
         modal->close();

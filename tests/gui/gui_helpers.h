@@ -31,14 +31,17 @@ struct ShownMessage {
 };
 
 // Answers every modal message box as soon as it is shown, by clicking its OK
-// button, and records what it showed. Any other modal window is closed too and
-// counted, so that no test can hang on a dialog.
+// button, and records what it showed; a dialog asking for a text gets the
+// text given with type(). Any other modal window is closed too and counted,
+// so that no test can hang on a dialog.
 class MessageBoxAnswerer : public QObject {
 public:
     MessageBoxAnswerer();
     const std::vector<ShownMessage> &shown() const { return shown_; }
     QStringList texts() const;
     int otherModals() const { return otherModals_; }
+    // The next dialogs that ask for a text are answered with these, in turn.
+    void type(const QStringList &texts) { typed_ = texts; }
 
 private:
     void answer();
@@ -46,6 +49,7 @@ private:
     QTimer timer_;
     std::vector<ShownMessage> shown_;
     int otherModals_ = 0;
+    QStringList typed_;
 };
 
 // Whether a pixel of about `colour` lies within `radius` pixels of `at`.
