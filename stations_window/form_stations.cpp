@@ -36,9 +36,30 @@ QPointer<Form_Stations> theStationsWindow;
 // taken. Reported as not taken (as the item views do), a browser also types it
 // into the page's text field that the editor takes the focus to, and the cell
 // gets it twice or loses it.
+//
+// The view is as large as the whole table. It asks for a new size when its
+// rows or columns change, not when only its cells' values do: the view's own
+// adjusting to its contents asks at every change of a value, which lays the
+// whole window out again at every solve.
 class TableView : public QTableView {
 public:
-    using QTableView::QTableView;
+    explicit TableView(QWidget *parent) : QTableView(parent)
+    {
+        const auto resized = [this] { updateGeometry(); };
+        connect(horizontalHeader(), &QHeaderView::sectionResized, this, resized);
+        connect(verticalHeader(), &QHeaderView::sectionResized, this, resized);
+        connect(horizontalHeader(), &QHeaderView::geometriesChanged, this, resized);
+        connect(verticalHeader(), &QHeaderView::geometriesChanged, this, resized);
+        connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, resized);
+    }
+
+    QSize sizeHint() const override
+    {
+        const int frame = 2 * frameWidth();
+        return viewportSizeHint() + QSize(frame, frame);
+    }
+
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
 protected:
     void keyPressEvent(QKeyEvent *event) override
@@ -50,9 +71,33 @@ protected:
     }
 };
 
+// A word-wrapped line of the window. The window is laid out again whenever a
+// line changes; a line that has not changed keeps its height for the width it
+// was measured at, instead of being measured again.
+class WrappedLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+    int heightForWidth(int width) const override
+    {
+        if (width != measured_.width || text() != measured_.text || font() != measured_.font)
+            measured_ = {width, text(), font(), QLabel::heightForWidth(width)};
+        return measured_.height;
+    }
+
+private:
+    struct Measure {
+        int width = -1;
+        QString text;
+        QFont font;
+        int height = 0;
+    };
+    mutable Measure measured_;
+};
+
 QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new WrappedLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     return label;
@@ -95,7 +140,6 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the window is as large as the table
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     rows->setMinimumWidth(view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
-    view_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     view_->installEventFilter(this);
 
     notes_ = wrappedLabel(QString(), "Label_StationNotes", this);

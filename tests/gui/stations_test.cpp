@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLabel>
+#include <QMenu>
 #include <QDir>
 #include <QRadioButton>
 #include <QTableView>
@@ -170,6 +171,34 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
     solve();
     EXPECT_EQ(from->text(), QStringLiteral("From M1 = 0.5, A1 = 1, A2 = 1 (option M)"));
     EXPECT_EQ(shownRow(view, 3)[1], QStringLiteral("1.7024"));
+    window.close();
+}
+
+// The window is as large as its table: every cell in view whole, as the rows
+// come with a solve and go with another gas.
+TEST_F(SolveTest, StationsTableStaysWholeInViewAsItsRowsChange)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    Form_Stations &window = Form_Stations::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
+    const auto wholeInView = [&](int rows) {
+        QCoreApplication::sendPostedEvents(); // the window's new layout
+        ASSERT_EQ(view->model()->rowCount(), rows);
+        for (int r = 0; r < rows; ++r)
+            for (int c = 0; c < view->model()->columnCount(); ++c)
+                EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->model()->index(r, c))))
+                    << "row " << r << ", column " << c;
+    };
+    wholeInView(1);
+    solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("0.5"));
+    wholeInView(4);
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    wholeInView(5);
+    const QList<QAction *> gases = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
+    gases[1]->trigger(); // another gas: the rows of air go
+    wholeInView(1);
+    gases[0]->trigger();
     window.close();
 }
 
