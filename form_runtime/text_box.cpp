@@ -31,10 +31,16 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 
 void TextBox::flag(const QString &note)
 {
+    if (sign_ && note == note_)
+        return; // flagged so already: the box keeps its sign
     unflag();
     note_ = note;
     plainDescription_ = accessibleDescription();
-    sign_ = addAction(style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this), TrailingPosition);
+    if (signStyle_ != style()) { // the style's icon, looked up once for each style the box has
+        signStyle_ = style();
+        signIcon_ = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
+    }
+    sign_ = addAction(signIcon_, TrailingPosition);
     sign_->setObjectName(QStringLiteral("Sign_Doubt"));
     sign_->setText(note);
     sign_->setToolTip(note);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QIcon>
 #include <QLineEdit>
 
 class QAction;
@@ -47,6 +48,8 @@ private:
     QString result_;     // the result shown, until the text changes otherwise
     QString note_;       // the doubt flagged
     QAction *sign_ = nullptr;
+    QIcon signIcon_;
+    const QStyle *signStyle_ = nullptr; // the style signIcon_ comes from
     QString plainDescription_; // the accessible description without the note
     bool reduced_ = false; // shown smaller than usual, or cut
     bool cut_ = false;

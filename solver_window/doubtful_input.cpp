@@ -110,7 +110,7 @@ void Form_Ventrolex::withdrawResults()
         }
     }
     Picture_iter->Cls();
-    if (!Picture_geo->strokes().empty())
+    if (!Picture_geo->strokes().empty() && bareChartK != gas.k) // not when it is bare for this gas already
         bareNozzleChart();
     solutionShown = false;
 }

@@ -205,6 +205,7 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 
 void Form_Ventrolex::grafik_Geo()
 {
+    bareChartK = std::numeric_limits<double>::quiet_NaN();
     form_runtime::clearUpperVectorState();
     charts::grafik_Geo(*Picture_geo, geoTables, gas);
 }

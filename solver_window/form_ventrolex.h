@@ -14,6 +14,7 @@
 
 #include <QMainWindow>
 
+#include <limits>
 #include <optional>
 #include <string_view>
 #include <utility>
@@ -133,4 +134,5 @@ private:
     bool lastConverged = true;                 // whether that call settled
     std::optional<Solution> lastSolution;
     bool solutionShown = false; // the last solution's results are on screen
+    double bareChartK = std::numeric_limits<double>::quiet_NaN(); // the gas of the nozzle chart drawn bare, NaN when it has marks
 };

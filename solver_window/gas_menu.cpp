@@ -98,6 +98,7 @@ void Form_Ventrolex::bareNozzleChart()
 {
     grafik_Geo();
     Picture_geo->setDescription(withGas(Picture_geo->description()));
+    bareChartK = gas.k;
 }
 
 // Ends a chart's description with the gas, when it is not air.
