@@ -2,6 +2,7 @@
 
 #include "flow/area_ratio.h"
 #include "flow/arithmetic.h"
+#include "flow/root_search.h"
 
 #include <algorithm>
 #include <cmath>
@@ -43,32 +44,6 @@ double areaRatio(double M, const GasConstants &gas)
 double machFromSum(double s, const GasConstants &gas)
 {
     return std::sqrt(std::max(0.0, s - 1) / gas.kc2); // s rounds below 1 only at the ratio's limit
-}
-
-// The x in [lo, hi] where the increasing f reaches `target`, bisected until
-// the bracket holds two adjacent doubles.
-template <typename F>
-double bisect(F f, double lo, double hi, double target)
-{
-    for (;;) {
-        const double mid = lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi)
-            return f(hi) - target <= target - f(lo) ? hi : lo;
-        (f(mid) < target ? lo : hi) = mid;
-    }
-}
-
-// The supersonic Mach number bracket [hi / 2, hi] where the increasing f reaches target.
-template <typename F>
-std::optional<double> supersonicRoot(F f, double target)
-{
-    double hi = 2;
-    while (f(hi) < target) {
-        if (hi > 1e300)
-            return std::nullopt;
-        hi *= 2;
-    }
-    return bisect(f, std::max(1.0, hi / 2), hi, target);
 }
 
 } // namespace
@@ -163,15 +138,15 @@ std::optional<double> machFrom(Quantity quantity, double value, Branch branch, c
     case Quantity::nu:
         if (value == 0)
             return 1.0;
-        return supersonicRoot([&](double M) { return prandtlMeyer(M, gas); }, value);
+        return roots::supersonicRoot([&](double M) { return prandtlMeyer(M, gas); }, value);
     case Quantity::A_As:
         if (value == 1) // the throat: A/A* rounds to 1 within about 1e-8 of it on either side
             return 1.0;
         if (branch == Branch::Supersonic)
-            return supersonicRoot([&](double M) { return areaRatio(M, gas); }, value);
+            return roots::supersonicRoot([&](double M) { return areaRatio(M, gas); }, value);
         // Below M = 1, A/A* falls from infinity to 1, and kc1^kc3 / M <= A/A* <= 1 / M.
         const double lo = std::pow(gas.kc1, gas.kc3) / value;
-        return bisect([&](double M) { return -areaRatio(M, gas); }, lo, std::min(1.0, 1 / value), -value);
+        return roots::bisect([&](double M) { return -areaRatio(M, gas); }, lo, std::min(1.0, 1 / value), -value);
     }
     return std::nullopt;
 }

@@ -1,0 +1,79 @@
+// The nozzle off design, Ae/At = 2 in air: the critical back pressures, the
+// shock inside at pb/p01 = 0.6, and every regime as pb falls.
+
+#include "flow/back_pressure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using flow::Regime;
+
+const flow::GasConstants air = flow::gasConstants();
+
+TEST(BackPressure, CriticalPressuresAndTheShockInsideAgreeWithTheTextbookFigures)
+{
+    const flow::CriticalPressures c = flow::criticalPressures(2, air);
+    EXPECT_NEAR(c.chokedSubsonic, 0.9372, 0.00005);
+    EXPECT_NEAR(c.shockAtExit, 0.5134, 0.00005);
+    EXPECT_NEAR(c.design, 0.0939, 0.00005);
+
+    const std::optional<flow::BackPressureFlow> f = flow::backPressureFlow(2, 0.6, air);
+    ASSERT_TRUE(f && f->beforeShock && f->afterShock && f->shock);
+    EXPECT_EQ(f->regime, Regime::ShockInside);
+    EXPECT_NEAR(f->beforeShock->A_At, 1.7557, 0.00005);
+    EXPECT_NEAR(f->beforeShock->M, 2.0472, 0.00005);
+    EXPECT_NEAR(f->afterShock->M, 0.5695, 0.00005);
+    EXPECT_NEAR(f->afterShock->p0_p01, 0.6988, 0.00005);
+    EXPECT_NEAR(f->exit.M, 0.4719, 0.00005);
+    EXPECT_EQ(f->throat.M, 1);
+}
+
+// pb/p01 from 1 down to 0: each regime in its turn, the shock moving towards
+// the exit as pb falls, and in every shock case the exit at pb and
+// p02 A2* = p01 At.
+TEST(BackPressure, RegimesFollowOneAnotherAsTheBackPressureFalls)
+{
+    for (const flow::GasConstants &gas : {air, flow::gasConstants(1.3)}) {
+        SCOPED_TRACE(gas.k);
+        const flow::CriticalPressures c = flow::criticalPressures(2, gas);
+        std::vector<Regime> seen;
+        double lastShock = 1;
+        const auto at = [&](double pb) {
+            const std::optional<flow::BackPressureFlow> f = flow::backPressureFlow(2, pb, gas);
+            ASSERT_TRUE(f) << pb;
+            if (seen.empty() || seen.back() != f->regime)
+                seen.push_back(f->regime);
+            if (f->regime == Regime::ShockInside) {
+                EXPECT_GT(f->beforeShock->A_At, lastShock) << pb;
+                lastShock = f->beforeShock->A_At;
+                EXPECT_NEAR(f->exit.p_p01, pb, 1e-12 * pb);
+                // Ae/A2* at the exit's Mach number, times A2*/At = p01/p02, is Ae/At.
+                const long double k = gas.k, M = f->exit.M;
+                const long double exitArea = std::pow(2 / (k + 1) * (1 + (k - 1) / 2 * M * M), (k + 1) / (2 * (k - 1))) / M;
+                EXPECT_NEAR(double(exitArea / f->afterShock->p0_p01), 2, 2e-12) << pb;
+            }
+            if (f->regime <= Regime::ShockInside) {
+                EXPECT_NEAR(f->exit.p_p01, pb, 1e-12) << pb;
+            }
+        };
+        for (double pb = 1; pb >= 0; pb -= 1.0 / 512) {
+            at(pb);
+            for (double critical : {c.chokedSubsonic, c.shockAtExit, c.design})
+                if (pb > critical && pb - 1.0 / 512 < critical)
+                    at(critical);
+        }
+        at(0);
+        EXPECT_EQ(seen, (std::vector<Regime>{Regime::NoFlow, Regime::Subsonic, Regime::ChokedSubsonic,
+                                             Regime::ShockInside, Regime::ShockAtExit, Regime::Overexpanded,
+                                             Regime::Design, Regime::Underexpanded}));
+        EXPECT_GT(lastShock, 1.9);
+    }
+    for (const auto &[Ae_At, pb] : {std::pair{0.9, 0.5}, {2.0, -0.1}, {2.0, 1.1}, {NAN, 0.5}, {2.0, NAN},
+                                    {INFINITY, 0.5}})
+        EXPECT_FALSE(flow::backPressureFlow(Ae_At, pb, air)) << Ae_At << " " << pb;
+}
+
+} // namespace
