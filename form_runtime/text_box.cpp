@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QStyleOptionFrame>
 
+#include <algorithm>
 #include <cmath>
 
 namespace form_runtime {
@@ -152,6 +153,14 @@ double valueOf(const QLineEdit *box)
 QString unroundedText(double value)
 {
     return std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest);
+}
+
+QString ratioText(double v)
+{
+    if (v != 0 && std::fabs(v) < 1e-4)
+        return QString::number(v, 'e', 3);
+    const int magnitude = v == 0 ? 0 : int(std::floor(std::log10(std::fabs(v))));
+    return QString::number(v, 'f', std::max(4, 3 - magnitude));
 }
 
 QString shownText(double value)

@@ -65,6 +65,10 @@ QString shownText(double value);
 // double; empty for NaN (a quantity that does not exist).
 QString unroundedText(double value);
 
+// A ratio as the tables show it: as many decimals as give at least 4
+// significant digits, and at least 4; below 1e-4, in exponent form.
+QString ratioText(double value);
+
 // Writes a result into a text box, rounded for display.
 void showValue(TextBox *box, double value);
 

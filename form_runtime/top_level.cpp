@@ -1,17 +1,54 @@
 #include "form_runtime/top_level.h"
 
+#include <QMargins>
 #include <QScreen>
 #include <QWidget>
 
+#include <algorithm>
+
 namespace form_runtime {
 
-void showWindow(QWidget &window)
+namespace {
+
+constexpr int kGap = 8; // between the two windows' frames
+
+// Moves `window`, not shown yet, beside `other`; false when the screen has no room.
+bool placeBeside(QWidget &window, const QWidget &other)
+{
+    const QRect frame = other.frameGeometry(), inner = other.geometry();
+    // The window manager's frame of the new window is not known before it is
+    // shown; it is taken to be the other window's.
+    const QMargins margins(inner.left() - frame.left(), inner.top() - frame.top(), frame.right() - inner.right(),
+                           frame.bottom() - inner.bottom());
+    const QSize own = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
+    const QSize size = own.expandedTo(window.minimumSize()).grownBy(margins);
+    const QRect screen = other.screen()->availableGeometry();
+    int x;
+    if (frame.right() + 1 + kGap + size.width() <= screen.right() + 1)
+        x = frame.right() + 1 + kGap;
+    else if (frame.left() - kGap - size.width() >= screen.left())
+        x = frame.left() - kGap - size.width();
+    else
+        return false;
+    const int y = std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
+    window.move(x, y); // a window's position is its frame's
+    return true;
+}
+
+} // namespace
+
+void showWindow(QWidget &window, const QWidget *beside)
 {
     if (window.isHidden()) {
+        const bool placed = beside && beside->isVisible() && placeBeside(window, *beside);
         window.showNormal();
 #ifdef Q_OS_WASM
-        const QRect page = window.screen()->availableGeometry();
-        window.move(page.center() - window.frameGeometry().center() + window.pos());
+        if (!placed) {
+            const QRect page = window.screen()->availableGeometry();
+            window.move(page.center() - window.frameGeometry().center() + window.pos());
+        }
+#else
+        (void)placed;
 #endif
     }
     window.raise();

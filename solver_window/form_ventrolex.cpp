@@ -17,6 +17,7 @@
 #include "form_runtime/twips.h"
 #include "form_runtime/vector_state.h"
 #include "form_runtime/window_icon.h"
+#include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
 #include "stations_window/texts.h"
 #include "solver_window/texts.h"
@@ -144,6 +145,8 @@ void Form_Ventrolex::buildControls()
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
     Mn_Stations = menuBar()->addAction(texts::kStations);
     Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
+    Mn_BackPressure = menuBar()->addAction(texts::kBackPressure);
+    Mn_BackPressure->setObjectName(QStringLiteral("Mn_BackPressure"));
     buildGasMenu();
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
@@ -157,6 +160,7 @@ void Form_Ventrolex::buildControls()
     }
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
     connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
+    connect(Mn_BackPressure, &QAction::triggered, this, &Form_Ventrolex::Mn_BackPressure_Click);
 
     // The client area is 4335 x 7005 twips below the menu bar, whatever
     // height the style gives the menu bar once it is laid out.
@@ -228,7 +232,17 @@ void Form_Ventrolex::Mn_Stations_Click()
     stations.setGas(gas, gasName);
     if (lastSolution)
         stations.setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
-    form_runtime::showWindow(stations);
+    form_runtime::showWindow(stations, this);
+}
+
+// The nozzle of the last solution off design: station 2 is its exit, A* its throat.
+void Form_Ventrolex::Mn_BackPressure_Click()
+{
+    Form_BackPressure &window = Form_BackPressure::instance();
+    window.setGas(gas, gasName);
+    if (lastSolution)
+        window.takeAreaRatio(lastSolution->A2_As);
+    form_runtime::showWindow(window, this);
 }
 
 stations_window::StationRow Form_Ventrolex::station(const QString &name, double M, double A) const
@@ -270,6 +284,8 @@ void Form_Ventrolex::completed(Solution solution, const QString &spoken)
     solutionShown = true;
     if (Form_Stations *stations = Form_Stations::existing())
         stations->setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
+    if (Form_BackPressure *backPressure = Form_BackPressure::existing())
+        backPressure->takeAreaRatio(lastSolution->A2_As);
 }
 
 // Return or Enter in an input box solves, as the command button does.

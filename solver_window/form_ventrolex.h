@@ -88,6 +88,7 @@ private:
     void findMachForArea();
     void Mn_About_Click();
     void Mn_Stations_Click();
+    void Mn_BackPressure_Click();
     stations_window::StationRow station(const QString &name, double M, double A) const;
     stations_window::StationRow stationTwo(const QString &name, double A2, double A2_As, flow::Branch branch,
                                            double iterate, bool converged) const;
@@ -117,6 +118,7 @@ private:
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
     QAction *Mn_Stations;
+    QAction *Mn_BackPressure;
     QMenu *Mn_Gas = nullptr;
     QAction *otherK = nullptr;  // "Other k…"
     QAction *gasItem = nullptr; // the item of the program's gas

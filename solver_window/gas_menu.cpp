@@ -13,6 +13,7 @@
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
+#include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
 
 #include <QAction>
@@ -91,6 +92,8 @@ void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, con
     lastSolution.reset();
     if (Form_Stations *stations = Form_Stations::existing())
         stations->setGas(gas, gasName);
+    if (Form_BackPressure *backPressure = Form_BackPressure::existing())
+        backPressure->setGas(gas, gasName);
 }
 
 // The nozzle chart redrawn without marks, for the program's gas.

@@ -107,6 +107,7 @@ void Form_Ventrolex::findAreaForMach()
     solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
                          station(stations::kStation2, M2, A2)};
     solution.As = As;
+    solution.A2_As = A2_As;
     solution.solvedFrom = stations::fromAreaSolve(unroundedText(M1), unroundedText(A1), unroundedText(M2));
     completed(std::move(solution), texts::areaFound(shownText(As), shownText(A2)));
 }

@@ -15,6 +15,7 @@ inline QString windowCaption(const QString &k)
 }
 inline const QString kAbout = QStringLiteral("About");
 inline const QString kStations = QStringLiteral("Stations");
+inline const QString kBackPressure = QStringLiteral("Back pressure");
 inline const QString kOutputOptions = QStringLiteral("Output options");
 inline const QString kA1 = QStringLiteral("A1 =");
 inline const QString kM1 = QStringLiteral("M1 =");

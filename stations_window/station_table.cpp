@@ -24,15 +24,6 @@ double cellValue(const StationRow &row, int column)
     return row.state[flow::Quantity(column == kM ? 0 : column - 1)];
 }
 
-// As many decimals as give at least 4 significant digits, and at least 4.
-QString ratioText(double v)
-{
-    if (v != 0 && std::fabs(v) < 1e-4)
-        return QString::number(v, 'e', 3);
-    const int magnitude = v == 0 ? 0 : int(std::floor(std::log10(std::fabs(v))));
-    return QString::number(v, 'f', std::max(4, 3 - magnitude));
-}
-
 QString shown(int column, double v)
 {
     if (std::isnan(v))
@@ -43,7 +34,7 @@ QString shown(int column, double v)
         return form_runtime::shownText(v);
     if (column == kMu || column == kNu)
         return QString::number(v, 'f', 2);
-    return ratioText(v);
+    return form_runtime::ratioText(v);
 }
 
 QString cell(const QString &text, QChar separator)

@@ -1,16 +1,19 @@
 // Renders the main window after one solution to a PNG, for the README:
-//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations]
+//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]
 // VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
 // iteration chart's "Show the iterates"; "stations" renders the Stations
-// window instead, with p/p0 = 0.5 looked up. Runs headless.
+// window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
+// window, at pb/p01 = 0.6 with M1 = 2 looked up. Runs headless.
 
 #include "solver_window/form_ventrolex.h"
+#include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QTableView>
 #include <QTimer>
 
 #include <cstdio>
@@ -23,8 +26,9 @@ int main(int argc, char *argv[])
     const QStringList args = QApplication::arguments();
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
-    if ((args.size() != 6 && !iterates && !stations) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
-        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations]\n");
+    const bool backPressure = args.size() == 7 && args[6] == QLatin1String("backpressure");
+    if ((args.size() != 6 && !iterates && !stations && !backPressure) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+        std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
         return 2;
     }
     Form_Ventrolex form;
@@ -58,6 +62,15 @@ int main(int argc, char *argv[])
         auto &table = Form_Stations::instance().table();
         table.setData(table.index(table.lookUpRow(), 3), QStringLiteral("0.5"), Qt::EditRole);
         shown = &Form_Stations::instance();
+        QApplication::processEvents();
+    }
+    if (backPressure) {
+        form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+        Form_BackPressure &window = Form_BackPressure::instance();
+        window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(QStringLiteral("0.6"));
+        auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
+        shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("2"), Qt::EditRole);
+        shown = &window;
         QApplication::processEvents();
     }
     if (!shown->grab().save(args[1])) {

@@ -161,7 +161,7 @@ TEST_F(MainWindowTest, CaptionsAreReadableAtTheirSize)
     EXPECT_LE(narrow->fontMetrics().horizontalAdvance(QStringLiteral("1.7023")), narrow->width() - 6);
 }
 
-TEST_F(MainWindowTest, MenuBarHoldsAboutStationsAndGas)
+TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
 {
     auto *about = form.findChild<QAction *>(QStringLiteral("Mn_About"));
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
@@ -172,7 +172,10 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsAndGas)
     EXPECT_EQ(about->menu(), nullptr);
     auto *gas = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"));
     ASSERT_NE(gas, nullptr);
-    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations, gas->menuAction()}));
+    auto *backPressure = form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"));
+    ASSERT_NE(backPressure, nullptr);
+    EXPECT_EQ(backPressure->text(), QStringLiteral("Back pressure"));
+    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations, backPressure, gas->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();

@@ -1,0 +1,409 @@
+#include "backpressure_window/form_backpressure.h"
+
+#include "charts/pressure_chart.h"
+#include "form_runtime/chart_export.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/message_box.h"
+#include "form_runtime/text_box.h"
+#include "form_runtime/window_icon.h"
+#include "stations_window/texts.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QPointer>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace texts = backpressure_window::texts;
+using backpressure_window::ValueRow;
+using backpressure_window::ValueTable;
+using form_runtime::unroundedText;
+
+namespace {
+
+QPointer<Form_BackPressure> theWindow;
+
+constexpr int kSliderSteps = 1000;
+constexpr double kBoxStep = 0.01; // Up and Down in the pb/p01 box
+constexpr int kRestMs = 600;      // the inputs rest this long before the regime is announced
+
+// The whole text as a number, or nothing.
+std::optional<double> numberIn(const QString &text)
+{
+    bool ok = false;
+    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
+    return ok ? std::optional<double>(v) : std::nullopt;
+}
+
+ValueRow nozzleRow(const QString &name, const flow::NozzleStation &s)
+{
+    return {name, {s.M, s.A_At, s.p_p01, s.T_T01, s.rho_rho01, s.p0_p01}};
+}
+
+ValueRow shockRow(const QString &name, const flow::NormalShock &s)
+{
+    return {name, {s.M1, s.M2, s.p2_p1, s.T2_T1, s.rho2_rho1, s.p02_p01, s.p02_p1}};
+}
+
+QLabel *line(const QString &text, const char *name, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setWordWrap(true);
+    return label;
+}
+
+QString gasOfTheChart(const flow::GasConstants &gas)
+{
+    return gas.k == flow::kAir ? QString() : QStringLiteral(" Gas: k = %1.").arg(unroundedText(gas.k));
+}
+
+} // namespace
+
+Form_BackPressure::Form_BackPressure(QWidget *parent)
+    : QWidget(parent), gas_(flow::gasConstants()), gasName_(stations_window::texts::kAir)
+{
+    setObjectName(QStringLiteral("Form_BackPressure"));
+    setWindowTitle(texts::kTitle);
+    setWindowIcon(form_runtime::windowIcon());
+    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
+
+    Label_Gas = line(texts::gasLine(gasName_), "Label_Gas", this);
+    auto *aeLabel = new QLabel(texts::kAeAt, this);
+    Text_AeAt = new QLineEdit(QStringLiteral("2"), this);
+    Text_AeAt->setObjectName(QStringLiteral("Text_AeAt"));
+    Text_AeAt->setAccessibleName(texts::kAeAtSpoken);
+    aeLabel->setBuddy(Text_AeAt);
+    auto *pbLabel = new QLabel(texts::kPbP01, this);
+    Text_pbp0 = new QLineEdit(QStringLiteral("0.6"), this);
+    Text_pbp0->setObjectName(QStringLiteral("Text_pbp0"));
+    Text_pbp0->setAccessibleName(texts::kPbP01Spoken);
+    Text_pbp0->installEventFilter(this);
+    pbLabel->setBuddy(Text_pbp0);
+    Slider_pbp0 = new QSlider(Qt::Horizontal, this);
+    Slider_pbp0->setObjectName(QStringLiteral("Slider_pbp0"));
+    Slider_pbp0->setAccessibleName(texts::kPbP01Spoken);
+    Slider_pbp0->setRange(0, kSliderSteps);
+    Slider_pbp0->setSingleStep(kSliderSteps / 100);
+    Slider_pbp0->setPageStep(kSliderSteps / 10);
+    Slider_pbp0->setValue(int(0.6 * kSliderSteps));
+    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) + 12;
+    Text_AeAt->setFixedWidth(boxWidth);
+    Text_pbp0->setFixedWidth(boxWidth);
+
+    Label_Input = line(QString(), "Label_Input", this);
+    Label_Input->hide();
+    Label_Regime = line(QString(), "Label_Regime", this);
+    QFont bold = Label_Regime->font();
+    bold.setBold(true);
+    Label_Regime->setFont(bold);
+    Label_Critical = line(QString(), "Label_Critical", this);
+
+    nozzle_ = new ValueTable(texts::kNozzleColumns, int(std::size(texts::kNozzleColumns)), this);
+    shock_ = new ValueTable(texts::kShockColumns, int(std::size(texts::kShockColumns)), this);
+    shock_->setLookUp([this](int column, const QString &typed) { return lookUpShock(column, typed); });
+    Table_Nozzle = tableView(nozzle_, texts::kNozzleTableName, "Table_Nozzle", 4);
+    Table_Shock = tableView(shock_, texts::kShockTableName, "Table_Shock", 2);
+    auto *help = line(texts::kLookUpHelp, "Label_LookUp", this);
+    Label_LookUpProblem = line(QString(), "Label_LookUpProblem", this);
+
+    Picture_pressure = new form_runtime::ChartSurface(this);
+    Picture_pressure->setObjectName(QStringLiteral("Picture_pressure"));
+    Picture_pressure->setAccessibleName(texts::kChartName);
+    Picture_pressure->setFixedSize(380, 230);
+    form_runtime::addPictureMenu(*Picture_pressure, texts::kChartFile);
+    auto *conical = line(texts::kConical, "Label_Conical", this);
+
+    auto *copy = new QPushButton(texts::kCopyTables, this);
+    copy->setObjectName(QStringLiteral("Command_CopyTables"));
+    auto *save = new QPushButton(texts::kSaveAsCsv, this);
+    save->setObjectName(QStringLiteral("Command_SaveAsCsv"));
+
+    auto *inputs = new QGridLayout;
+    inputs->addWidget(aeLabel, 0, 0);
+    inputs->addWidget(Text_AeAt, 0, 1);
+    inputs->addWidget(pbLabel, 1, 0);
+    inputs->addWidget(Text_pbp0, 1, 1);
+    inputs->addWidget(Slider_pbp0, 1, 2);
+    inputs->setColumnStretch(2, 1);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
+
+    auto *left = new QVBoxLayout;
+    left->addWidget(Label_Gas);
+    left->addLayout(inputs);
+    left->addWidget(Label_Input);
+    left->addWidget(Label_Regime);
+    left->addWidget(Label_Critical);
+    left->addWidget(Table_Nozzle, 0, Qt::AlignLeft);
+    left->addWidget(Table_Shock, 0, Qt::AlignLeft);
+    left->addWidget(help);
+    left->addWidget(Label_LookUpProblem);
+    left->addStretch();
+    auto *right = new QVBoxLayout;
+    right->addWidget(Picture_pressure);
+    right->addWidget(conical);
+    right->addStretch();
+    right->addLayout(buttons);
+    auto *layout = new QHBoxLayout(this);
+    layout->addLayout(left);
+    layout->addLayout(right);
+    conical->setFixedWidth(Picture_pressure->width());
+    for (QLabel *l : {Label_Gas, Label_Input, Label_Regime, Label_Critical, help, Label_LookUpProblem})
+        l->setFixedWidth(Table_Shock->width());
+    layout->setSizeConstraint(QLayout::SetFixedSize); // every row of both tables in view
+
+    rest_ = new QTimer(this);
+    rest_->setSingleShot(true);
+    rest_->setInterval(kRestMs);
+    connect(rest_, &QTimer::timeout, this, [this] {
+        if (flow_)
+            announcement_.announce(Label_Regime->text());
+    });
+    connect(Text_AeAt, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
+    connect(Text_pbp0, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
+    connect(Slider_pbp0, &QSlider::valueChanged, this, &Form_BackPressure::sliderMoved);
+    connect(copy, &QPushButton::clicked, this, &Form_BackPressure::copyTables);
+    connect(save, &QPushButton::clicked, this, &Form_BackPressure::chooseCsvFile);
+    solve();
+}
+
+QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown)
+{
+    auto *view = new QTableView(this);
+    view->setObjectName(QLatin1String(objectName));
+    view->setAccessibleName(name);
+    view->setModel(table);
+    view->setTabKeyNavigation(false);
+    view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
+                          QAbstractItemView::DoubleClicked);
+    view->setWordWrap(false);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView *columns = view->horizontalHeader();
+    columns->setMinimumSectionSize(view->fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12);
+    columns->resizeSections(QHeaderView::ResizeToContents);
+    QHeaderView *rows = view->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(view->fontMetrics().height() + 6);
+    rows->setMinimumWidth(view->fontMetrics().horizontalAdvance(texts::kAnyShock) + 16);
+    // As large as the most rows it has.
+    const int frame = 2 * view->frameWidth();
+    view->setFixedSize(rows->minimumWidth() + columns->length() + frame,
+                       columns->sizeHint().height() + rowsShown * rows->defaultSectionSize() + frame);
+    return view;
+}
+
+Form_BackPressure &Form_BackPressure::instance()
+{
+    if (!theWindow) {
+        theWindow = new Form_BackPressure;
+        qAddPostRoutine([] { delete theWindow.data(); });
+    }
+    return *theWindow;
+}
+
+Form_BackPressure *Form_BackPressure::existing()
+{
+    return theWindow.data();
+}
+
+void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &name)
+{
+    if (name == gasName_)
+        return;
+    gas_ = gas;
+    gasName_ = name;
+    Label_Gas->setText(texts::gasLine(name));
+    lookedUp_.reset();
+    Label_LookUpProblem->clear();
+    flow_.reset();
+    solve();
+}
+
+void Form_BackPressure::takeAreaRatio(double A2_As)
+{
+    if (A2_As >= 1 && std::isfinite(A2_As))
+        Text_AeAt->setText(unroundedText(A2_As));
+}
+
+void Form_BackPressure::solve()
+{
+    const std::optional<double> Ae = numberIn(Text_AeAt->text()), pb = numberIn(Text_pbp0->text());
+    QString problem;
+    if (!Ae)
+        problem = texts::kAeAtNotANumber;
+    else if (!(*Ae >= 1) || !std::isfinite(*Ae))
+        problem = texts::kNoDivergingPart;
+    else if (!pb)
+        problem = texts::kPbNotANumber;
+    else if (!(*pb >= 0 && *pb <= 1))
+        problem = texts::kPbOutside;
+    Label_Input->setText(problem);
+    Label_Input->setHidden(problem.isEmpty());
+    if (!problem.isEmpty()) {
+        rest_->stop();
+        announcement_.clear();
+        return; // the results stay as they were
+    }
+    if (pb) {
+        const QSignalBlocker still(Slider_pbp0);
+        Slider_pbp0->setValue(int(std::lround(*pb * kSliderSteps)));
+    }
+    flow_ = flow::backPressureFlow(*Ae, *pb, gas_);
+    showFlow();
+    announcement_.clear();
+    rest_->start();
+}
+
+void Form_BackPressure::sliderMoved(int position)
+{
+    Text_pbp0->setText(unroundedText(double(position) / kSliderSteps));
+}
+
+void Form_BackPressure::showFlow()
+{
+    const flow::BackPressureFlow &f = *flow_;
+    const QString As = f.beforeShock ? form_runtime::ratioText(f.beforeShock->A_At) : QString();
+    Label_Regime->setText(texts::regimeLine(f, As));
+    Label_Critical->setText(texts::criticalLines(form_runtime::ratioText(f.critical.chokedSubsonic),
+                                                 form_runtime::ratioText(f.critical.shockAtExit),
+                                                 form_runtime::ratioText(f.critical.design)));
+    std::vector<ValueRow> places{nozzleRow(texts::kThroat, f.throat)};
+    if (f.beforeShock && f.regime == flow::Regime::ShockInside) {
+        places.push_back(nozzleRow(texts::kBeforeShock, *f.beforeShock));
+        places.push_back(nozzleRow(texts::kAfterShock, *f.afterShock));
+    }
+    places.push_back(nozzleRow(texts::kExit, f.exit));
+    if (f.regime == flow::Regime::ShockAtExit) { // the exit plane, on both sides of its shock
+        places.back().name = texts::kBeforeShock;
+        places.push_back(nozzleRow(texts::kExit, *f.afterShock));
+    }
+    nozzle_->setRows(std::move(places));
+
+    std::vector<ValueRow> shocks;
+    if (f.shock)
+        shocks.push_back(shockRow(texts::kThisShock, *f.shock));
+    ValueRow any{texts::kAnyShock, std::vector<double>(std::size(texts::kShockColumns), NAN)};
+    if (lookedUp_)
+        any = shockRow(texts::kAnyShock, *lookedUp_);
+    shocks.push_back(any);
+    shock_->setRows(std::move(shocks));
+    drawChart();
+}
+
+void Form_BackPressure::drawChart()
+{
+    charts::grafik_pressure(*Picture_pressure, *flow_, gas_);
+    Picture_pressure->setDescription(texts::chartDescription(Label_Regime->text(), unroundedText(flow_->pb_p01)) +
+                                     gasOfTheChart(gas_));
+}
+
+bool Form_BackPressure::lookUpShock(int column, const QString &typed)
+{
+    const auto quantity = flow::ShockQuantity(column);
+    const std::optional<double> v = numberIn(typed);
+    QString problem;
+    std::optional<double> M1;
+    if (!v) {
+        problem = stations_window::texts::notANumber(typed);
+    } else if (!(M1 = flow::shockMachFrom(quantity, *v, gas_))) {
+        const flow::ShockRange r = flow::shockRange(quantity, gas_);
+        const bool rising = r.strong > r.weak;
+        const QString range = QStringLiteral("from %1 (no shock) %2 %3, not reached")
+                                  .arg(form_runtime::ratioText(r.weak), rising ? QStringLiteral("up towards")
+                                                                              : QStringLiteral("down towards"),
+                                       std::isinf(r.strong) ? QStringLiteral("\u221e")
+                                                            : form_runtime::ratioText(r.strong));
+        problem = texts::noShock(texts::kShockColumns[column].shown, stations_window::texts::quoted(typed), range);
+    }
+    Label_LookUpProblem->setText(problem);
+    if (!problem.isEmpty()) {
+        announcement_.announce(problem);
+        return false;
+    }
+    flow::NormalShock s = flow::normalShock(*M1, gas_);
+    s[quantity] = *v; // the value typed stands as typed
+    lookedUp_ = s;
+    if (flow_)
+        showFlow();
+    return true;
+}
+
+QString Form_BackPressure::tablesText(QChar separator) const
+{
+    QString text = stations_window::texts::kGasHeader + separator + gasName_ + QLatin1Char('\n');
+    if (!flow_)
+        return text;
+    text += QStringLiteral("Ae/At") + separator + unroundedText(flow_->Ae_At) + QLatin1Char('\n');
+    text += QStringLiteral("pb/p01") + separator + unroundedText(flow_->pb_p01) + QLatin1Char('\n');
+    text += QStringLiteral("Regime") + separator + QLatin1Char('"') + Label_Regime->text() + QStringLiteral("\"\n");
+    text += nozzle_->text(texts::kPlaceHeader, separator) + QLatin1Char('\n');
+    return text + shock_->text(texts::kShockHeader, separator);
+}
+
+void Form_BackPressure::copyTables()
+{
+    QGuiApplication::clipboard()->setText(tablesText(QLatin1Char('\t')));
+}
+
+void Form_BackPressure::saveAsCsv(const QString &fileName)
+{
+    QSaveFile file(fileName);
+    const QByteArray content = tablesText(QLatin1Char(',')).toUtf8();
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
+        form_runtime::MsgBox(
+            stations_window::texts::tableNotSaved(QDir::toNativeSeparators(fileName), file.errorString()), this);
+}
+
+void Form_BackPressure::chooseCsvFile()
+{
+#ifdef Q_OS_WASM
+    QFileDialog::saveFileContent(tablesText(QLatin1Char(',')).toUtf8(), texts::kCsvFile, this);
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
+                                                texts::kCsvFilter);
+    if (name.isEmpty())
+        return;
+    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
+        name += QLatin1String(".csv");
+    saveAsCsv(name);
+#endif
+}
+
+// Up and Down in the pb/p01 box step it by 0.01, within 0 to 1.
+bool Form_BackPressure::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Text_pbp0 && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            const double now = numberIn(Text_pbp0->text()).value_or(double(Slider_pbp0->value()) / kSliderSteps);
+            const double next = std::round((now + (key == Qt::Key_Up ? kBoxStep : -kBoxStep)) * kSliderSteps) /
+                                kSliderSteps;
+            Text_pbp0->setText(unroundedText(std::clamp(next, 0.0, 1.0)));
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "backpressure_window/value_table.h"
+#include "flow/back_pressure.h"
+#include "form_runtime/accessibility.h"
+
+#include <QWidget>
+
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QSlider;
+class QTableView;
+class QTimer;
+
+namespace form_runtime {
+class ChartSurface;
+}
+
+// The Back pressure window that "Back pressure" opens: a nozzle of exit to
+// throat area ratio Ae/At discharging to a back pressure pb, its regime, the
+// normal shock and where it stands, and the pressure along it. Like the
+// Stations window, the application keeps one, created on first use; it is
+// modeless, and the main window goes on working while it is open.
+class Form_BackPressure : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form_BackPressure(QWidget *parent = nullptr);
+
+    static Form_BackPressure &instance();
+    static Form_BackPressure *existing();
+
+    // The program's gas, named as its menu names it.
+    void setGas(const flow::GasConstants &gas, const QString &name);
+    // Ae/At from the main window's last solution: A2/A*, when at least 1.
+    void takeAreaRatio(double A2_As);
+
+    // The flow shown, or nothing before the inputs first made a nozzle.
+    const std::optional<flow::BackPressureFlow> &flow() const { return flow_; }
+    QString tablesText(QChar separator) const;
+    void copyTables();
+    void saveAsCsv(const QString &fileName);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void solve(); // the results from the inputs, when they make a nozzle
+    void showFlow();
+    void drawChart();
+    void sliderMoved(int position);
+    bool lookUpShock(int column, const QString &typed);
+    void chooseCsvFile();
+    QTableView *tableView(backpressure_window::ValueTable *table, const QString &name, const char *objectName,
+                          int rowsShown);
+
+    flow::GasConstants gas_;
+    QString gasName_;
+    std::optional<flow::BackPressureFlow> flow_;
+    QLineEdit *Text_AeAt, *Text_pbp0;
+    QSlider *Slider_pbp0;
+    QLabel *Label_Gas, *Label_Input, *Label_Regime, *Label_Critical, *Label_LookUpProblem;
+    backpressure_window::ValueTable *nozzle_, *shock_;
+    QTableView *Table_Nozzle, *Table_Shock;
+    form_runtime::ChartSurface *Picture_pressure;
+    std::optional<flow::NormalShock> lookedUp_; // the look-up row's shock
+    QTimer *rest_;                              // the inputs have rested: the regime is announced
+    form_runtime::Announcement announcement_{this};
+};

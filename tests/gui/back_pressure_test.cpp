@@ -1,0 +1,117 @@
+// The Back pressure window, driven from the keyboard and the slider: Ae/At
+// from the main window's solution, the regime and tables of the textbook case
+// Ae/At = 2, pb/p01 = 0.6, the one line for what makes no nozzle, and the
+// normal-shock look-up.
+
+#include "solve_fixture.h"
+
+#include "backpressure_window/form_backpressure.h"
+#include "form_runtime/top_level.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QSlider>
+#include <QTableView>
+
+namespace {
+
+using testing_gui::SolveTest;
+
+QStringList shownRow(QTableView *view, int row)
+{
+    QStringList cells{view->model()->headerData(row, Qt::Vertical).toString()};
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        cells << view->model()->index(row, c).data().toString();
+    return cells;
+}
+
+TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
+{
+    solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")); // A2/A* = 2
+    form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    Form_BackPressure &window = Form_BackPressure::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
+    auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
+    auto *slider = window.findChild<QSlider *>(QStringLiteral("Slider_pbp0"));
+    auto *regime = window.findChild<QLabel *>(QStringLiteral("Label_Regime"));
+    auto *input = window.findChild<QLabel *>(QStringLiteral("Label_Input"));
+    auto *places = window.findChild<QTableView *>(QStringLiteral("Table_Nozzle"));
+    auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"));
+    EXPECT_EQ(Ae->text(), QStringLiteral("2"));
+
+    const auto typeInto = [](QWidget *box, const QString &text) {
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    };
+    const QStringList heard = announcedWhile([&] {
+        typeInto(pb, QStringLiteral("0.6"));
+        QTest::qWait(800); // the input rests: the regime is said once
+    });
+    EXPECT_EQ(heard, QStringList{QStringLiteral("Normal shock in the diverging part, at As/At = 1.7557.")});
+    EXPECT_EQ(regime->text(), heard.value(0));
+    EXPECT_EQ(slider->value(), 600);
+    EXPECT_EQ(shownRow(places, 0), (QStringList{"Throat", "1", "1.0000", "0.5283", "0.8333", "0.6339", "1.0000"}));
+    EXPECT_EQ(shownRow(places, 1).mid(0, 3), (QStringList{"Before the shock", "2.0472", "1.7557"}));
+    EXPECT_EQ(shownRow(places, 2).mid(0, 2), (QStringList{"After the shock", "0.5695"}));
+    EXPECT_EQ(shownRow(places, 2)[6], QStringLiteral("0.6988"));
+    EXPECT_EQ(shownRow(places, 3).mid(0, 4), (QStringList{"Exit", "0.4719", "2.0000", "0.6000"}));
+    EXPECT_EQ(shownRow(shocks, 0).mid(0, 3), (QStringList{"This shock", "2.0472", "0.5695"}));
+
+    // Up steps the box; the slider moves the box; each regime as it comes.
+    QTest::keyClick(pb, Qt::Key_Up);
+    EXPECT_EQ(pb->text(), QStringLiteral("0.61"));
+    struct Step {
+        int position;
+        const char *regime;
+    };
+    for (const Step &s : {Step{950, "Subsonic throughout: the throat is not choked."},
+                          Step{300, "Overexpanded: supersonic exit below the back pressure; shocks stand outside the "
+                                    "nozzle."},
+                          Step{50, "Underexpanded: supersonic exit above the back pressure; the jet expands outside."},
+                          Step{1000, "No flow: the back pressure equals the reservoir pressure."}}) {
+        slider->setValue(s.position);
+        EXPECT_EQ(pb->text(), QString::number(s.position / 1000.0));
+        EXPECT_EQ(regime->text(), QLatin1String(s.regime));
+        EXPECT_EQ(places->model()->rowCount(), 2);
+    }
+
+    // What makes no nozzle is one line; the results stay.
+    for (const auto &[box, typed, line] :
+         {std::tuple{Ae, "2,5", "Ae/At is not a number: type it with \".\" as the decimal point, as in 2."},
+          {Ae, "0.5", "Ae/At must be at least 1: the exit is never narrower than the throat."},
+          {pb, "1.5", "pb/p01 must lie from 0 to 1: the back pressure is at most the reservoir's."}}) {
+        typeInto(box, QLatin1String(typed));
+        EXPECT_EQ(input->text(), QLatin1String(line));
+        EXPECT_TRUE(input->isVisible());
+        EXPECT_EQ(regime->text(), QStringLiteral("No flow: the back pressure equals the reservoir pressure."));
+        typeInto(box, box == Ae ? QStringLiteral("2") : QStringLiteral("1"));
+        EXPECT_FALSE(input->isVisible());
+    }
+
+    // Any normal shock: p2/p1 = 4.5 is M1 = 2 (NACA 1135); 0.5 has none.
+    QAbstractItemModel *model = shocks->model();
+    const QModelIndex p2p1 = model->index(model->rowCount() - 1, 2);
+    EXPECT_TRUE(model->setData(p2p1, QStringLiteral("4.5"), Qt::EditRole));
+    EXPECT_EQ(shownRow(shocks, model->rowCount() - 1),
+              (QStringList{"Any normal shock", "2", "0.5774", "4.5000", "1.6875", "2.6667", "0.7209", "5.6404"}));
+    const QStringList refused = announcedWhile([&] { model->setData(p2p1, QStringLiteral("0.5"), Qt::EditRole); });
+    EXPECT_EQ(refused, QStringList{QStringLiteral(
+                           "No normal shock has p2/p1 = 0.5: p2/p1 lies from 1.0000 (no shock) up towards \u221e, "
+                           "not reached.")});
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"))->text(), refused.value(0));
+
+    QTest::keyClick(&window, Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+
+    // A window opened beside the main window stands to its right, where the
+    // screen (here 800 pixels wide) has room for it.
+    QWidget small;
+    small.resize(200, 150);
+    form_runtime::showWindow(small, &form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&small));
+    EXPECT_GT(small.frameGeometry().left(), form.frameGeometry().right());
+    EXPECT_EQ(small.frameGeometry().top(), form.frameGeometry().top());
+}
+
+} // namespace
