@@ -6,6 +6,7 @@
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/window_icon.h"
+#include "form_runtime/wrapped_label.h"
 #include "stations_window/texts.h"
 
 #include <QClipboard>
@@ -65,9 +66,8 @@ ValueRow shockRow(const QString &name, const flow::NormalShock &s)
 
 QLabel *line(const QString &text, const char *name, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
+    auto *label = new form_runtime::WrappedLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setWordWrap(true);
     return label;
 }
 
@@ -239,6 +239,8 @@ void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &nam
     Label_LookUpProblem->clear();
     flow_.reset();
     solve();
+    if (!flow_)
+        showFlow();
 }
 
 void Form_BackPressure::takeAreaRatio(double A2_As)
@@ -283,6 +285,14 @@ void Form_BackPressure::sliderMoved(int position)
 
 void Form_BackPressure::showFlow()
 {
+    if (!flow_) { // the inputs make no nozzle for this gas: nothing of another gas stays
+        Label_Regime->clear();
+        Label_Critical->clear();
+        nozzle_->setRows({});
+        Picture_pressure->Cls();
+        showShocks();
+        return;
+    }
     const flow::BackPressureFlow &f = *flow_;
     const QString As = f.beforeShock ? form_runtime::ratioText(f.beforeShock->A_At) : QString();
     Label_Regime->setText(texts::regimeLine(f, As));
@@ -300,16 +310,21 @@ void Form_BackPressure::showFlow()
         places.push_back(nozzleRow(texts::kExit, *f.afterShock));
     }
     nozzle_->setRows(std::move(places));
+    showShocks();
+    drawChart();
+}
 
+// The shock of the flow, when it has one, and the look-up row.
+void Form_BackPressure::showShocks()
+{
     std::vector<ValueRow> shocks;
-    if (f.shock)
-        shocks.push_back(shockRow(texts::kThisShock, *f.shock));
+    if (flow_ && flow_->shock)
+        shocks.push_back(shockRow(texts::kThisShock, *flow_->shock));
     ValueRow any{texts::kAnyShock, std::vector<double>(std::size(texts::kShockColumns), NAN)};
     if (lookedUp_)
         any = shockRow(texts::kAnyShock, *lookedUp_);
     shocks.push_back(any);
     shock_->setRows(std::move(shocks));
-    drawChart();
 }
 
 void Form_BackPressure::drawChart()
@@ -345,8 +360,7 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
     flow::NormalShock s = flow::normalShock(*M1, gas_);
     s[quantity] = *v; // the value typed stands as typed
     lookedUp_ = s;
-    if (flow_)
-        showFlow();
+    showShocks();
     return true;
 }
 

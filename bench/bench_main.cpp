@@ -82,6 +82,7 @@ int main(int argc, char *argv[])
     reporter.printRatio("main window, built and painted", "BM_MainWindow", "BM_MainWindowFloor", 1.3);
     reporter.printRatio("solve with the Stations window open", "BM_SolveForMachWithStationsOpen/open:1",
                         "BM_SolveForMachWithStationsOpen/open:0", 1.1);
+    reporter.printRatio("back-pressure slider step", "BM_BackPressureStep", "BM_BackPressureFloor", 1.3);
     reporter.printRatio("Mach iteration pair, AAr = 2", "BM_MachIterationPair", "BM_MachIterationPairFloor", 1.5);
     reporter.printRatio("AAfM vs pow, same process", "BM_AAfM", "BM_AAfMFloor", 1.5);
     reporter.printRatio("AAfM vs pow before Qt started", "BM_AAfM", "before Qt: BM_AAfMFloor", 1.5);

@@ -12,7 +12,7 @@ namespace charts {
 // inlet (x = 0, A/At = kInletArea) through the throat (x = 1) to the exit
 // (x = 3), the radius changing linearly.
 constexpr double kInletArea = 2.5;
-double areaAt(double x, double Ae_At); // A/At at x
+double areaAt(double x, double Ae_At);    // A/At at x
 double placeOf(double A_At, double Ae_At); // the x in the diverging part where A/At is reached
 
 // Draws the pressure chart from scratch: the wall above, a grey grid of

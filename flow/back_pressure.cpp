@@ -105,27 +105,4 @@ std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, co
     return f;
 }
 
-double pressureAlong(const BackPressureFlow &f, double A_At, bool diverging, const GasConstants &gas)
-{
-    switch (f.regime) {
-    case Regime::NoFlow:
-        return 1;
-    case Regime::Subsonic: {
-        // A* lies beyond the nozzle: A/A* = (A/At)(At/A*).
-        const double At_As = isentropicState(f.exit.M, gas).A_As / f.Ae_At;
-        return isentropicState(subsonicMach(A_At * At_As, gas), gas).p_p0;
-    }
-    default:
-        break;
-    }
-    if (!diverging || f.regime == Regime::ChokedSubsonic)
-        return isentropicState(subsonicMach(A_At, gas), gas).p_p0;
-    if (f.regime == Regime::ShockInside && A_At > f.beforeShock->A_At) {
-        // Behind the shock, subsonic again, with the larger throat A2*/At = p01/p02.
-        const double p02_p01 = f.afterShock->p0_p01;
-        return isentropicState(subsonicMach(A_At * p02_p01, gas), gas).p_p0 * p02_p01;
-    }
-    return isentropicState(supersonicMach(A_At, gas), gas).p_p0;
-}
-
 } // namespace flow

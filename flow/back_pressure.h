@@ -51,8 +51,4 @@ struct BackPressureFlow {
 // pressure within 1e-9 (relative) of a critical one is taken as that one.
 std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, const GasConstants &gas);
 
-// p/p01 at area ratio A/At (>= 1) of the nozzle: in the converging part before
-// the throat, or the diverging part after it.
-double pressureAlong(const BackPressureFlow &flow, double A_At, bool diverging, const GasConstants &gas);
-
 } // namespace flow

@@ -4,14 +4,14 @@
 // left in a result box and the Stations window as it was. Messages are answered through the message box's seam,
 // without showing a box or running an event loop.
 //
-// Leaks are looked for every kLeakCheckEvery inputs and when the run ends,
-// not after each input (fuzz/run passes -detect_leaks=0): the Stations
-// window's table view keeps memory from one solve to the next, and a leak
-// check after each of them would be most of the run's time.
+// Leaks are looked for every so many inputs and when the run ends (see
+// leak_check.h).
 //
 // Input: the first byte picks the option (even: "A2", odd: "M") and, with the
 // rest of its bits, one of the gas menu's gases; the rest is split at line
 // feeds into M1, A1 and the station-2 text.
+
+#include "leak_check.h"
 
 #include "flow/arithmetic.h"
 #include "flow/texts.h"
@@ -26,8 +26,6 @@
 #include <QLineEdit>
 #include <QMenu>
 
-#include <sanitizer/lsan_interface.h>
-
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
@@ -40,7 +38,6 @@ namespace {
 QApplication *app;
 Form_Ventrolex *form;
 QStringList shown;
-constexpr unsigned kLeakCheckEvery = 50000; // a check takes about half a second here
 
 void answer(const QString &text)
 {
@@ -51,12 +48,6 @@ void fail(const char *why)
 {
     std::fprintf(stderr, "property violated: %s\n", why);
     std::abort();
-}
-
-void checkForLeaks()
-{
-    if (__lsan_do_recoverable_leak_check() != 0)
-        fail("memory leaked (the report is above)");
 }
 
 bool isNumberText(const QString &text)
@@ -92,15 +83,12 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     form->show();
     form->findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
     form_runtime::answerMessagesWith(answer);
-    std::atexit(checkForLeaks);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    static unsigned inputs = 0;
-    if (++inputs % kLeakCheckEvery == 0)
-        checkForLeaks();
+    fuzzing::countInputForLeaks();
     if (size == 0)
         return 0;
     const bool findArea = data[0] % 2 == 0;

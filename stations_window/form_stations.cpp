@@ -2,6 +2,7 @@
 
 #include "form_runtime/message_box.h"
 #include "form_runtime/window_icon.h"
+#include "form_runtime/wrapped_label.h"
 #include "stations_window/texts.h"
 
 #include <QButtonGroup>
@@ -71,33 +72,9 @@ protected:
     }
 };
 
-// A word-wrapped line of the window. The window is laid out again whenever a
-// line changes; a line that has not changed keeps its height for the width it
-// was measured at, instead of being measured again.
-class WrappedLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-    int heightForWidth(int width) const override
-    {
-        if (width != measured_.width || text() != measured_.text || font() != measured_.font)
-            measured_ = {width, text(), font(), QLabel::heightForWidth(width)};
-        return measured_.height;
-    }
-
-private:
-    struct Measure {
-        int width = -1;
-        QString text;
-        QFont font;
-        int height = 0;
-    };
-    mutable Measure measured_;
-};
-
 QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
 {
-    auto *label = new WrappedLabel(text, parent);
+    auto *label = new form_runtime::WrappedLabel(text, parent);
     label->setObjectName(QLatin1String(name));
     label->setWordWrap(true);
     return label;

@@ -6,12 +6,16 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/colour.h"
 #include "form_runtime/top_level.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QSlider>
 #include <QTableView>
+
+#include <cmath>
 
 namespace {
 
@@ -57,6 +61,20 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
     EXPECT_EQ(shownRow(places, 2)[6], QStringLiteral("0.6988"));
     EXPECT_EQ(shownRow(places, 3).mid(0, 4), (QStringList{"Exit", "0.4719", "2.0000", "0.6000"}));
     EXPECT_EQ(shownRow(shocks, 0).mid(0, 3), (QStringList{"This shock", "2.0472", "0.5695"}));
+    // The chart's bold curve jumps at the shock, x = 1 + 2 (sqrt(1.7557) - 1) / (sqrt(2) - 1) on
+    // the conical nozzle, from p1 to p2, and ends at the exit (x = 3) at pb.
+    int jumps = 0, atExit = 0;
+    for (const auto &s : window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"))->strokes()) {
+        if (s.colour != form_runtime::RGB(0, 0, 160))
+            continue;
+        if (std::fabs(s.x1 - 2.5694) < 2e-3 && std::fabs(s.x2 - s.x1) < 2e-3 && std::fabs(s.y1 - 0.1188) < 2e-3 &&
+            std::fabs(s.y2 - 0.5608) < 2e-3)
+            ++jumps;
+        if (std::fabs(s.x2 - 3) < 1e-6 && std::fabs(s.y2 - 0.6) < 2e-3)
+            ++atExit;
+    }
+    EXPECT_GE(jumps, 1);
+    EXPECT_GE(atExit, 1);
 
     // Up steps the box; the slider moves the box; each regime as it comes.
     QTest::keyClick(pb, Qt::Key_Up);

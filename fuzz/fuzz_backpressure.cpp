@@ -1,0 +1,125 @@
+// Any texts in the Back pressure window's Ae/At and pb/p01 boxes and in one
+// cell of its row "Any normal shock": every outcome is a regime with finite
+// results in both tables, or the window's one line about the inputs with the
+// results as they were; a look-up fills its row with finite values or says in
+// one line why not.
+//
+// Input: the first byte picks the look-up's column (modulo 7) and, by its top
+// bit, steam instead of air; the rest is split at line feeds into Ae/At,
+// pb/p01 and the look-up's text. Leaks are looked for every so many inputs
+// and when the run ends (see leak_check.h).
+
+#include "leak_check.h"
+
+#include "backpressure_window/form_backpressure.h"
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+QApplication *app;
+Form_BackPressure *window;
+
+void fail(const char *why)
+{
+    std::fprintf(stderr, "property violated: %s\n", why);
+    std::abort();
+}
+
+QString tableText(const char *name)
+{
+    const QAbstractItemModel *m = window->findChild<QTableView *>(QLatin1String(name))->model();
+    QString text;
+    for (int r = 0; r < m->rowCount(); ++r)
+        for (int c = 0; c < m->columnCount(); ++c)
+            text += m->index(r, c).data(Qt::EditRole).toString() + QLatin1Char(' ');
+    return text;
+}
+
+bool finiteRow(const QAbstractItemModel *m, int row)
+{
+    for (int c = 0; c < m->columnCount(); ++c) {
+        bool ok = false;
+        const double v = m->index(row, c).data(Qt::EditRole).toString().toDouble(&ok);
+        if (!ok || !std::isfinite(v))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "fuzz_backpressure";
+    static char *argv[] = {name, nullptr};
+    app = new QApplication(argc, argv);
+    window = &Form_BackPressure::instance();
+    window->show();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    fuzzing::countInputForLeaks();
+    if (size == 0)
+        return 0;
+    const int column = (data[0] & 0x7f) % 7;
+    window->setGas(flow::gasConstants(data[0] & 0x80 ? 1.3 : 1.4),
+                   data[0] & 0x80 ? QStringLiteral("Superheated steam, k = 1.3") : QStringLiteral("Air, k = 1.4"));
+    const QStringList parts = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), int(size - 1))
+                                  .split(QLatin1Char('\n'));
+    const auto part = [&parts](int i) { return i < parts.size() ? parts[i] : QString(); };
+
+    auto *input = window->findChild<QLabel *>(QStringLiteral("Label_Input"));
+    const QAbstractItemModel *places = window->findChild<QTableView *>(QStringLiteral("Table_Nozzle"))->model();
+    QAbstractItemModel *shocks = window->findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
+    const auto typeInto = [&](const char *box, const QString &text) {
+        const QString nozzleBefore = tableText("Table_Nozzle"), shockBefore = tableText("Table_Shock");
+        window->findChild<QLineEdit *>(QLatin1String(box))->setText(text);
+        if (!input->isHidden()) {
+            if (input->text().isEmpty() || input->text().contains(QLatin1Char('\n')))
+                fail("the line about the inputs is not one line");
+            if (tableText("Table_Nozzle") != nozzleBefore || tableText("Table_Shock") != shockBefore)
+                fail("inputs that make no nozzle changed the results");
+            return;
+        }
+        if (!window->flow())
+            fail("no line about the inputs and no flow");
+        if (window->findChild<QLabel *>(QStringLiteral("Label_Regime"))->text().isEmpty())
+            fail("a flow without its regime");
+        for (int r = 0; r < places->rowCount(); ++r)
+            if (!finiteRow(places, r))
+                fail("a place in the nozzle holds no finite number");
+        if (shocks->rowCount() == 2 && !finiteRow(shocks, 0))
+            fail("the shock's row holds no finite number");
+    };
+    typeInto("Text_AeAt", part(0));
+    typeInto("Text_pbp0", part(1));
+
+    const int last = shocks->rowCount() - 1;
+    const QString rowBefore = tableText("Table_Shock");
+    auto *problem = window->findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"));
+    if (shocks->setData(shocks->index(last, column), part(2), Qt::EditRole)) {
+        if (!problem->text().isEmpty() || !finiteRow(shocks, last))
+            fail("a look-up filled its row with no finite number, or said it could not");
+    } else if (!problem->text().isEmpty()) {
+        if (problem->text().contains(QLatin1Char('\n')))
+            fail("a look-up's line is not one line");
+        if (tableText("Table_Shock") != rowBefore)
+            fail("a refused look-up changed the row");
+    }
+    QCoreApplication::sendPostedEvents();
+    return 0;
+}
