@@ -352,12 +352,18 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
                                                             : form_runtime::ratioText(r.strong));
         problem = texts::noShock(texts::kShockColumns[column].shown, stations_window::texts::quoted(typed), range);
     }
+    flow::NormalShock s{};
+    if (problem.isEmpty()) {
+        s = flow::normalShock(*M1, gas_);
+        for (int q = 0; q < flow::kShockQuantities; ++q)
+            if (!std::isfinite(s[flow::ShockQuantity(q)]))
+                problem = texts::tooStrong(texts::kShockColumns[column].shown, stations_window::texts::quoted(typed));
+    }
     Label_LookUpProblem->setText(problem);
     if (!problem.isEmpty()) {
         announcement_.announce(problem);
         return false;
     }
-    flow::NormalShock s = flow::normalShock(*M1, gas_);
     s[quantity] = *v; // the value typed stands as typed
     lookedUp_ = s;
     showShocks();

@@ -75,6 +75,11 @@ inline QString noShock(const QString &column, const QString &typed, const QStrin
 {
     return QStringLiteral("No normal shock has %1 = %2: %1 lies %3.").arg(column, typed, range);
 }
+inline QString tooStrong(const QString &column, const QString &typed)
+{
+    return QStringLiteral("A normal shock with %1 = %2 is too strong to compute: its ratios leave the range of numbers.")
+        .arg(column, typed);
+}
 
 // A column: its header as shown, and as a screen reader says it.
 struct Column {
