@@ -3,15 +3,16 @@
 #include "charts/pressure_chart.h"
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
+#include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/top_level.h"
 #include "form_runtime/window_icon.h"
 #include "form_runtime/wrapped_label.h"
 #include "stations_window/texts.h"
 
 #include <QClipboard>
 #include <QDir>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -20,13 +21,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
-#include <QPointer>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -39,8 +38,6 @@ using backpressure_window::ValueTable;
 using form_runtime::unroundedText;
 
 namespace {
-
-QPointer<Form_BackPressure> theWindow;
 
 constexpr int kSliderSteps = 1000;
 constexpr double kBoxStep = 0.01; // Up and Down in the pb/p01 box
@@ -216,16 +213,12 @@ QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name,
 
 Form_BackPressure &Form_BackPressure::instance()
 {
-    if (!theWindow) {
-        theWindow = new Form_BackPressure;
-        qAddPostRoutine([] { delete theWindow.data(); });
-    }
-    return *theWindow;
+    return form_runtime::oneWindow<Form_BackPressure>();
 }
 
 Form_BackPressure *Form_BackPressure::existing()
 {
-    return theWindow.data();
+    return form_runtime::existingWindow<Form_BackPressure>();
 }
 
 void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &name)
@@ -398,18 +391,8 @@ void Form_BackPressure::saveAsCsv(const QString &fileName)
 
 void Form_BackPressure::chooseCsvFile()
 {
-#ifdef Q_OS_WASM
-    QFileDialog::saveFileContent(tablesText(QLatin1Char(',')).toUtf8(), texts::kCsvFile, this);
-#else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
-                                                texts::kCsvFilter);
-    if (name.isEmpty())
-        return;
-    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        name += QLatin1String(".csv");
-    saveAsCsv(name);
-#endif
+    form_runtime::chooseCsvFile(this, texts::kSaveAsCsv, texts::kCsvFile, texts::kCsvFilter,
+                                tablesText(QLatin1Char(',')).toUtf8(), [this](const QString &name) { saveAsCsv(name); });
 }
 
 // Up and Down in the pb/p01 box step it by 0.01, within 0 to 1.

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QCoreApplication>
+#include <QPointer>
+
 class QWidget;
 
 namespace form_runtime {
@@ -11,5 +14,30 @@ namespace form_runtime {
 // would fill the page with any window shown plainly) it opens in the middle of
 // the screen or page.
 void showWindow(QWidget &window, const QWidget *beside = nullptr);
+
+// The application's one window of a kind, created on first use; it goes with
+// the application, not with the window that opened it. existingWindow() says
+// whether it has been created (and not closed for good).
+template <typename Window>
+QPointer<Window> &theWindowOf()
+{
+    static QPointer<Window> window;
+    return window;
+}
+template <typename Window>
+Window &oneWindow()
+{
+    QPointer<Window> &window = theWindowOf<Window>();
+    if (!window) {
+        window = new Window;
+        qAddPostRoutine([] { delete theWindowOf<Window>().data(); });
+    }
+    return *window;
+}
+template <typename Window>
+Window *existingWindow()
+{
+    return theWindowOf<Window>().data();
+}
 
 } // namespace form_runtime

@@ -1,6 +1,8 @@
 #include "stations_window/form_stations.h"
 
+#include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/top_level.h"
 #include "form_runtime/window_icon.h"
 #include "form_runtime/wrapped_label.h"
 #include "stations_window/texts.h"
@@ -9,18 +11,15 @@
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QShortcut>
-#include <QStandardPaths>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -30,8 +29,6 @@
 namespace texts = stations_window::texts;
 
 namespace {
-
-QPointer<Form_Stations> theStationsWindow;
 
 // A key that opens a cell's editor is the editor's first character, and is
 // taken. Reported as not taken (as the item views do), a browser also types it
@@ -174,17 +171,12 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
 
 Form_Stations &Form_Stations::instance()
 {
-    if (!theStationsWindow) {
-        theStationsWindow = new Form_Stations;
-        // Goes with the application, not with the main window.
-        qAddPostRoutine([] { delete theStationsWindow.data(); });
-    }
-    return *theStationsWindow;
+    return form_runtime::oneWindow<Form_Stations>();
 }
 
 Form_Stations *Form_Stations::existing()
 {
-    return theStationsWindow.data();
+    return form_runtime::existingWindow<Form_Stations>();
 }
 
 void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As,
@@ -238,19 +230,8 @@ void Form_Stations::saveAsCsv(const QString &fileName)
 
 void Form_Stations::chooseCsvFile()
 {
-#ifdef Q_OS_WASM
-    // A page cannot write files: the table is downloaded, and the browser asks where it goes.
-    QFileDialog::saveFileContent(csv(), texts::kCsvFile, this);
-#else
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QString name = QFileDialog::getSaveFileName(this, texts::kSaveAsCsv, QDir(folder).filePath(texts::kCsvFile),
-                                                texts::kCsvFilter);
-    if (name.isEmpty())
-        return;
-    if (!name.endsWith(QLatin1String(".csv"), Qt::CaseInsensitive))
-        name += QLatin1String(".csv");
-    saveAsCsv(name);
-#endif
+    form_runtime::chooseCsvFile(this, texts::kSaveAsCsv, texts::kCsvFile, texts::kCsvFilter, csv(),
+                                [this](const QString &name) { saveAsCsv(name); });
 }
 
 void Form_Stations::copySelection()

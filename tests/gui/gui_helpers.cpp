@@ -79,4 +79,12 @@ void setScreenReaderListening(bool listening)
     accessibility->setActive(listening);
 }
 
+QStringList shownRow(const QTableView *view, int row)
+{
+    QStringList cells{view->model()->headerData(row, Qt::Vertical).toString()};
+    for (int c = 0; c < view->model()->columnCount(); ++c)
+        cells << view->model()->index(row, c).data().toString();
+    return cells;
+}
+
 } // namespace testing_gui

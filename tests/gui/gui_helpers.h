@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QTableView>
 #include <QImage>
 #include <QMessageBox>
 #include <QObject>
@@ -61,5 +62,8 @@ void setScreenReaderListening(bool listening);
 
 // The widget as it is painted now.
 QImage rendered(QWidget *widget);
+
+// A row of a table as it shows it: the row's header, then every cell.
+QStringList shownRow(const QTableView *view, int row);
 
 } // namespace testing_gui

@@ -19,16 +19,9 @@
 
 namespace {
 
+using testing_gui::shownRow;
 using testing_gui::SolveTest;
 
-// A row as the table shows it: its name, then every cell.
-QStringList shownRow(QTableView *view, int row)
-{
-    QStringList cells{view->model()->headerData(row, Qt::Vertical).toString()};
-    for (int c = 0; c < view->model()->columnCount(); ++c)
-        cells << view->model()->index(row, c).data().toString();
-    return cells;
-}
 
 TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
 {
