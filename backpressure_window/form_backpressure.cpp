@@ -238,8 +238,10 @@ void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &nam
 
 void Form_BackPressure::takeAreaRatio(double A2_As)
 {
-    if (A2_As >= 1 && std::isfinite(A2_As))
+    if (A2_As >= 1 && std::isfinite(A2_As)) {
         Text_AeAt->setText(unroundedText(A2_As));
+        Text_AeAt->setCursorPosition(0); // its first digits in view; the value is unrounded
+    }
 }
 
 void Form_BackPressure::solve()
