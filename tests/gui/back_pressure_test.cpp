@@ -11,6 +11,10 @@
 #include "form_runtime/top_level.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMenu>
+#include <QPushButton>
 #include <QLabel>
 #include <QSlider>
 #include <QTableView>
@@ -124,6 +128,40 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&small));
     EXPECT_GT(small.frameGeometry().left(), form.frameGeometry().right());
     EXPECT_EQ(small.frameGeometry().top(), form.frameGeometry().top());
+}
+
+// The window takes the program's gas; Copy tables gives the gas, the inputs,
+// the regime and both tables unrounded; another gas with inputs that make no
+// nozzle leaves nothing of the old gas standing.
+TEST_F(SolveTest, BackPressureWindowTakesTheGasAndCopiesItsTablesUnrounded)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    Form_BackPressure &window = Form_BackPressure::instance();
+    auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
+    auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
+    auto *places = window.findChild<QTableView *>(QStringLiteral("Table_Nozzle"));
+    Ae->setText(QStringLiteral("2"));
+    pb->setText(QStringLiteral("0.6"));
+    const QList<QAction *> gases = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
+    gases[2]->trigger(); // superheated steam, k = 1.3
+    EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label_Gas"))->text().contains(QStringLiteral("k = 1.3")));
+    // At the sonic throat p/p01 = (2 / (k + 1))^(k / (k - 1)): 0.5457 for k = 1.3, 0.5283 for air.
+    EXPECT_EQ(shownRow(places, 0).mid(0, 4), (QStringList{"Throat", "1", "1.0000", "0.5457"}));
+
+    window.findChild<QPushButton *>(QStringLiteral("Command_CopyTables"))->click();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    ASSERT_GE(lines.size(), 8);
+    EXPECT_EQ(lines.mid(0, 4), (QStringList{"Gas\tSuperheated steam, k = 1.3", "Ae/At\t2", "pb/p01\t0.6",
+                                            "Regime\t\"" + window.findChild<QLabel *>(QStringLiteral("Label_Regime"))->text() + "\""}));
+    EXPECT_EQ(lines[4], QStringLiteral("Place\tM\tA/At\tp/p01\tT/T01\t\u03c1/\u03c101\tp0/p01"));
+    EXPECT_TRUE(lines[5].startsWith(QStringLiteral("Throat\t1\t1\t0.5457")));
+    EXPECT_GT(lines[5].section(QLatin1Char('\t'), 3).size(), 12); // unrounded
+
+    Ae->setText(QStringLiteral("0.5"));
+    gases[0]->trigger();
+    EXPECT_EQ(places->model()->rowCount(), 0);
+    EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label_Regime"))->text().isEmpty());
+    window.close();
 }
 
 } // namespace
