@@ -126,6 +126,11 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     Picture_pressure->setObjectName(QStringLiteral("Picture_pressure"));
     Picture_pressure->setAccessibleName(texts::kChartName);
     Picture_pressure->setFixedSize(380, 230);
+    // White paper whatever the desktop's colours: the curves are drawn in fixed colours.
+    QPalette paper = Picture_pressure->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    Picture_pressure->setPalette(paper);
     form_runtime::addPictureMenu(*Picture_pressure, texts::kChartFile);
     auto *conical = line(texts::kConical, "Label_Conical", this);
 

@@ -5,6 +5,7 @@
 #include "solve_fixture.h"
 
 #include "about_window/form_about.h"
+#include "backpressure_window/form_backpressure.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/form_ventrolex.h"
@@ -102,6 +103,10 @@ TEST_F(DesktopTest, FixedBackgroundsKeepADarkForegroundUnderADarkPalette)
         const QImage text = testing_gui::rendered(label);
         EXPECT_GE(bestContrast(text, text.rect(), kPaleYellow), 4.5) << name;
     }
+    // The pressure chart, drawn in fixed colours, keeps its white paper.
+    auto *pressure = Form_BackPressure::instance().findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
+    EXPECT_EQ(pressure->background(), QColor(Qt::white));
+    EXPECT_EQ(pressure->palette().color(QPalette::WindowText), QColor(Qt::black));
     // What has no fixed background follows the desktop.
     EXPECT_EQ(iter->palette().color(QPalette::Window), QColor(40, 40, 40));
     QApplication::setPalette(light);
