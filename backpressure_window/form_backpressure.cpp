@@ -6,6 +6,7 @@
 #include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/table_view.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/window_icon.h"
 #include "form_runtime/wrapped_label.h"
@@ -192,7 +193,7 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
 
 QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown)
 {
-    auto *view = new QTableView(this);
+    auto *view = new form_runtime::TableView(this);
     view->setObjectName(QLatin1String(objectName));
     view->setAccessibleName(name);
     view->setModel(table);

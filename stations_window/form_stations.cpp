@@ -2,6 +2,7 @@
 
 #include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/table_view.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/window_icon.h"
 #include "form_runtime/wrapped_label.h"
@@ -30,45 +31,6 @@ namespace texts = stations_window::texts;
 
 namespace {
 
-// A key that opens a cell's editor is the editor's first character, and is
-// taken. Reported as not taken (as the item views do), a browser also types it
-// into the page's text field that the editor takes the focus to, and the cell
-// gets it twice or loses it.
-//
-// The view is as large as the whole table. It asks for a new size when its
-// rows or columns change, not when only its cells' values do: the view's own
-// adjusting to its contents asks at every change of a value, which lays the
-// whole window out again at every solve.
-class TableView : public QTableView {
-public:
-    explicit TableView(QWidget *parent) : QTableView(parent)
-    {
-        const auto resized = [this] { updateGeometry(); };
-        connect(horizontalHeader(), &QHeaderView::sectionResized, this, resized);
-        connect(verticalHeader(), &QHeaderView::sectionResized, this, resized);
-        connect(horizontalHeader(), &QHeaderView::geometriesChanged, this, resized);
-        connect(verticalHeader(), &QHeaderView::geometriesChanged, this, resized);
-        connect(verticalHeader(), &QHeaderView::sectionCountChanged, this, resized);
-    }
-
-    QSize sizeHint() const override
-    {
-        const int frame = 2 * frameWidth();
-        return viewportSizeHint() + QSize(frame, frame);
-    }
-
-    QSize minimumSizeHint() const override { return sizeHint(); }
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override
-    {
-        const bool editing = state() == EditingState;
-        QTableView::keyPressEvent(event);
-        if (!editing && state() == EditingState)
-            event->accept();
-    }
-};
-
 QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
 {
     auto *label = new form_runtime::WrappedLabel(text, parent);
@@ -92,7 +54,7 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     solvedFrom_ = wrappedLabel(QString(), "Label_Solution", this);
     solvedFrom_->hide();
 
-    view_ = new TableView(this);
+    view_ = new form_runtime::TableView(this);
     view_->setObjectName(QStringLiteral("Table_Stations"));
     view_->setAccessibleName(texts::kTableName);
     view_->setModel(table_);

@@ -200,22 +200,28 @@ TEST_F(SolveTest, StationsTableStaysWholeInViewAsItsRowsChange)
 namespace {
 
 // The key that starts a look-up is the cell's first character and is taken, so
-// that nothing else (a browser's text field) types it again.
+// that nothing else (a browser's text field) types it again: in the Stations
+// window and in the Back pressure window's normal-shock look-up.
 TEST_F(SolveTest, KeyThatStartsALookUpIsTakenByTheCell)
 {
-    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &window = Form_Stations::instance();
-    auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
-    view->setFocus();
-    view->setCurrentIndex(view->model()->index(view->model()->rowCount() - 1, 0));
-    QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
-    press.ignore();
-    QApplication::sendEvent(view, &press);
-    EXPECT_TRUE(press.isAccepted());
-    auto *editor = view->findChild<QLineEdit *>();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor->text(), QStringLiteral("1"));
-    window.close();
+    for (const auto &[menu, table] : {std::pair{"Mn_Stations", "Table_Stations"}, {"Mn_BackPressure", "Table_Shock"}}) {
+        form.findChild<QAction *>(QLatin1String(menu))->trigger();
+        QTableView *view = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (!view)
+                view = w->findChild<QTableView *>(QLatin1String(table));
+        ASSERT_NE(view, nullptr) << table;
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(view->model()->rowCount() - 1, 0));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_1, Qt::NoModifier, QStringLiteral("1"));
+        press.ignore();
+        QApplication::sendEvent(view, &press);
+        EXPECT_TRUE(press.isAccepted()) << table;
+        auto *editor = view->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr) << table;
+        EXPECT_EQ(editor->text(), QStringLiteral("1")) << table;
+        view->window()->close();
+    }
 }
 
 } // namespace
