@@ -8,6 +8,8 @@
 #include <QPixmap>
 #include <QSlider>
 
+#include "fastest.h"
+
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -32,7 +34,7 @@ void BM_BackPressureStep(benchmark::State &state)
         benchmark::DoNotOptimize(pixels.cacheKey());
     }
 }
-BENCHMARK(BM_BackPressureStep)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BackPressureStep)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 // The floor: the same picture, its strokes joined into polylines of one
 // colour, drawn the fastest plain-Qt way (antialiased, straight onto an image).
@@ -75,6 +77,6 @@ void BM_BackPressureFloor(benchmark::State &state)
         benchmark::DoNotOptimize(image.bits());
     }
 }
-BENCHMARK(BM_BackPressureFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BackPressureFloor)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 } // namespace

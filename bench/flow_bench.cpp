@@ -4,6 +4,8 @@
 #include "flow/texts.h"
 #include "form_runtime/vector_state.h"
 
+#include "fastest.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cmath>
@@ -23,7 +25,7 @@ void BM_AAfM(benchmark::State &state)
         benchmark::DoNotOptimize(flow::AAfM(M, gas));
     }
 }
-BENCHMARK(BM_AAfM);
+BENCHMARK(BM_AAfM)->Apply(withFastest);
 
 // The floor of AAfM: the one real power it takes.
 void BM_AAfMFloor(benchmark::State &state)
@@ -35,7 +37,7 @@ void BM_AAfMFloor(benchmark::State &state)
         benchmark::DoNotOptimize(std::pow(base, gas.kc3));
     }
 }
-BENCHMARK(BM_AAfMFloor);
+BENCHMARK(BM_AAfMFloor)->Apply(withFastest);
 
 // Both regimes for A2/A* = 2: 6 and 10 steps.
 void BM_MachIterationPair(benchmark::State &state)
@@ -48,7 +50,7 @@ void BM_MachIterationPair(benchmark::State &state)
         benchmark::DoNotOptimize(flow::M_iter(AAr, 1, flow::kSupersonic, gas));
     }
 }
-BENCHMARK(BM_MachIterationPair);
+BENCHMARK(BM_MachIterationPair)->Apply(withFastest);
 
 // The floor of the pair: its 16 real powers and 10 square roots, each taking
 // the result of the one before, as every step of the iteration takes the last
@@ -66,7 +68,7 @@ void BM_MachIterationPairFloor(benchmark::State &state)
         benchmark::DoNotOptimize(x);
     }
 }
-BENCHMARK(BM_MachIterationPairFloor);
+BENCHMARK(BM_MachIterationPairFloor)->Apply(withFastest);
 
 // A look-up of the Stations window: the Mach number from one quantity and the
 // whole state at it. p/p0 has a closed form; A/A* on the supersonic branch and
@@ -86,6 +88,7 @@ BENCHMARK(BM_LookUp)
     ->ArgNames({"quantity", "value_percent"})
     ->Args({int(flow::Quantity::p_p0), 50})
     ->Args({int(flow::Quantity::A_As), 200})
-    ->Args({int(flow::Quantity::nu), 5000});
+    ->Args({int(flow::Quantity::nu), 5000})
+    ->Apply(withFastest);
 
 } // namespace

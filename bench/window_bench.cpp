@@ -15,6 +15,8 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "fastest.h"
+
 #include <benchmark/benchmark.h>
 
 #include <vector>
@@ -55,7 +57,7 @@ void BM_SolveForMach(benchmark::State &state)
         benchmark::DoNotOptimize(iterPixels.cacheKey());
     }
 }
-BENCHMARK(BM_SolveForMach)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveForMach)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 // A curve of `points` points across the image, as the charts' curves cross them.
 QPolygonF curve(const QImage &image, int points, double bend)
@@ -119,7 +121,7 @@ void BM_SolveFloor(benchmark::State &state)
         benchmark::DoNotOptimize(iter.bits());
     }
 }
-BENCHMARK(BM_SolveFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 // The option-M solve at ratio 1 with the Stations window open: its table
 // follows every solve, and is painted with the charts.
@@ -140,7 +142,12 @@ void BM_SolveForMachWithStationsOpen(benchmark::State &state)
     }
     Form_Stations::instance().close();
 }
-BENCHMARK(BM_SolveForMachWithStationsOpen)->ArgName("open")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SolveForMachWithStationsOpen)
+    ->ArgName("open")
+    ->Arg(0)
+    ->Arg(1)
+    ->Unit(benchmark::kMicrosecond)
+    ->Apply(withFastest);
 
 void BM_MainWindow(benchmark::State &state)
 {
@@ -150,7 +157,7 @@ void BM_MainWindow(benchmark::State &state)
         benchmark::DoNotOptimize(form.grab());
     }
 }
-BENCHMARK(BM_MainWindow)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MainWindow)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 // The floor of the window: the same eighteen controls, menu bar (with the gas
 // menu's items) and font, built with plain Qt calls at the same pixel
@@ -210,6 +217,6 @@ void BM_MainWindowFloor(benchmark::State &state)
         benchmark::DoNotOptimize(window.grab());
     }
 }
-BENCHMARK(BM_MainWindowFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_MainWindowFloor)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
 } // namespace
