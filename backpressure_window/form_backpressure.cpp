@@ -152,28 +152,30 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     buttons->addWidget(copy);
     buttons->addWidget(save);
 
-    auto *left = new QVBoxLayout;
-    left->addWidget(Label_Gas);
-    left->addLayout(inputs);
-    left->addWidget(Label_Input);
-    left->addWidget(Label_Regime);
-    left->addWidget(Label_Critical);
-    left->addWidget(Table_Nozzle, 0, Qt::AlignLeft);
-    left->addWidget(Table_Shock, 0, Qt::AlignLeft);
-    left->addWidget(help);
-    left->addWidget(Label_LookUpProblem);
-    left->addStretch();
-    auto *right = new QVBoxLayout;
-    right->addWidget(Picture_pressure);
-    right->addWidget(conical);
-    right->addStretch();
-    right->addLayout(buttons);
-    auto *layout = new QHBoxLayout(this);
-    layout->addLayout(left);
-    layout->addLayout(right);
-    conical->setFixedWidth(Picture_pressure->width());
+    // The tables above, the chart below with its note and the buttons beside
+    // it: a window narrow enough to stand beside the main window.
+    auto *chartRow = new QHBoxLayout;
+    chartRow->addWidget(Picture_pressure, 0, Qt::AlignTop);
+    auto *beside = new QVBoxLayout;
+    beside->addWidget(conical);
+    beside->addStretch();
+    beside->addLayout(buttons);
+    chartRow->addLayout(beside);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(Label_Gas);
+    layout->addLayout(inputs);
+    layout->addWidget(Label_Input);
+    layout->addWidget(Label_Regime);
+    layout->addWidget(Label_Critical);
+    layout->addWidget(Table_Nozzle, 0, Qt::AlignLeft);
+    layout->addWidget(Table_Shock, 0, Qt::AlignLeft);
+    layout->addWidget(help);
+    layout->addWidget(Label_LookUpProblem);
+    layout->addLayout(chartRow);
+    const int width = Table_Shock->width();
+    conical->setFixedWidth(width - Picture_pressure->width() - layout->spacing());
     for (QLabel *l : {Label_Gas, Label_Input, Label_Regime, Label_Critical, help, Label_LookUpProblem})
-        l->setFixedWidth(Table_Shock->width());
+        l->setFixedWidth(width);
     layout->setSizeConstraint(QLayout::SetFixedSize); // every row of both tables in view
 
     rest_ = new QTimer(this);

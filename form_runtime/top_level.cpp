@@ -23,15 +23,21 @@ bool placeBeside(QWidget &window, const QWidget &other)
     const QSize own = window.testAttribute(Qt::WA_Resized) ? window.size() : window.sizeHint();
     const QSize size = own.expandedTo(window.minimumSize()).grownBy(margins);
     const QRect screen = other.screen()->availableGeometry();
-    int x;
+    // To the right or the left, its top with the other's; else below or
+    // above, its left with the other's; each kept on the screen.
+    const auto along = [](int at, int first, int last) { return std::clamp(at, first, std::max(first, last)); };
+    const int x = along(frame.left(), screen.left(), screen.right() + 1 - size.width());
+    const int y = along(frame.top(), screen.top(), screen.bottom() + 1 - size.height());
     if (frame.right() + 1 + kGap + size.width() <= screen.right() + 1)
-        x = frame.right() + 1 + kGap;
+        window.move(frame.right() + 1 + kGap, y); // a window's position is its frame's
     else if (frame.left() - kGap - size.width() >= screen.left())
-        x = frame.left() - kGap - size.width();
+        window.move(frame.left() - kGap - size.width(), y);
+    else if (frame.bottom() + 1 + kGap + size.height() <= screen.bottom() + 1)
+        window.move(x, frame.bottom() + 1 + kGap);
+    else if (frame.top() - kGap - size.height() >= screen.top())
+        window.move(x, frame.top() - kGap - size.height());
     else
         return false;
-    const int y = std::clamp(frame.top(), screen.top(), std::max(screen.top(), screen.bottom() + 1 - size.height()));
-    window.move(x, y); // a window's position is its frame's
     return true;
 }
 
