@@ -92,6 +92,15 @@ def check_speech(speech_file, marks_file):
     check(not any(v in line for line in refused for v in ("0.7464", "1.2595", "notification")),
           f"Orca spoke results after the refused solve: {refused}")
 
+    # The page's check also opens the Back pressure window and types pb/p01 = 0.6 again: the
+    # regime is said when the window's inputs rest, once as it opens and once after the typing,
+    # and never for the values typed on the way ("0" is underexpanded).
+    if "back-pressure" in phases:
+        regimes = [line for line in phases["back-pressure"]
+                   if re.search(r"Normal shock|Subsonic throughout|Choked|expanded|Design:|No flow", line)]
+        check(1 <= len(regimes) <= 2 and all("at As/At = 1.7062" in line for line in regimes),
+              f"Orca said these regimes, not the shock at As/At = 1.7062 as the inputs rested: {regimes}")
+
 
 def main(speech_file, marks_file, pid):
     check_speech(speech_file, marks_file)
