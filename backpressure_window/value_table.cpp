@@ -1,21 +1,11 @@
 #include "backpressure_window/value_table.h"
 
+#include "form_runtime/csv_file.h"
 #include "form_runtime/text_box.h"
 
 #include <cmath>
 
 namespace backpressure_window {
-
-namespace {
-
-QString cell(const QString &text, QChar separator)
-{
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
-}
-
-} // namespace
 
 ValueTable::ValueTable(const texts::Column *columns, int count, QObject *parent)
     : QAbstractTableModel(parent), columns_(columns), count_(count)
@@ -39,12 +29,12 @@ void ValueTable::setRows(std::vector<ValueRow> rows)
 
 QString ValueTable::text(const QString &header, QChar separator) const
 {
-    QString text = cell(header, separator);
+    QString text = form_runtime::csvCell(header, separator);
     for (int c = 0; c < count_; ++c)
-        text += separator + cell(columns_[c].shown, separator);
+        text += separator + form_runtime::csvCell(columns_[c].shown, separator);
     text += QLatin1Char('\n');
     for (const ValueRow &row : rows_) {
-        text += cell(row.name, separator);
+        text += form_runtime::csvCell(row.name, separator);
         for (double v : row.values)
             text += separator + form_runtime::unroundedText(v);
         text += QLatin1Char('\n');

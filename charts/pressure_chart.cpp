@@ -70,7 +70,7 @@ private:
         const double sum = M * gas_.kc2 * M + 1;
         const double A_At = std::max(1.0, std::pow(gas_.kc1 * sum, gas_.kc3) / M / piece.scale);
         return {piece.diverging ? placeOf(std::min(A_At, Ae_At_), Ae_At_) : std::max(0.0, inletPlaceOf(A_At)),
-                std::pow(sum, -(gas_.kc3 + 0.5)) * piece.p0_p01};
+                std::pow(sum, -flow::pressureExponent(gas_)) * piece.p0_p01};
     }
     form_runtime::ChartSurface &chart_;
     double Ae_At_;

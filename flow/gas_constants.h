@@ -12,6 +12,11 @@ struct GasConstants {
     double kc4; // 1 / kc3
 };
 
+// The exponents of the temperature ratio T0/T that give the pressure and the
+// density ratios: k/(k-1) = kc3 + 1/2 and 1/(k-1) = kc3 - 1/2.
+inline double pressureExponent(const GasConstants &gas) { return gas.kc3 + 0.5; }
+inline double densityExponent(const GasConstants &gas) { return gas.kc3 - 0.5; }
+
 // The ratio of specific heats of air.
 constexpr double kAir = 1.4;
 

@@ -16,11 +16,6 @@ constexpr double kDegrees = 57.295779513082320876798154814105; // 180 / pi
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Exponents of the temperature ratio that give the pressure and density
-// ratios: k/(k-1) = kc3 + 1/2 and 1/(k-1) = kc3 - 1/2.
-double pressureExponent(const GasConstants &gas) { return gas.kc3 + 0.5; }
-double densityExponent(const GasConstants &gas) { return gas.kc3 - 0.5; }
-
 // sqrt((k+1)/(k-1)) = sqrt(2 kc3), the stretch of the Prandtl-Meyer function.
 double prandtlMeyerScale(const GasConstants &gas) { return std::sqrt(2 * gas.kc3); }
 

@@ -11,10 +11,6 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
-// k/(k-1) and 1/(k-1), the exponents of the stagnation-pressure ratio.
-double pressureExponent(const GasConstants &gas) { return gas.kc3 + 0.5; }
-double densityExponent(const GasConstants &gas) { return gas.kc3 - 0.5; }
-
 // M1 from M1^2, kept at 1 where the square rounds just below it.
 double machFromSquare(double m2) { return m2 <= 1 ? 1.0 : std::sqrt(m2); }
 

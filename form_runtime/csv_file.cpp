@@ -6,6 +6,13 @@
 
 namespace form_runtime {
 
+QString csvCell(const QString &text, QChar separator)
+{
+    if (!text.contains(separator) && !text.contains(QLatin1Char('"')))
+        return text;
+    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
+}
+
 void chooseCsvFile(QWidget *parent, const QString &title, const QString &fileName, const QString &filter,
                    const QByteArray &content, const std::function<void(const QString &)> &save)
 {

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace form_runtime {
 
+// A cell of a table as text: quoted, its quotes doubled, when it holds the
+// separator or a quote.
+QString csvCell(const QString &text, QChar separator);
+
 // Asks where a table goes as a CSV file, starting in the user's documents
 // folder with `fileName`, and hands the chosen name (ending in .csv) to
 // `save`. A page cannot write files: there the table (`content`) is

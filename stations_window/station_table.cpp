@@ -1,5 +1,6 @@
 #include "stations_window/station_table.h"
 
+#include "form_runtime/csv_file.h"
 #include "form_runtime/text_box.h"
 #include "stations_window/texts.h"
 
@@ -37,12 +38,6 @@ QString shown(int column, double v)
     return form_runtime::ratioText(v);
 }
 
-QString cell(const QString &text, QChar separator)
-{
-    if (!text.contains(separator) && !text.contains(QLatin1Char('"')))
-        return text;
-    return QLatin1Char('"') + QString(text).replace(QLatin1String("\""), QLatin1String("\"\"")) + QLatin1Char('"');
-}
 
 // Where a quantity's stations lie, for the line that says a value has none.
 QString range(int column, double As, const flow::GasConstants &gas)
@@ -66,10 +61,10 @@ QString tableText(const std::vector<StationRow> &rows, QChar separator)
 {
     QString text = texts::kStationHeader;
     for (const texts::Column &column : texts::kColumns)
-        text += separator + cell(column.shown, separator);
+        text += separator + form_runtime::csvCell(column.shown, separator);
     text += QLatin1Char('\n');
     for (const StationRow &row : rows) {
-        text += cell(row.name, separator);
+        text += form_runtime::csvCell(row.name, separator);
         for (int c = 0; c < kColumns; ++c)
             text += separator + form_runtime::unroundedText(cellValue(row, c));
         text += QLatin1Char('\n');
