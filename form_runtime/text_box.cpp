@@ -32,7 +32,11 @@ TextBox::TextBox(QWidget *parent) : QLineEdit(parent)
 
 void TextBox::flag(const QString &note)
 {
-    if (sign_ && note == note_)
+    if (note.isEmpty()) {
+        unflag();
+        return;
+    }
+    if (note == note_)
         return; // flagged so already: the box keeps its sign
     unflag();
     note_ = note;
@@ -40,21 +44,27 @@ void TextBox::flag(const QString &note)
     if (signStyle_ != style()) { // the style's icon, looked up once for each style the box has
         signStyle_ = style();
         signIcon_ = style()->standardIcon(QStyle::SP_MessageBoxWarning, nullptr, this);
+        if (sign_)
+            sign_->setIcon(signIcon_);
     }
-    sign_ = addAction(signIcon_, TrailingPosition);
-    sign_->setObjectName(QStringLiteral("Sign_Doubt"));
+    // The sign is made once and shown or hidden after that: a hidden sign
+    // takes no room in the box and is not in what a screen reader finds.
+    if (!sign_) {
+        sign_ = addAction(signIcon_, TrailingPosition);
+        sign_->setObjectName(QStringLiteral("Sign_Doubt"));
+    }
     sign_->setText(note);
     sign_->setToolTip(note);
+    sign_->setVisible(true);
     setToolTip(note);
     setAccessibleDescription(plainDescription_.isEmpty() ? note : plainDescription_ + QStringLiteral(". ") + note);
 }
 
 void TextBox::unflag()
 {
-    if (!sign_)
+    if (note_.isEmpty())
         return;
-    delete sign_; // takes the sign out of the box
-    sign_ = nullptr;
+    sign_->setVisible(false);
     note_.clear();
     setToolTip(reduced_ ? text() : QString());
     setAccessibleDescription(plainDescription_);

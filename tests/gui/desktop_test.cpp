@@ -11,6 +11,7 @@
 #include "solver_window/form_ventrolex.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QRegularExpression>
@@ -149,6 +150,23 @@ INSTANTIATE_TEST_SUITE_P(
     Results, ResultWiderThanItsBox,
     testing::Values(WideResult{"Option_Msub", "0.5", "1E+300", "1E+300", "Text_Astar", "7.46355685131195E+299", "^7(\\.4\\d*)?…E\\+299$", true},
                     WideResult{"Option_Msub", "0.5", "1", "1000", "Text_Msup", "12.1222", "^12\\.1222$", false}));
+
+// A box whose warning sign went shows its text across the whole box again, as
+// a box that never had one, and a screen reader finds no sign in it.
+TEST_F(DesktopTest, BoxThatLosesItsSignIsAsOneThatNeverHadOne)
+{
+    auto *box = find<TextBox>("Text_A1");
+    box->setText(QStringLiteral("1.23456789012345678901234567890"));
+    box->setCursorPosition(0);
+    const QImage never = testing_gui::rendered(box);
+    box->flag(QStringLiteral("Read as 1.2345678901234568."));
+    EXPECT_NE(testing_gui::rendered(box), never) << "the sign is seen";
+    box->unflag();
+    EXPECT_EQ(testing_gui::rendered(box), never);
+    QAccessibleInterface *boxReader = QAccessible::queryAccessibleInterface(box);
+    for (int i = 0; i < boxReader->childCount(); ++i)
+        EXPECT_TRUE(boxReader->child(i)->state().invisible) << boxReader->child(i)->text(QAccessible::Name).toStdString();
+}
 
 TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
 {
