@@ -10,6 +10,7 @@
 // and when the run ends (see leak_check.h).
 
 #include "leak_check.h"
+#include "window_target.h"
 
 #include "backpressure_window/form_backpressure.h"
 
@@ -60,11 +61,7 @@ bool finiteRow(const QAbstractItemModel *m, int row)
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "fuzz_backpressure";
-    static char *argv[] = {name, nullptr};
-    app = new QApplication(argc, argv);
+    app = fuzzing::startWindowApplication("fuzz_backpressure");
     window = &Form_BackPressure::instance();
     window->show();
     return 0;
