@@ -155,6 +155,15 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
         EXPECT_EQ(from->text(), QLatin1String(c.from));
         EXPECT_FALSE(from->isHidden());
         EXPECT_EQ(notes->text(), QLatin1String(c.notes));
+        QCoreApplication::sendPostedEvents(); // the window's new layout
+        for (const QLabel *line : {from, notes}) { // each line whole, wrapped at the table's width
+            const QRect room = line->contentsRect();
+            EXPECT_GE(room.width(), view->width());
+            EXPECT_GE(room.height(), line->fontMetrics()
+                                         .boundingRect(QRect(0, 0, room.width(), 10000), Qt::TextWordWrap, line->text())
+                                         .height())
+                << line->objectName().toStdString();
+        }
         EXPECT_TRUE(view->model()->index(3, 0).data(Qt::ToolTipRole).toString().endsWith(notes->text().split('\n').last()));
     }
     EXPECT_NEAR(value(3, 0), 1.702370, 1e-6);
