@@ -169,6 +169,9 @@ TEST_F(DesktopTest, BoxThatLosesItsSignIsAsOneThatNeverHadOne)
     EXPECT_NE(inside(), never) << "the sign is seen";
     box->unflag();
     EXPECT_EQ(inside(), never);
+    box->flag(QStringLiteral("Read as 1.2345678901234568."));
+    EXPECT_NE(inside(), never) << "the sign is seen again";
+    box->unflag();
     QAccessibleInterface *boxReader = QAccessible::queryAccessibleInterface(box);
     for (int i = 0; i < boxReader->childCount(); ++i)
         EXPECT_TRUE(boxReader->child(i)->state().invisible) << boxReader->child(i)->text(QAccessible::Name).toStdString();
