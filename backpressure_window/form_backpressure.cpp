@@ -240,8 +240,6 @@ void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &nam
     Label_LookUpProblem->clear();
     flow_.reset();
     solve();
-    if (!flow_)
-        showFlow();
 }
 
 void Form_BackPressure::takeAreaRatio(double A2_As)
@@ -255,10 +253,11 @@ void Form_BackPressure::takeAreaRatio(double A2_As)
 void Form_BackPressure::solve()
 {
     const std::optional<double> Ae = numberIn(Text_AeAt->text()), pb = numberIn(Text_pbp0->text());
+    const bool nozzle = Ae && *Ae >= 1 && std::isfinite(*Ae);
     QString problem;
     if (!Ae)
         problem = texts::kAeAtNotANumber;
-    else if (!(*Ae >= 1) || !std::isfinite(*Ae))
+    else if (!nozzle)
         problem = texts::kNoDivergingPart;
     else if (!pb)
         problem = texts::kPbNotANumber;
@@ -266,18 +265,24 @@ void Form_BackPressure::solve()
         problem = texts::kPbOutside;
     Label_Input->setText(problem);
     Label_Input->setHidden(problem.isEmpty());
+    Label_Regime->setHidden(!problem.isEmpty()); // the one line stands in its place
+    announcement_.clear();
     if (!problem.isEmpty()) {
+        // Nothing stands from a value typed on the way; the slider stays where
+        // it was, and what a sound Ae/At gives on its own stays.
         rest_->stop();
-        announcement_.clear();
-        return; // the results stay as they were
+        flow_.reset();
+        showFlow();
+        if (nozzle)
+            showCritical(flow::criticalPressures(*Ae, gas_));
+        return;
     }
-    if (pb) {
+    {
         const QSignalBlocker still(Slider_pbp0);
         Slider_pbp0->setValue(int(std::lround(*pb * kSliderSteps)));
     }
     flow_ = flow::backPressureFlow(*Ae, *pb, gas_);
     showFlow();
-    announcement_.clear();
     rest_->start();
 }
 
@@ -288,20 +293,19 @@ void Form_BackPressure::sliderMoved(int position)
 
 void Form_BackPressure::showFlow()
 {
-    if (!flow_) { // the inputs make no nozzle for this gas: nothing of another gas stays
+    if (!flow_) { // no flow from these inputs: nothing of other inputs or another gas stays
         Label_Regime->clear();
         Label_Critical->clear();
         nozzle_->setRows({});
         Picture_pressure->Cls();
+        Picture_pressure->setDescription(texts::kNoCase);
         showShocks();
         return;
     }
     const flow::BackPressureFlow &f = *flow_;
     const QString As = f.beforeShock ? form_runtime::ratioText(f.beforeShock->A_At) : QString();
     Label_Regime->setText(texts::regimeLine(f, As));
-    Label_Critical->setText(texts::criticalLines(form_runtime::ratioText(f.critical.chokedSubsonic),
-                                                 form_runtime::ratioText(f.critical.shockAtExit),
-                                                 form_runtime::ratioText(f.critical.design)));
+    showCritical(f.critical);
     std::vector<ValueRow> places{nozzleRow(texts::kThroat, f.throat)};
     if (f.beforeShock && f.regime == flow::Regime::ShockInside) {
         places.push_back(nozzleRow(texts::kBeforeShock, *f.beforeShock));
@@ -315,6 +319,13 @@ void Form_BackPressure::showFlow()
     nozzle_->setRows(std::move(places));
     showShocks();
     drawChart();
+}
+
+void Form_BackPressure::showCritical(const flow::CriticalPressures &critical)
+{
+    Label_Critical->setText(texts::criticalLines(form_runtime::ratioText(critical.chokedSubsonic),
+                                                 form_runtime::ratioText(critical.shockAtExit),
+                                                 form_runtime::ratioText(critical.design)));
 }
 
 // The shock of the flow, when it has one, and the look-up row.

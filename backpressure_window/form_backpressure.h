@@ -49,6 +49,7 @@ protected:
 private:
     void solve(); // the results from the inputs, when they make a nozzle
     void showFlow();
+    void showCritical(const flow::CriticalPressures &critical);
     void showShocks();
     void drawChart();
     void sliderMoved(int position);

@@ -28,6 +28,8 @@ inline const QString kNoDivergingPart = QStringLiteral("Ae/At must be at least 1
 inline const QString kPbNotANumber = QStringLiteral("pb/p01 is not a number: type it with \".\" as the decimal point, as in 0.6.");
 inline const QString kPbOutside = QStringLiteral("pb/p01 must lie from 0 to 1: the back pressure is at most the reservoir's.");
 
+inline const QString kNoCase = QStringLiteral("No case: the inputs make no nozzle flow.");
+
 // The regime, in one line.
 inline QString regimeLine(const flow::BackPressureFlow &f, const QString &As_At)
 {

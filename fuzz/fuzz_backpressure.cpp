@@ -83,13 +83,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const QAbstractItemModel *places = window->findChild<QTableView *>(QStringLiteral("Table_Nozzle"))->model();
     QAbstractItemModel *shocks = window->findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
     const auto typeInto = [&](const char *box, const QString &text) {
-        const QString nozzleBefore = tableText("Table_Nozzle"), shockBefore = tableText("Table_Shock");
         window->findChild<QLineEdit *>(QLatin1String(box))->setText(text);
         if (!input->isHidden()) {
             if (input->text().isEmpty() || input->text().contains(QLatin1Char('\n')))
                 fail("the line about the inputs is not one line");
-            if (tableText("Table_Nozzle") != nozzleBefore || tableText("Table_Shock") != shockBefore)
-                fail("inputs that make no nozzle changed the results");
+            if (window->flow() || places->rowCount() != 0 || shocks->rowCount() != 1)
+                fail("results stand beside inputs that make no nozzle");
             return;
         }
         if (!window->flow())

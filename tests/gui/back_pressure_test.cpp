@@ -92,17 +92,36 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
         EXPECT_EQ(places->model()->rowCount(), 2);
     }
 
-    // What makes no nozzle is one line; the results stay.
+    // Text not read whole as a number in range is one line in the regime's
+    // place: the results of what was typed on the way ("0" of "0,5", "1e40"
+    // of "1e400") are withdrawn and the slider stays; the critical ratios of a
+    // sound Ae/At stay. A sound value brings everything back at once.
+    auto *critical = window.findChild<QLabel *>(QStringLiteral("Label_Critical"));
+    typeInto(Ae, QStringLiteral("2"));
+    typeInto(pb, QStringLiteral("0.95"));
+    const QString criticalOfTwo = critical->text();
+    EXPECT_TRUE(criticalOfTwo.contains(QStringLiteral("0.9372"))) << criticalOfTwo.toStdString(); // (1 + 0.2 * 0.30590^2)^-3.5
     for (const auto &[box, typed, line] :
-         {std::tuple{Ae, "2,5", "Ae/At is not a number: type it with \".\" as the decimal point, as in 2."},
+         {std::tuple{pb, "0,5", "pb/p01 is not a number: type it with \".\" as the decimal point, as in 0.6."},
+          {Ae, "1e400", "Ae/At is not a number: type it with \".\" as the decimal point, as in 2."},
+          {Ae, "2,5", "Ae/At is not a number: type it with \".\" as the decimal point, as in 2."},
           {Ae, "0.5", "Ae/At must be at least 1: the exit is never narrower than the throat."},
           {pb, "1.5", "pb/p01 must lie from 0 to 1: the back pressure is at most the reservoir's."}}) {
         typeInto(box, QLatin1String(typed));
         EXPECT_EQ(input->text(), QLatin1String(line));
         EXPECT_TRUE(input->isVisible());
-        EXPECT_EQ(regime->text(), QStringLiteral("No flow: the back pressure equals the reservoir pressure."));
-        typeInto(box, box == Ae ? QStringLiteral("2") : QStringLiteral("1"));
+        EXPECT_FALSE(regime->isVisible()) << typed;
+        EXPECT_FALSE(window.flow().has_value()) << typed;
+        EXPECT_EQ(places->model()->rowCount(), 0) << typed;
+        EXPECT_EQ(shownRow(shocks, 0)[0], QStringLiteral("Any normal shock")) << typed;
+        EXPECT_TRUE(window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"))->strokes().empty());
+        // Where "0" or "1" was typed on the way to pb, the slider went there, and stays.
+        EXPECT_EQ(slider->value(), box == pb ? (*typed == '0' ? 0 : 1000) : 950) << typed;
+        EXPECT_EQ(critical->text(), box == pb ? criticalOfTwo : QString()) << typed;
+        typeInto(box, box == Ae ? QStringLiteral("2") : QStringLiteral("0.95"));
         EXPECT_FALSE(input->isVisible());
+        EXPECT_EQ(regime->text(), QStringLiteral("Subsonic throughout: the throat is not choked."));
+        EXPECT_EQ(places->model()->rowCount(), 2);
     }
 
     // Any normal shock: p2/p1 = 4.5 is M1 = 2 (NACA 1135); 0.5 has none.
