@@ -21,14 +21,20 @@ void answerMessagesWith(MessageAnswer answer)
 
 void MsgBox(const QString &text, QWidget *parent)
 {
+    MsgBox(text, QString(), parent);
+}
+
+void MsgBox(const QString &text, const QString &cause, QWidget *parent)
+{
     if (answerInstead) {
         answerInstead(text);
         return;
     }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Ventrolex"), text, QMessageBox::Ok, parent);
     box.setWindowModality(Qt::ApplicationModal);
+    box.setInformativeText(cause);
 #ifdef Q_OS_WASM
-    web_page::alert(text);
+    web_page::alert(cause.isEmpty() ? text : text + QStringLiteral("\n") + cause);
 #endif
     box.exec();
 #ifdef Q_OS_WASM

@@ -7,6 +7,7 @@
 #include "solver_window/form_ventrolex.h"
 
 #include "flow/arithmetic.h"
+#include "flow/isentropic.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/number_text.h"
 #include "form_runtime/option_button.h"
@@ -16,39 +17,59 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace texts = solver_window::texts;
 using stations_window::texts::quoted;
 
 namespace {
 
+// How a box's text was read: the reading, whether it left the double range,
+// and for a decimal comma the same text with a point in its place.
+struct BoxReading {
+    form_runtime::NumberReading reading;
+    bool outOfRange = false;
+    QString trimmed, withPoint; // withPoint empty unless the comma was meant as a decimal point
+};
+
+BoxReading readingOf(const QString &typed)
+{
+    BoxReading r;
+    r.trimmed = typed.trimmed();
+    try {
+        r.reading = form_runtime::readNumber(typed.toStdString());
+    } catch (const flow::ArithmeticError &) {
+        r.outOfRange = true;
+        return r;
+    }
+    if (r.reading.number && !r.reading.rest.empty() && r.reading.rest[0] == ',') {
+        // A decimal comma: the same text with a point in its place would read whole.
+        QString withPoint = r.trimmed;
+        withPoint[withPoint.indexOf(QLatin1Char(','))] = QLatin1Char('.');
+        try {
+            if (form_runtime::readNumber(withPoint.toStdString()).rest.empty())
+                r.withPoint = withPoint;
+        } catch (const flow::ArithmeticError &) {
+        }
+    }
+    return r;
+}
+
 // What a box's text was read as, where that may not be what was meant: the
 // sign's note and the short form for the announcement; both empty otherwise.
 Form_Ventrolex::Doubt doubtAbout(const QString &typed, const QString &name, bool mach)
 {
-    form_runtime::NumberReading reading;
-    try {
-        reading = form_runtime::readNumber(typed.toStdString());
-    } catch (const flow::ArithmeticError &) {
+    const BoxReading r = readingOf(typed);
+    if (r.outOfRange)
         return {}; // the fault's own message says the number is out of range
-    }
+    const form_runtime::NumberReading &reading = r.reading;
     const QString value = form_runtime::unroundedText(reading.value);
-    const QString trimmed = typed.trimmed();
     QStringList notes, briefs;
     if (!reading.number) {
-        notes << (trimmed.isEmpty() ? texts::readEmpty() : texts::readNotANumber(quoted(trimmed)));
+        notes << (r.trimmed.isEmpty() ? texts::readEmpty() : texts::readNotANumber(quoted(r.trimmed)));
     } else if (!reading.rest.empty()) {
-        // A decimal comma: the same text with a point in its place would read whole.
-        QString withPoint = trimmed;
-        const qsizetype comma = withPoint.indexOf(QLatin1Char(','));
-        if (comma >= 0)
-            withPoint[comma] = QLatin1Char('.');
-        bool whole = false;
-        try {
-            whole = reading.rest[0] == ',' && form_runtime::readNumber(withPoint.toStdString()).rest.empty();
-        } catch (const flow::ArithmeticError &) {
-        }
-        notes << (whole ? texts::readUpToComma(value, quoted(withPoint), quoted(trimmed))
-                        : texts::readUpToText(value, quoted(QString::fromStdString(reading.rest))));
+        notes << (!r.withPoint.isEmpty() ? texts::readUpToComma(value, quoted(r.withPoint), quoted(r.trimmed))
+                                         : texts::readUpToText(value, quoted(QString::fromStdString(reading.rest))));
     }
     if (!notes.isEmpty())
         briefs << texts::readAs(name, value);
@@ -61,6 +82,34 @@ Form_Ventrolex::Doubt doubtAbout(const QString &typed, const QString &name, bool
         briefs << texts::isZero(name);
     }
     return {notes.join(QLatin1Char(' ')), briefs.join(QLatin1Char(' '))};
+}
+
+// The same for a message box's second paragraph: one sentence with the text as typed.
+QString causeIn(const QString &typed, const QString &name, bool mach)
+{
+    const BoxReading r = readingOf(typed);
+    const form_runtime::NumberReading &reading = r.reading;
+    const QString value = form_runtime::unroundedText(reading.value);
+    if (r.outOfRange)
+        return texts::causeOutOfRange(name, quoted(r.trimmed));
+    if (!reading.number)
+        return r.trimmed.isEmpty() ? texts::causeEmpty(name) : texts::causeNotANumber(name, quoted(r.trimmed));
+    if (!reading.rest.empty())
+        return !r.withPoint.isEmpty()
+                   ? texts::causeComma(name, quoted(r.trimmed), value, quoted(r.withPoint))
+                   : texts::causeReadInPart(name, quoted(r.trimmed), value, quoted(QString::fromStdString(reading.rest)));
+    if (reading.value < 0)
+        return texts::causeNegative(name, value, mach);
+    if (reading.value == 0)
+        return texts::causeZero(name, mach);
+    return {};
+}
+
+// x rounded up to `digits` significant digits (x > 0).
+double roundedUp(double x, int digits)
+{
+    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(x)));
+    return std::ceil(x * scale) / scale;
 }
 
 } // namespace
@@ -79,18 +128,90 @@ std::vector<std::pair<form_runtime::TextBox *, Form_Ventrolex::Doubt>> Form_Vent
 
 void Form_Ventrolex::flagDoubtfulInput()
 {
+    // A throat of no area above 0 makes no least area for A2: the boxes that
+    // gave it say why.
+    const bool leastArea = narrowerThan && *narrowerThan > 0 && std::isfinite(*narrowerThan);
     for (auto &[box, doubt] : doubtsAboutInput()) {
-        if (box == Text_A2 && narrowerThan)
+        if (box == Text_A2 && leastArea)
             doubt.note += QLatin1Char(' ') + texts::narrowerThanTheThroat(form_runtime::unroundedText(*narrowerThan));
         box->flag(doubt.note);
     }
-    if (narrowerThan && Text_A2->note().isEmpty())
+    if (leastArea && Text_A2->note().isEmpty())
         Text_A2->flag(texts::narrowerThanTheThroat(form_runtime::unroundedText(*narrowerThan)));
+}
+
+QStringList Form_Ventrolex::inputCauses(QStringList *boxes) const
+{
+    QStringList causes;
+    for (const form_runtime::TextBox *box : boxesRead) {
+        const QString cause = causeIn(box->text(), box->accessibleName(), box == Text_M1 || box == Text_Msub);
+        if (cause.isEmpty())
+            continue;
+        causes << cause;
+        if (boxes)
+            *boxes << box->accessibleName();
+    }
+    return causes;
+}
+
+// What stopped a solve that the arithmetic could not carry out, with the
+// student's numbers, and what to do.
+QString Form_Ventrolex::faultCause(flow::ArithmeticError::Kind kind) const
+{
+    QStringList doubtful;
+    QStringList sentences = inputCauses(&doubtful);
+    if (step != texts::Step::Reading) {
+        QStringList inputs;
+        for (const form_runtime::TextBox *box : boxesRead)
+            inputs << texts::inputValue(box->accessibleName(), form_runtime::unroundedText(form_runtime::valueOf(box)));
+        sentences << texts::stoppedAt(step, kind, inputs.join(QStringLiteral(", ")));
+    }
+    if (doubtful.isEmpty())
+        sentences << texts::kLargeInputs;
+    else
+        sentences << texts::giveNumbers(doubtful.join(QStringLiteral(" and ")), doubtful.size() == 1);
+    return sentences.join(QLatin1Char(' '));
+}
+
+// Why station 2 is narrower than the throat, and the least area that has a station.
+QString Form_Ventrolex::narrowerCause(double A2, double As, double A2_A1, double A1_As) const
+{
+    QStringList sentences = inputCauses();
+    const double As_A1 = 1 / A1_As;
+    if (!(As > 0) || !std::isfinite(As) || !(As_A1 > 0) || !std::isfinite(As_A1)) {
+        sentences << texts::kNoThroat;
+        return sentences.join(QLatin1Char(' '));
+    }
+    const double least = std::ceil(As * 1e4) / 1e4;
+    sentences << texts::narrowerCause(form_runtime::unroundedText(A2), form_runtime::shownText(As),
+                                      QString::number(A2_A1, 'g', 5), QString::number(roundedUp(As_A1, 5), 'g', 5),
+                                      std::isfinite(least) && As < 1e15 ? QString::number(least, 'f', 4)
+                                                                        : form_runtime::unroundedText(As));
+    return sentences.join(QLatin1Char(' '));
+}
+
+// A result box whose iterate, rounded as shown, is not the root of A2/A*
+// rounded the same way gets the warning sign, with both numbers.
+void Form_Ventrolex::flagIterate(form_runtime::TextBox *box, Solution &solution, double iterate, flow::Branch branch,
+                                 bool settled, QStringList &roots)
+{
+    const std::optional<double> root = flow::machFrom(flow::Quantity::A_As, solution.A2_As, branch, gas);
+    if (!root)
+        return; // a ratio below 1, let through by a negative M1, has no root
+    const QString shown = form_runtime::shownText(iterate), rootShown = form_runtime::shownText(*root);
+    if (shown == rootShown)
+        return;
+    const QString ratio = QString::number(solution.A2_As, 'g', 6), inFull = QString::number(*root, 'f', 6);
+    const QString note = settled ? texts::iterateStoppedEarly(shown, ratio, rootShown, inFull)
+                                 : texts::iterateDidNotSettle(shown, ratio, rootShown, inFull);
+    box->flag(note);
+    solution.notes.emplace_back(box->accessibleName(), note);
+    roots << texts::rootIs(box->accessibleName(), rootShown);
 }
 
 void Form_Ventrolex::unflagInput()
 {
-    for (form_runtime::TextBox *box : {Text_M1, Text_A1, Text_A2, Text_Msub})
+    for (form_runtime::TextBox *box : {Text_M1, Text_A1, Text_A2, Text_Msub, Text_Msup})
         box->unflag();
 }
 

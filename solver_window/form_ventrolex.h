@@ -10,6 +10,7 @@
 #include "charts/nozzle_chart.h"
 #include "flow/gas_constants.h"
 #include "form_runtime/accessibility.h"
+#include "solver_window/texts.h"
 #include "stations_window/station_table.h"
 
 #include <QMainWindow>
@@ -97,6 +98,13 @@ private:
 
     std::vector<std::pair<form_runtime::TextBox *, Doubt>> doubtsAboutInput() const;
     void flagDoubtfulInput();
+    // What the boxes read were read as, where that may be the cause of a
+    // refused solve: one sentence a box, and the names of those boxes.
+    QStringList inputCauses(QStringList *boxes = nullptr) const;
+    QString faultCause(flow::ArithmeticError::Kind kind) const;
+    QString narrowerCause(double A2, double As, double A2_A1, double A1_As) const;
+    void flagIterate(form_runtime::TextBox *box, Solution &solution, double iterate, flow::Branch branch,
+                     bool settled, QStringList &roots);
     void unflagInput();
     void withdrawResults();
 
@@ -131,6 +139,8 @@ private:
     charts::GeoTables geoTables;
     std::vector<form_runtime::TextBox *> boxesRead; // by the solution under way, in order
     std::optional<double> narrowerThan;             // the throat area that refused the station-2 area
+    bool throatShown = false;                       // the solution under way has shown its A*
+    solver_window::texts::Step step = solver_window::texts::Step::Reading; // where it is
     form_runtime::Announcement announcement{this}; // the results of the last solution, for a screen reader
     std::vector<double> lastIterates;          // of the last M_iter call
     bool lastConverged = true;                 // whether that call settled

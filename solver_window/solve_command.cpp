@@ -43,6 +43,8 @@ void Form_Ventrolex::Command1_Click()
     unflagInput();
     boxesRead.clear();
     narrowerThan.reset();
+    throatShown = false;
+    step = texts::Step::Reading;
     announcement.clear();
     try {
         if (findArea)
@@ -51,9 +53,12 @@ void Form_Ventrolex::Command1_Click()
             findMachForArea();
     } catch (const flow::ArithmeticError &fault) {
         withdrawResults();
+        if (!throatShown) // no A* of another solve beside these inputs
+            Text_Astar->setText(QString());
         const bool comma = std::any_of(boxesRead.begin(), boxesRead.end(),
                                        [](const QLineEdit *box) { return box->text().contains(QLatin1Char(',')); });
-        MsgBox(texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString()), this);
+        MsgBox(texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString()),
+               faultCause(fault.kind()), this);
     }
     flagDoubtfulInput();
 }
@@ -70,9 +75,12 @@ Form_Ventrolex::Throat Form_Ventrolex::findThroat()
     Throat t{};
     t.M1 = read(Text_M1);
     t.A1 = read(Text_A1);
+    step = texts::Step::StationOneRatio;
     t.A1_As = AAfM(t.M1);
+    step = texts::Step::Throat;
     t.As = divide(t.A1, t.A1_As);
     showValue(Text_Astar, t.As);
+    throatShown = true;
     return t;
 }
 
@@ -82,16 +90,20 @@ void Form_Ventrolex::findAreaForMach()
     Picture_iter->setVisible(false);
     const auto [M1, A1, A1_As, As] = findThroat();
 
+    step = texts::Step::Reading;
     const double M2 = read(Text_Msub);
+    step = texts::Step::RatioBetween;
     // The area-Mach relation between the two stations,
     // A2/A1 = (M1/M2) [(1 + kc2 M2^2) / (1 + kc2 M1^2)]^kc3, in this order.
     const double sum2 = multiply(multiply(M2, gas.kc2), M2) + 1;
     const double sum1 = multiply(multiply(M1, gas.kc2), M1) + 1;
     const double M1_M2 = divide(M1, M2);
     const double A2_A1 = multiply(flow::power(divide(sum2, sum1), gas.kc3), M1_M2);
+    step = texts::Step::AreaTwo;
     const double A2 = multiply(A2_A1, A1);
     Text_A2->setVisible(true);
     showValue(Text_A2, A2);
+    step = texts::Step::StationTwoRatio;
     const double A2_As = divide(A2, As);
 
     grafik_Geo();
@@ -117,24 +129,29 @@ void Form_Ventrolex::findMachForArea()
 {
     const auto [M1, A1, A1_As, As] = findThroat();
 
+    step = texts::Step::Reading;
     const double A2 = read(Text_A2);
+    step = texts::Step::Existence;
     const double A2_A1 = divide(A2, A1);
     // No station of the stream is narrower than the throat.
     if (A2_A1 < divide(1, A1_As)) {
         withdrawResults();
         narrowerThan = As;
-        MsgBox(texts::kNoSolution, this);
+        MsgBox(texts::kNoSolution, narrowerCause(A2, As, A2_A1, A1_As), this);
         return;
     }
+    step = texts::Step::StationTwoRatio;
     const double A2_As = multiply(A1_As, A2_A1);
 
     Picture_iter->setVisible(true);
     Solution solution;
     solution.iteration = true;
     solution.A2_As = A2_As;
+    step = texts::Step::Subsonic;
     const double Msub = solution.Msub = M_iter(A2_As, 1, flow::kSubsonic);
     const bool subsonicSettled = lastConverged;
     solution.subsonicSteps = std::move(lastIterates);
+    step = texts::Step::Supersonic;
     const double Msup = solution.Msup = M_iter(A2_As, 1, flow::kSupersonic);
     const bool supersonicSettled = lastConverged;
     solution.supersonicSteps = std::move(lastIterates);
@@ -142,7 +159,11 @@ void Form_Ventrolex::findMachForArea()
     showValue(Text_Msub, Msub);
     Text_Msup->setVisible(true);
     showValue(Text_Msup, Msup);
+    QStringList roots; // where the iterate shown is not the root shown
+    flagIterate(Text_Msub, solution, Msub, flow::Branch::Subsonic, subsonicSettled, roots);
+    flagIterate(Text_Msup, solution, Msup, flow::Branch::Supersonic, supersonicSettled, roots);
 
+    step = texts::Step::Chart;
     drawIterationChart(solution);
     const QString solutions = texts::twoMachNumbers(shownText(Msub), shownText(Msup));
 
@@ -162,5 +183,6 @@ void Form_Ventrolex::findMachForArea()
         stationTwo(stations::kStation2Supersonic, A2, A2_As, flow::Branch::Supersonic, Msup, supersonicSettled)};
     solution.As = As;
     solution.solvedFrom = stations::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2));
-    completed(std::move(solution), texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
+    roots.prepend(texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
+    completed(std::move(solution), roots.join(QStringLiteral(". ")));
 }

@@ -94,10 +94,32 @@ inline const QString kZeroMach = QStringLiteral("A Mach number of 0 has no physi
 inline const QString kNegativeArea =
     QStringLiteral("A negative area has no physical meaning; it was computed as given.");
 inline const QString kZeroArea = QStringLiteral("An area of 0 has no physical meaning: it must be above 0.");
+// Station 2 narrower than the throat, where the throat has an area above 0.
 inline QString narrowerThanTheThroat(const QString &As)
 {
     return QStringLiteral("No station is narrower than the throat: A2 must be at least A* = %1.").arg(As);
 }
+// The note of the warning sign on a result box whose iterate, as shown, is
+// not the root of A2/A* as shown; and its short form.
+inline QString iterateStoppedEarly(const QString &iterate, const QString &A2_As, const QString &root,
+                                   const QString &rootInFull)
+{
+    return QStringLiteral("The iteration stopped at %1, once a step fell under 0.0001; the root of A2/A* = %2 is "
+                          "%3 (%4).")
+        .arg(iterate, A2_As, root, rootInFull);
+}
+inline QString iterateDidNotSettle(const QString &iterate, const QString &A2_As, const QString &root,
+                                   const QString &rootInFull)
+{
+    return QStringLiteral("The iteration did not settle in 50 steps and stopped at its 50th iterate, %1; the root of "
+                          "A2/A* = %2 is %3 (%4).")
+        .arg(iterate, A2_As, root, rootInFull);
+}
+inline QString rootIs(const QString &box, const QString &root)
+{
+    return QStringLiteral("%1: the root is %2").arg(box, root);
+}
+
 // The same, short, at the end of the announcement and in Copy results.
 inline QString readAs(const QString &box, const QString &value)
 {
@@ -187,6 +209,120 @@ inline QString faultMessage(flow::ArithmeticError::Kind kind)
     }
     return QStringLiteral("Invalid argument. The flow has no real solution for these values. "
                           "Check that M1, A1 and the station-2 value are not negative.");
+}
+
+// The second paragraph of a message box: what in the student's input caused
+// it, with their numbers, and what to do.
+inline const QString kRangeOfNumbers = QStringLiteral("about 1.8E+308");
+inline QString causeEmpty(const QString &box)
+{
+    return QStringLiteral("%1 is empty, so it was read as 0.").arg(box);
+}
+inline QString causeNotANumber(const QString &box, const QString &typed)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d is no number, so it was read as 0.").arg(box, typed);
+}
+inline QString causeComma(const QString &box, const QString &typed, const QString &value, const QString &withPoint)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d was read up to its comma, as %3; the decimal is typed %4.")
+        .arg(box, typed, value, withPoint);
+}
+inline QString causeReadInPart(const QString &box, const QString &typed, const QString &value, const QString &rest)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d was read only in part, as %3: \u201c%4\u201d is not part of a number.")
+        .arg(box, typed, value, rest);
+}
+inline QString causeOutOfRange(const QString &box, const QString &typed)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d is beyond the range of numbers (%3).").arg(box, typed, kRangeOfNumbers);
+}
+inline QString causeNegative(const QString &box, const QString &value, bool mach)
+{
+    return QStringLiteral("%1 = %2 is negative: %3 below 0 has no physical meaning.")
+        .arg(box, value, mach ? QStringLiteral("a Mach number") : QStringLiteral("an area"));
+}
+inline QString causeZero(const QString &box, bool mach)
+{
+    return QStringLiteral("%1 = 0 has no physical meaning: %2 must be above 0.")
+        .arg(box, mach ? QStringLiteral("a Mach number") : QStringLiteral("an area"));
+}
+// What to do about the boxes named: "M1" or "M1 and A1".
+inline QString giveNumbers(const QString &boxes, bool one)
+{
+    return one ? QStringLiteral("Give %1 a number above 0, with \u201c.\u201d as the decimal point.").arg(boxes)
+               : QStringLiteral("Give %1 numbers above 0, with \u201c.\u201d as the decimal point.").arg(boxes);
+}
+
+// Where a solve stopped, and why.
+enum class Step {
+    Reading,
+    StationOneRatio,
+    Throat,
+    RatioBetween,
+    AreaTwo,
+    StationTwoRatio,
+    Existence,
+    Subsonic,
+    Supersonic,
+    Chart,
+};
+inline QString stepName(Step step)
+{
+    switch (step) {
+    case Step::Reading: return QStringLiteral("reading the boxes");
+    case Step::StationOneRatio: return QStringLiteral("A1/A*, the area ratio of station 1 (it divides by M1)");
+    case Step::Throat: return QStringLiteral("the throat area A* = A1 / (A1/A*)");
+    case Step::RatioBetween: return QStringLiteral("A2/A1, the area ratio from M1 to M2 (it divides by M2)");
+    case Step::AreaTwo: return QStringLiteral("the area A2 = (A2/A1) \u00b7 A1");
+    case Step::StationTwoRatio: return QStringLiteral("A2/A*, the area ratio of station 2");
+    case Step::Existence: return QStringLiteral("A2/A1 = A2 / A1 (it divides by A1)");
+    case Step::Subsonic: return QStringLiteral("the subsonic iteration of M2");
+    case Step::Supersonic: return QStringLiteral("the supersonic iteration of M2");
+    case Step::Chart: return QStringLiteral("the iteration chart of A2/A*");
+    }
+    return {};
+}
+inline QString stoppedAt(Step step, flow::ArithmeticError::Kind kind, const QString &inputs)
+{
+    QString why;
+    switch (kind) {
+    case flow::ArithmeticError::Kind::DivisionByZero: why = QStringLiteral("it divided by zero"); break;
+    case flow::ArithmeticError::Kind::Overflow:
+        why = QStringLiteral("a value left the range of numbers (%1) or was undefined, as 0/0 is").arg(kRangeOfNumbers);
+        break;
+    case flow::ArithmeticError::Kind::InvalidArgument:
+        why = QStringLiteral("it met a root or a fractional power of a negative number");
+        break;
+    }
+    return QStringLiteral("The solve stopped at %1: %2, from %3.").arg(stepName(step), why, inputs);
+}
+inline QString inputValue(const QString &box, const QString &value)
+{
+    return QStringLiteral("%1 = %2").arg(box, value);
+}
+inline const QString kLargeInputs =
+    QStringLiteral("Give values the flow relations can carry: a Mach number and areas above 0, none of them enormous "
+                   "or tiny.");
+
+// Station 2 narrower than the throat.
+inline QString narrowerCause(const QString &A2, const QString &As, const QString &A2_A1, const QString &As_A1,
+                             const QString &least)
+{
+    return QStringLiteral("A2 = %1 is narrower than the throat A* = %2 (A2/A1 = %3 is below A*/A1 = %4). "
+                          "No station of this nozzle has that area: give A2 \u2265 %5.")
+        .arg(A2, As, A2_A1, As_A1, least);
+}
+inline const QString kNoThroat = QStringLiteral(
+    "So the nozzle has no throat area above 0 to compare A2 with: give M1 and A1 numbers above 0, then solve again.");
+
+// The iteration that does not settle.
+inline QString notSettled(bool subsonic, const QString &iterate, const QString &A2_As, const QString &root)
+{
+    const QString branch = subsonic ? QStringLiteral("subsonic") : QStringLiteral("supersonic");
+    return QStringLiteral("The %1 iteration from M = 1 made its 50 steps without a step falling under 0.0001, so the "
+                          "value shown is its 50th iterate, %2. For A2/A* = %3, just above 1, the steps shrink too "
+                          "slowly for that test. The %1 root is %4.")
+        .arg(branch, iterate, A2_As, root);
 }
 
 } // namespace solver_window::texts

@@ -167,7 +167,7 @@ TEST_P(Announcement, SpeaksTheResultsOnceAndNothingOnceARefusedSolveFollows)
 
 INSTANTIATE_TEST_SUITE_P(
     Options, Announcement,
-    testing::Values(Announced{"Option_Msub", "1", "A* = 0.7464; M2 = 0.5 subsonic, 1.7023 supersonic", "0.7"},
+    testing::Values(Announced{"Option_Msub", "1", "A* = 0.7464; M2 = 0.5 subsonic, 1.7023 supersonic. M2, supersonic: the root is 1.7024", "0.7"},
                     Announced{"Option_A2", "2", "A* = 0.7464; A2 = 1.2595", "0"}));
 
 TEST_F(SolveTest, OptionChosenByItsAccessibleActionIsChosenAsByAClick)

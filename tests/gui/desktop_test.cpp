@@ -188,8 +188,11 @@ TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
             EXPECT_TRUE(find<TextBox>(box)->toolTip().isEmpty()) << style << " " << box;
             EXPECT_EQ(find(box)->font(), find("Text_M1")->font()) << style << " " << box;
         }
+        // "1.7023" beside its sign (the root is 1.7024), in the usual font, whole.
         solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
-        EXPECT_TRUE(find<TextBox>("Text_Msup")->toolTip().isEmpty()) << style; // "1.7023"
+        EXPECT_EQ(find<TextBox>("Text_Msup")->toolTip(), find<TextBox>("Text_Msup")->note()) << style;
+        EXPECT_EQ(find("Text_Msup")->font(), find("Text_M1")->font()) << style;
+        EXPECT_EQ(find<TextBox>("Text_Msup")->displayedText(), QStringLiteral("1.7023")) << style;
     }
     QApplication::setStyle(QStyleFactory::create(before));
 }

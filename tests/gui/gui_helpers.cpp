@@ -36,7 +36,7 @@ void MessageBoxAnswerer::answer()
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         shown_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                          box->windowModality()});
+                          box->windowModality(), box->informativeText()});
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else

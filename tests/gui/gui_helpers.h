@@ -29,6 +29,7 @@ struct ShownMessage {
     QMessageBox::Icon icon;
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
+    QString informative; // the second paragraph: the cause, and what to do
 };
 
 // Answers every modal message box as soon as it is shown, by clicking its OK

@@ -2,6 +2,7 @@
 
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
+#include "form_runtime/text_box.h"
 #include "solver_window/form_ventrolex.h"
 #include "stations_window/form_stations.h"
 
@@ -237,7 +238,7 @@ struct FaultCase {
     const char *option;
     const char *M1, *A1, *station2;
     const char *message; // how the message begins
-    const char *Astar;   // A* shown before the fault, or the text it kept
+    const char *Astar;   // A* shown before the fault, or empty where it came before A* was found
 };
 
 void PrintTo(const FaultCase &c, std::ostream *os)
@@ -275,16 +276,16 @@ TEST_P(SolveFault, EndsTheSolutionWithOneClearMessage)
 
 INSTANTIATE_TEST_SUITE_P(
     Inputs, SolveFault,
-    testing::Values(FaultCase{"Option_A2", "0", "1", "2", "Division by zero", "1"},
-                    FaultCase{"Option_Msub", "0", "1", "1", "Division by zero", "1"},
-                    FaultCase{"Option_Msub", "abc", "1", "1", "Division by zero", "1"},
+    testing::Values(FaultCase{"Option_A2", "0", "1", "2", "Division by zero", ""},
+                    FaultCase{"Option_Msub", "0", "1", "1", "Division by zero", ""},
+                    FaultCase{"Option_Msub", "abc", "1", "1", "Division by zero", ""},
                     FaultCase{"Option_A2", "0.5", "0", "2", "Overflow", "0"},
                     FaultCase{"Option_Msub", "0.5", "0", "1", "Division by zero", "0"},
                     FaultCase{"Option_A2", "0.5", "1", "", "Division by zero", "0.7464"},
                     FaultCase{"Option_Msub", "-0.5", "1", "1", "Invalid argument", "-0.7464"},
                     FaultCase{"Option_A2", "0.5", "1", "1e200", "Overflow", "0.7464"},
                     FaultCase{"Option_Msub", "0.5", "1", "1e300", "Overflow", "0.7464"},
-                    FaultCase{"Option_A2", "0.5", "1e999", "2", "Overflow", "1"}));
+                    FaultCase{"Option_A2", "0.5", "1e999", "2", "Overflow", ""}));
 
 // "0,5" reads as 0. A fault message says why when a box read before the fault
 // holds a comma, and only then.
@@ -392,24 +393,56 @@ INSTANTIATE_TEST_SUITE_P(
 
 // A refused solve leaves no result of the one before it beside the new inputs;
 // the A* it found stands.
-TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeIt)
+// A refused solve leaves nothing of the solve before it, A* included where
+// it stopped before finding one; its sign and its message's second paragraph
+// name the real cause with the student's numbers. The sound solve that
+// follows each shows the worked figures with no sign left over.
+TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeItAndNamesItsCause)
 {
     struct Refused {
-        const char *A1, *A2, *message, *Astar, *note; // the note on A1 when A1 is 0, else on A2
+        const char *M1, *A1, *A2, *message, *Astar;
+        const char *flagged, *note; // the box with a sign, and its note
+        const char *cause;          // in the message's second paragraph
     };
-    for (const Refused &r :
-         {Refused{"5", "2", "Verilen A2/A1", "2.4569",
-                  "No station is narrower than the throat: A2 must be at least A* = 2.4569236635865157."},
-          Refused{"0", "8", "Division by zero", "0", "An area of 0 has no physical meaning: it must be above 0."}}) {
+    for (const Refused &r : {
+             Refused{"0.3", "5", "2", "Verilen A2/A1", "2.4569", "Text_A2",
+                     "No station is narrower than the throat: A2 must be at least A* = 2.4569236635865157.",
+                     "A2 = 2 is narrower than the throat A* = 2.4569 (A2/A1 = 0.4 is below A*/A1 = 0.49139). No "
+                     "station of this nozzle has that area: give A2 \u2265 2.4570."},
+             Refused{"0.3", "0", "8", "Division by zero", "0", "Text_A1",
+                     "An area of 0 has no physical meaning: it must be above 0.", "A1 = 0 has no physical meaning"},
+             Refused{"0,5", "5", "8", "Division by zero", "", "Text_M1",
+                     "Read as 0: a comma ends a number here; type 0.5 for the decimal 0,5. A Mach number of 0 has no "
+                     "physical meaning: it must be above 0.",
+                     "M1 = \u201c0,5\u201d was read up to its comma, as 0"},
+             Refused{"abc", "5", "8", "Division by zero", "", "Text_M1",
+                     "Read as 0: \u201cabc\u201d does not begin with a number.",
+                     "M1 = \u201cabc\u201d is no number, so it was read as 0."},
+             Refused{"0.3", "1e400", "8", "Overflow", "", nullptr, nullptr,
+                     "A1 = \u201c1e400\u201d is beyond the range of numbers"},
+             Refused{"1", "-1", "2", "Verilen A2/A1", "-1", "Text_A1",
+                     "A negative area has no physical meaning; it was computed as given.",
+                     "A1 = -1 is negative: an area below 0 has no physical meaning. So the nozzle has no throat area "
+                     "above 0 to compare A2 with"},
+             Refused{"0.3", "5", "", "Verilen A2/A1", "2.4569", "Text_A2",
+                     "Read as 0: the box is empty. No station is narrower than the throat: A2 must be at least A* = "
+                     "2.4569236635865157.",
+                     "A2 is empty, so it was read as 0. A2 = 0 is narrower than the throat A* = 2.4569"}}) {
         solveForMach("0.3", "5", "8");
+        ASSERT_EQ(text("Text_Astar"), QStringLiteral("2.4569"));
         ASSERT_EQ(text("Text_Msub"), QStringLiteral("0.1813"));
         ASSERT_EQ(text("Text_Msup"), QStringLiteral("2.7239"));
+        for (const char *b : {"Text_M1", "Text_A1", "Text_A2", "Text_Astar", "Text_Msub", "Text_Msup"})
+            EXPECT_EQ(static_cast<form_runtime::TextBox *>(box(b))->note(), QString()) << b << " after " << r.M1;
         const auto before = messages.shown().size();
+        type("Text_M1", QLatin1String(r.M1));
         type("Text_A1", QLatin1String(r.A1));
         type("Text_A2", QLatin1String(r.A2));
         solve();
         ASSERT_EQ(messages.shown().size(), before + 1);
         EXPECT_TRUE(messages.texts().back().startsWith(QString::fromUtf8(r.message)));
+        EXPECT_TRUE(messages.shown().back().informative.contains(QString::fromUtf8(r.cause)))
+            << messages.shown().back().informative.toStdString();
         EXPECT_EQ(text("Text_Astar"), QLatin1String(r.Astar));
         for (const char *result : {"Text_Msub", "Text_Msup"}) {
             EXPECT_EQ(text(result), QString()) << result;
@@ -417,8 +450,49 @@ TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeIt)
         }
         EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u) << "the nozzle chart without its marks";
         EXPECT_TRUE(iter->strokes().empty());
-        EXPECT_EQ(box(*r.A1 == '0' ? "Text_A1" : "Text_A2")->toolTip(), QString::fromUtf8(r.note));
+        for (const char *b : {"Text_M1", "Text_A1", "Text_A2"}) {
+            const bool flagged = r.flagged && QLatin1String(b) == QLatin1String(r.flagged);
+            EXPECT_EQ(box(b)->toolTip(), flagged ? QString::fromUtf8(r.note) : QString()) << b << " for " << r.A1;
+        }
     }
+}
+
+// Where the iterate shown is not the root of A2/A* shown, the result box gets
+// the sign, with both numbers; the message of an unsettled iteration gives the
+// root. Roots by bisection of the area-Mach relation in 40-digit decimals.
+TEST_F(SolveTest, IterateWhoseDigitsAreNotTheRootsIsSigned)
+{
+    struct Case {
+        const char *M1, *A1, *A2, *Msub, *Msup, *subNote, *supNote;
+        int messages;
+    };
+    for (const Case &c : {
+             Case{"0.5", "1", "1", "0.5", "1.7023", "",
+                  "The iteration stopped at 1.7023, once a step fell under 0.0001; the root of A2/A* = 1.33984 is 1.7024 "
+                  "(1.702370).", 0},
+             Case{"1", "10", "25", "0.2395", "2.4427", "",
+                  "The iteration stopped at 2.4427, once a step fell under 0.0001; the root of A2/A* = 2.5 is 2.4428 "
+                  "(2.442765).", 0},
+             Case{"0.3", "5", "8", "0.1813", "2.7239", "", "", 0},
+             Case{"0.5", "1", "0.7471", "0.9693", "1.0311",
+                  "The iteration did not settle in 50 steps and stopped at its 50th iterate, 0.9693; the root of A2/A* "
+                  "= 1.001 is 0.9657 (0.965746).",
+                  "The iteration did not settle in 50 steps and stopped at its 50th iterate, 1.0311; the root of A2/A* "
+                  "= 1.001 is 1.0349 (1.034919).", 2}}) {
+        const auto before = messages.shown().size();
+        solveForMach(c.M1, c.A1, c.A2);
+        ASSERT_EQ(messages.shown().size(), before + c.messages);
+        EXPECT_EQ(text("Text_Msub"), QLatin1String(c.Msub));
+        EXPECT_EQ(text("Text_Msup"), QLatin1String(c.Msup));
+        EXPECT_EQ(static_cast<form_runtime::TextBox *>(box("Text_Msub"))->note(), QLatin1String(c.subNote)) << c.A2;
+        EXPECT_EQ(static_cast<form_runtime::TextBox *>(box("Text_Msup"))->note(), QLatin1String(c.supNote)) << c.A2;
+    }
+    ASSERT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown()[0].informative,
+              QStringLiteral("The subsonic iteration from M = 1 made its 50 steps without a step falling under 0.0001, "
+                             "so the value shown is its 50th iterate, 0.9693. For A2/A* = 1.001, just above 1, the "
+                             "steps shrink too slowly for that test. The subsonic root is 0.9657."));
+    EXPECT_TRUE(messages.shown()[1].informative.endsWith(QStringLiteral("The supersonic root is 1.0349.")));
 }
 
 } // namespace
