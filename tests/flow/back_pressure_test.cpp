@@ -31,6 +31,27 @@ TEST(BackPressure, CriticalPressuresAndTheShockInsideAgreeWithTheTextbookFigures
     EXPECT_EQ(f->throat.M, 1);
 }
 
+// An unchoked nozzle's throat is on the subsonic branch; a nozzle whose exit
+// is its throat (Ae/At = 1, a converging nozzle) is a nozzle. Mach numbers
+// from p/p0 and A/A* in 40-digit decimals.
+TEST(BackPressure, UnchokedAndConvergingNozzlesAgreeWithClosedForms)
+{
+    struct Case {
+        double Ae_At, pb;
+        Regime regime;
+        double throatM, exitM;
+    };
+    for (const Case &c : {Case{2, 0.95, Regime::Subsonic, 0.67603052349157070, 0.27169046111338039},
+                          Case{1, 0.6, Regime::Subsonic, 0.88639307282872753, 0.88639307282872753},
+                          Case{1, 0.4, Regime::Underexpanded, 1, 1}}) {
+        const std::optional<flow::BackPressureFlow> f = flow::backPressureFlow(c.Ae_At, c.pb, air);
+        ASSERT_TRUE(f) << c.Ae_At << " " << c.pb;
+        EXPECT_EQ(f->regime, c.regime) << c.Ae_At << " " << c.pb;
+        EXPECT_NEAR(f->throat.M, c.throatM, 1e-12) << c.Ae_At << " " << c.pb;
+        EXPECT_NEAR(f->exit.M, c.exitM, 1e-12) << c.Ae_At << " " << c.pb;
+    }
+}
+
 // pb/p01 from 1 down to 0: each regime in its turn, the shock moving towards
 // the exit as pb falls, and in every shock case the exit at pb and
 // p02 A2* = p01 At.

@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QLabel>
+#include <QScreen>
 #include <QSlider>
 #include <QTableView>
 
@@ -151,6 +152,61 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&small));
     EXPECT_GT(small.frameGeometry().left(), form.frameGeometry().right());
     EXPECT_EQ(small.frameGeometry().top(), form.frameGeometry().top());
+    // With the main window near the screen's right edge, a window too wide
+    // for the room at its right stands at its left, on the screen.
+    small.hide();
+    small.resize(400, 150);
+    const QRect screen = form.screen()->availableGeometry();
+    form.move(screen.right() + 1 - form.frameGeometry().width() - 100, screen.top());
+    form_runtime::showWindow(small, &form);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&small));
+    EXPECT_TRUE(screen.contains(small.frameGeometry())) << small.frameGeometry().x() << " " << small.frameGeometry().width();
+    EXPECT_LT(small.frameGeometry().right(), form.frameGeometry().left());
+}
+
+// An open window takes every completed solve's A2/A* as its Ae/At, whatever
+// the option; the box keeps what is typed; a shock too strong for the
+// number range is refused, not shown as blanks.
+TEST_F(SolveTest, BackPressureWindowFollowsEverySolveAndKeepsWhatIsTyped)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    Form_BackPressure &window = Form_BackPressure::instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
+    auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
+    auto *input = window.findChild<QLabel *>(QStringLiteral("Label_Input"));
+    struct Handed {
+        bool findArea;
+        const char *M1, *A1, *station2;
+        double Ae_At; // A2/A*: AAfM(2) = 0.5 * 1.5^3 with option A2, not A2/A1 = 1.2595
+    };
+    for (const Handed &h : {Handed{true, "0.5", "1", "2", 1.6875}, Handed{false, "1", "1", "2", 2},
+                            Handed{false, "1", "1", "1", 1}}) { // the exit at the throat: a converging nozzle
+        if (h.findArea)
+            solveForArea(h.M1, h.A1, h.station2);
+        else
+            solveForMach(h.M1, h.A1, h.station2);
+        EXPECT_NEAR(Ae->text().toDouble(), h.Ae_At, 1e-12) << h.station2;
+        EXPECT_FALSE(input->isVisible()) << input->text().toStdString();
+        ASSERT_TRUE(window.flow().has_value());
+        EXPECT_EQ(window.flow()->Ae_At, Ae->text().toDouble());
+    }
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("0.6123")); // pasted whole
+    pb->selectAll();
+    QTest::keyClick(pb, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(pb->text(), QStringLiteral("0.6123")) << "the slider does not write back";
+    EXPECT_EQ(window.findChild<QSlider *>(QStringLiteral("Slider_pbp0"))->value(), 612);
+    EXPECT_EQ(window.flow()->pb_p01, 0.6123);
+
+    QAbstractItemModel *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
+    const QString rowBefore = shownRow(window.findChild<QTableView *>(QStringLiteral("Table_Shock")), 0).join(u'|');
+    EXPECT_FALSE(shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("1e200"), Qt::EditRole));
+    EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"))->text(),
+              QStringLiteral("A normal shock with M1 = 1e200 is too strong to compute: its ratios leave the range of "
+                             "numbers."));
+    EXPECT_EQ(shownRow(window.findChild<QTableView *>(QStringLiteral("Table_Shock")), 0).join(u'|'), rowBefore);
+    window.close();
 }
 
 // The window takes the program's gas; Copy tables gives the gas, the inputs,

@@ -236,6 +236,10 @@ TEST_F(SolveTest, ChartMenuOpensFromTheKeyboardWithItsItemsDisabledWhileBlank)
     solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_F10, Qt::ShiftModifier),
               (QStringList{"Copy picture", "Save picture as…", "Copy results"}));
+    // A refused solve leaves the bare chart, and no results to copy.
+    type("Text_Msub", QStringLiteral("0"));
+    solve();
+    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)"}));
 }
 
 } // namespace

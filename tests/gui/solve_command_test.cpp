@@ -457,6 +457,31 @@ TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeItAndNamesItsCause)
     }
 }
 
+// Sound numbers in every form the boxes read get no sign; a completed solve
+// takes away the signs of the refused one before it, also on a box not typed
+// into since.
+TEST_F(SolveTest, SoundInputLeavesNoSign)
+{
+    const auto signs = [&] {
+        QStringList flagged;
+        for (const char *b : {"Text_M1", "Text_A1", "Text_A2"})
+            if (!static_cast<form_runtime::TextBox *>(box(b))->note().isEmpty())
+                flagged << QLatin1String(b);
+        return flagged;
+    };
+    for (const char *A1 : {"1.5e3", "15E+2", "1500.", " 1 500 ", "15D2"}) {
+        solveForMach("0.3", A1, "4000");
+        EXPECT_EQ(text("Text_Astar"), QStringLiteral("737.0771")) << A1; // 1500 / 2.0350652623456793
+        EXPECT_EQ(signs(), QStringList{}) << A1;
+    }
+    solveForMach("0.3", "5", "2");
+    ASSERT_EQ(signs(), QStringList{"Text_A2"});
+    type("Text_A1", QStringLiteral("1")); // A* = 0.4914: A2 = 2 has its stations now
+    solve();
+    EXPECT_EQ(text("Text_Msub"), QStringLiteral("0.144")); // the root is 0.143958
+    EXPECT_EQ(signs(), QStringList{});
+}
+
 // Where the iterate shown is not the root of A2/A* shown, the result box gets
 // the sign, with both numbers; the message of an unsettled iteration gives the
 // root. Roots by bisection of the area-Mach relation in 40-digit decimals.
