@@ -157,7 +157,7 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
     small.hide();
     small.resize(400, 150);
     const QRect screen = form.screen()->availableGeometry();
-    form.move(screen.right() + 1 - form.frameGeometry().width() - 100, screen.top());
+    form.move(screen.right() + 1 - form.frameGeometry().width() - 50, screen.top());
     form_runtime::showWindow(small, &form);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&small));
     EXPECT_TRUE(screen.contains(small.frameGeometry())) << small.frameGeometry().x() << " " << small.frameGeometry().width();
