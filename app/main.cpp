@@ -1,4 +1,5 @@
 #include "app/console.h"
+#include "form_runtime/application.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/web_page.h"
 #include "solver_window/form_ventrolex.h"
@@ -43,7 +44,7 @@ int main(int argc, char *argv[])
         }
     }
 
-    QApplication app(argc, argv);
+    form_runtime::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ventrolex"));
     QApplication::setApplicationVersion(QStringLiteral(VENTROLEX_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("org.example.Ventrolex"));

@@ -3,6 +3,8 @@
 // AAfM and its floor run twice: before the toolkit starts (the cost of the C
 // library in a process without Qt) and after, as the window uses them.
 
+#include "form_runtime/application.h"
+
 #include <QApplication>
 
 #include <benchmark/benchmark.h>
@@ -71,7 +73,7 @@ int main(int argc, char *argv[])
         benchmark::RunSpecifiedBenchmarks(&reporter, "^BM_AAfM(Floor)?$");
     }
 
-    QApplication app(argc, argv);
+    form_runtime::Application app(argc, argv);
     reporter.phase.clear();
     std::printf("\nWith the toolkit running:\n");
     benchmark::RunSpecifiedBenchmarks(&reporter);

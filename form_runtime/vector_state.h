@@ -6,7 +6,7 @@ namespace form_runtime {
 // processors that have them, and does nothing elsewhere. The toolkit's start-up
 // can leave them dirty, and then every later call of the C library's SSE-coded
 // maths functions (pow, sqrt) pays a state-transition penalty of about ten
-// times its own cost. Called where an event enters the flow arithmetic.
+// times its own cost. form_runtime::Application calls it before every event.
 void clearUpperVectorState();
 
 } // namespace form_runtime

@@ -4,6 +4,8 @@
 // platform, with no event loop: what an input posts is handled before the
 // next one, with QCoreApplication::sendPostedEvents.
 
+#include "form_runtime/application.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QString>
@@ -26,7 +28,7 @@ inline QApplication *startWindowApplication(const char *name)
     static int argc = 1;
     static QByteArray program(name);
     static char *argv[] = {program.data(), nullptr};
-    return new QApplication(argc, argv);
+    return new form_runtime::Application(argc, argv);
 }
 
 } // namespace fuzzing

@@ -15,7 +15,6 @@
 #include "form_runtime/text_box.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
-#include "form_runtime/vector_state.h"
 #include "form_runtime/window_icon.h"
 #include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
@@ -220,13 +219,11 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 void Form_Ventrolex::grafik_Geo()
 {
     bareChartK = std::numeric_limits<double>::quiet_NaN();
-    form_runtime::clearUpperVectorState();
     charts::grafik_Geo(*Picture_geo, geoTables, gas);
 }
 
 void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
 {
-    form_runtime::clearUpperVectorState();
     charts::Grafik_iter(*Picture_iter, AAr, Mr, gas);
 }
 

@@ -7,7 +7,6 @@
 #include "form_runtime/command_button.h"
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
-#include "form_runtime/vector_state.h"
 #include "solver_window/texts.h"
 #include "stations_window/texts.h"
 
@@ -30,7 +29,6 @@ namespace stations = stations_window::texts;
 
 void Form_Ventrolex::Command1_Click()
 {
-    form_runtime::clearUpperVectorState();
     const bool findArea = Option_A2->isChecked();
     const bool findMach = Option_Msub->isChecked();
     if (!findArea && !findMach) {

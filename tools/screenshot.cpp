@@ -5,6 +5,7 @@
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
 // window, at pb/p01 = 0.6 with M1 = 2 looked up. Runs headless.
 
+#include "form_runtime/application.h"
 #include "solver_window/form_ventrolex.h"
 #include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
@@ -22,7 +23,7 @@ int main(int argc, char *argv[])
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    form_runtime::Application app(argc, argv);
     const QStringList args = QApplication::arguments();
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");

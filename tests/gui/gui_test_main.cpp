@@ -1,3 +1,5 @@
+#include "form_runtime/application.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -7,7 +9,7 @@ int main(int argc, char *argv[])
     // Headless unless told otherwise, also when CTest lists the tests.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
+    form_runtime::Application app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Ventrolex"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
