@@ -5,12 +5,12 @@
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
-#include "form_runtime/text_box.h"
+#include "form_runtime/slider.h"
 #include "form_runtime/table_view.h"
-#include "form_runtime/top_level.h"
-#include "form_runtime/window_icon.h"
+#include "form_runtime/text_box.h"
+#include "form_runtime/texts.h"
 #include "form_runtime/wrapped_label.h"
-#include "stations_window/texts.h"
+#include "nozzle_case/nozzle_case.h"
 
 #include <QClipboard>
 #include <QDir>
@@ -24,7 +24,6 @@
 #include <QLocale>
 #include <QPushButton>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTableView>
@@ -76,15 +75,12 @@ QString gasOfTheChart(const flow::GasConstants &gas)
 
 } // namespace
 
-Form_BackPressure::Form_BackPressure(QWidget *parent)
-    : QWidget(parent), gas_(flow::gasConstants()), gasName_(stations_window::texts::kAir)
+Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : QWidget(parent), case_(nozzleCase)
 {
     setObjectName(QStringLiteral("Form_BackPressure"));
     setWindowTitle(texts::kTitle);
-    setWindowIcon(form_runtime::windowIcon());
-    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
-    Label_Gas = line(texts::gasLine(gasName_), "Label_Gas", this);
+    Label_Gas = line(texts::gasLine(case_.gasName()), "Label_Gas", this);
     auto *aeLabel = new QLabel(texts::kAeAt, this);
     Text_AeAt = new QLineEdit(QStringLiteral("2"), this);
     Text_AeAt->setObjectName(QStringLiteral("Text_AeAt"));
@@ -96,23 +92,18 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     Text_pbp0->setAccessibleName(texts::kPbP01Spoken);
     Text_pbp0->installEventFilter(this);
     pbLabel->setBuddy(Text_pbp0);
-    Slider_pbp0 = new QSlider(Qt::Horizontal, this);
+    Slider_pbp0 = new form_runtime::Slider(Qt::Horizontal, this);
     Slider_pbp0->setObjectName(QStringLiteral("Slider_pbp0"));
     Slider_pbp0->setAccessibleName(texts::kPbP01Spoken);
     Slider_pbp0->setRange(0, kSliderSteps);
     Slider_pbp0->setSingleStep(kSliderSteps / 100);
     Slider_pbp0->setPageStep(kSliderSteps / 10);
     Slider_pbp0->setValue(int(0.6 * kSliderSteps));
-    const int boxWidth = fontMetrics().horizontalAdvance(QStringLiteral("0.0000000")) + 12;
-    Text_AeAt->setFixedWidth(boxWidth);
-    Text_pbp0->setFixedWidth(boxWidth);
 
     Label_Input = line(QString(), "Label_Input", this);
     Label_Input->hide();
     Label_Regime = line(QString(), "Label_Regime", this);
-    QFont bold = Label_Regime->font();
-    bold.setBold(true);
-    Label_Regime->setFont(bold);
+    Label_Regime->setStyleSheet(QStringLiteral("font-weight: bold")); // bold in any size the font takes
     Label_Critical = line(QString(), "Label_Critical", this);
 
     nozzle_ = new ValueTable(texts::kNozzleColumns, int(std::size(texts::kNozzleColumns)), this);
@@ -126,7 +117,8 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     Picture_pressure = new form_runtime::ChartSurface(this);
     Picture_pressure->setObjectName(QStringLiteral("Picture_pressure"));
     Picture_pressure->setAccessibleName(texts::kChartName);
-    Picture_pressure->setFixedSize(380, 230);
+    Picture_pressure->setMinimumSize(380, 230);
+    Picture_pressure->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding); // grows with the panel
     // White paper whatever the desktop's colours: the curves are drawn in fixed colours.
     QPalette paper = Picture_pressure->palette();
     paper.setColor(QPalette::Window, Qt::white);
@@ -152,15 +144,8 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     buttons->addWidget(copy);
     buttons->addWidget(save);
 
-    // The tables above, the chart below with its note and the buttons beside
-    // it: a window narrow enough to stand beside the main window.
-    auto *chartRow = new QHBoxLayout;
-    chartRow->addWidget(Picture_pressure, 0, Qt::AlignTop);
-    auto *beside = new QVBoxLayout;
-    beside->addWidget(conical);
-    beside->addStretch();
-    beside->addLayout(buttons);
-    chartRow->addLayout(beside);
+    // The tables above, the chart below, growing with the panel, and its note
+    // and the buttons under it; the lines wrap at the panel's width.
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(Label_Gas);
     layout->addLayout(inputs);
@@ -171,12 +156,9 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     layout->addWidget(Table_Shock, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addWidget(Label_LookUpProblem);
-    layout->addLayout(chartRow);
-    const int width = Table_Shock->width();
-    conical->setFixedWidth(width - Picture_pressure->width() - layout->spacing());
-    for (QLabel *l : {Label_Gas, Label_Input, Label_Regime, Label_Critical, help, Label_LookUpProblem})
-        l->setFixedWidth(width);
-    layout->setSizeConstraint(QLayout::SetFixedSize); // every row of both tables in view
+    layout->addWidget(Picture_pressure, 1);
+    layout->addWidget(conical);
+    layout->addLayout(buttons);
 
     rest_ = new QTimer(this);
     rest_->setSingleShot(true);
@@ -190,6 +172,9 @@ Form_BackPressure::Form_BackPressure(QWidget *parent)
     connect(Slider_pbp0, &QSlider::valueChanged, this, &Form_BackPressure::sliderMoved);
     connect(copy, &QPushButton::clicked, this, &Form_BackPressure::copyTables);
     connect(save, &QPushButton::clicked, this, &Form_BackPressure::chooseCsvFile);
+    connect(&case_, &NozzleCase::gasChanged, this, &Form_BackPressure::followGas);
+    connect(&case_, &NozzleCase::solutionChanged, this, &Form_BackPressure::followSolution);
+    followSolution();
     solve();
 }
 
@@ -203,49 +188,30 @@ QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name,
     view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                           QAbstractItemView::DoubleClicked);
     view->setWordWrap(false);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // across, where the panel is narrower
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    QHeaderView *columns = view->horizontalHeader();
-    columns->setMinimumSectionSize(view->fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12);
-    columns->resizeSections(QHeaderView::ResizeToContents);
-    QHeaderView *rows = view->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setDefaultSectionSize(view->fontMetrics().height() + 6);
-    rows->setMinimumWidth(view->fontMetrics().horizontalAdvance(texts::kAnyShock) + 16);
-    // As large as the most rows it has.
-    const int frame = 2 * view->frameWidth();
-    view->setFixedSize(rows->minimumWidth() + columns->length() + frame,
-                       columns->sizeHint().height() + rowsShown * rows->defaultSectionSize() + frame);
+    view->fitToFont(texts::kAnyShock, rowsShown); // as large as the most rows it has
     return view;
 }
 
-Form_BackPressure &Form_BackPressure::instance()
+// Another gas: nothing of the old one's results or look-up stays.
+void Form_BackPressure::followGas(bool anotherK)
 {
-    return form_runtime::oneWindow<Form_BackPressure>();
-}
-
-Form_BackPressure *Form_BackPressure::existing()
-{
-    return form_runtime::existingWindow<Form_BackPressure>();
-}
-
-void Form_BackPressure::setGas(const flow::GasConstants &gas, const QString &name)
-{
-    if (name == gasName_)
+    Label_Gas->setText(texts::gasLine(case_.gasName()));
+    if (!anotherK)
         return;
-    gas_ = gas;
-    gasName_ = name;
-    Label_Gas->setText(texts::gasLine(name));
     lookedUp_.reset();
     Label_LookUpProblem->clear();
     flow_.reset();
     solve();
 }
 
-void Form_BackPressure::takeAreaRatio(double A2_As)
+// The nozzle of the last solution: station 2 is its exit, A* its throat.
+void Form_BackPressure::followSolution()
 {
-    if (A2_As >= 1 && std::isfinite(A2_As)) {
-        Text_AeAt->setText(unroundedText(A2_As));
+    const std::optional<NozzleCase::Solution> &s = case_.solution();
+    if (s && s->A2_As >= 1 && std::isfinite(s->A2_As)) {
+        Text_AeAt->setText(unroundedText(s->A2_As));
         Text_AeAt->setCursorPosition(0); // its first digits in view; the value is unrounded
     }
 }
@@ -274,14 +240,14 @@ void Form_BackPressure::solve()
         flow_.reset();
         showFlow();
         if (nozzle)
-            showCritical(flow::criticalPressures(*Ae, gas_));
+            showCritical(flow::criticalPressures(*Ae, case_.gas()));
         return;
     }
     {
         const QSignalBlocker still(Slider_pbp0);
         Slider_pbp0->setValue(int(std::lround(*pb * kSliderSteps)));
     }
-    flow_ = flow::backPressureFlow(*Ae, *pb, gas_);
+    flow_ = flow::backPressureFlow(*Ae, *pb, case_.gas());
     showFlow();
     rest_->start();
 }
@@ -343,9 +309,9 @@ void Form_BackPressure::showShocks()
 
 void Form_BackPressure::drawChart()
 {
-    charts::grafik_pressure(*Picture_pressure, *flow_, gas_);
+    charts::grafik_pressure(*Picture_pressure, *flow_, case_.gas());
     Picture_pressure->setDescription(texts::chartDescription(Label_Regime->text(), unroundedText(flow_->pb_p01)) +
-                                     gasOfTheChart(gas_));
+                                     gasOfTheChart(case_.gas()));
 }
 
 bool Form_BackPressure::lookUpShock(int column, const QString &typed)
@@ -355,23 +321,23 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
     QString problem;
     std::optional<double> M1;
     if (!v) {
-        problem = stations_window::texts::notANumber(typed);
-    } else if (!(M1 = flow::shockMachFrom(quantity, *v, gas_))) {
-        const flow::ShockRange r = flow::shockRange(quantity, gas_);
+        problem = form_runtime::texts::notANumber(typed);
+    } else if (!(M1 = flow::shockMachFrom(quantity, *v, case_.gas()))) {
+        const flow::ShockRange r = flow::shockRange(quantity, case_.gas());
         const bool rising = r.strong > r.weak;
         const QString range = QStringLiteral("from %1 (no shock) %2 %3, not reached")
                                   .arg(form_runtime::ratioText(r.weak), rising ? QStringLiteral("up towards")
                                                                               : QStringLiteral("down towards"),
                                        std::isinf(r.strong) ? QStringLiteral("\u221e")
                                                             : form_runtime::ratioText(r.strong));
-        problem = texts::noShock(texts::kShockColumns[column].shown, stations_window::texts::quoted(typed), range);
+        problem = texts::noShock(texts::kShockColumns[column].shown, form_runtime::texts::quoted(typed), range);
     }
     flow::NormalShock s{};
     if (problem.isEmpty()) {
-        s = flow::normalShock(*M1, gas_);
+        s = flow::normalShock(*M1, case_.gas());
         for (int q = 0; q < flow::kShockQuantities; ++q)
             if (!std::isfinite(s[flow::ShockQuantity(q)]))
-                problem = texts::tooStrong(texts::kShockColumns[column].shown, stations_window::texts::quoted(typed));
+                problem = texts::tooStrong(texts::kShockColumns[column].shown, form_runtime::texts::quoted(typed));
     }
     Label_LookUpProblem->setText(problem);
     if (!problem.isEmpty()) {
@@ -386,7 +352,7 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
 
 QString Form_BackPressure::tablesText(QChar separator) const
 {
-    QString text = stations_window::texts::kGasHeader + separator + gasName_ + QLatin1Char('\n');
+    QString text = form_runtime::texts::kGasHeader + separator + case_.gasName() + QLatin1Char('\n');
     if (!flow_)
         return text;
     text += QStringLiteral("Ae/At") + separator + unroundedText(flow_->Ae_At) + QLatin1Char('\n');
@@ -407,7 +373,7 @@ void Form_BackPressure::saveAsCsv(const QString &fileName)
     const QByteArray content = tablesText(QLatin1Char(',')).toUtf8();
     if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size() || !file.commit())
         form_runtime::MsgBox(
-            stations_window::texts::tableNotSaved(QDir::toNativeSeparators(fileName), file.errorString()), this);
+            form_runtime::texts::tableNotSaved(QDir::toNativeSeparators(fileName), file.errorString()), this);
 }
 
 void Form_BackPressure::chooseCsvFile()

@@ -4,38 +4,31 @@
 #include "flow/back_pressure.h"
 #include "form_runtime/accessibility.h"
 
+class NozzleCase;
+
 #include <QWidget>
 
 #include <optional>
 
 class QLabel;
 class QLineEdit;
-class QSlider;
 class QTableView;
 class QTimer;
 
 namespace form_runtime {
 class ChartSurface;
-}
+class Slider;
+} // namespace form_runtime
 
-// The Back pressure window that "Back pressure" opens: a nozzle of exit to
+// The Back pressure panel that "Back pressure" opens: a nozzle of exit to
 // throat area ratio Ae/At discharging to a back pressure pb, its regime, the
-// normal shock and where it stands, and the pressure along it. Like the
-// Stations window, the application keeps one, created on first use; it is
-// modeless, and the main window goes on working while it is open.
+// normal shock and where it stands, and the pressure along it. It follows the
+// case: its gas, and the last solution's A2/A* as Ae/At.
 class Form_BackPressure : public QWidget {
     Q_OBJECT
 
 public:
-    explicit Form_BackPressure(QWidget *parent = nullptr);
-
-    static Form_BackPressure &instance();
-    static Form_BackPressure *existing();
-
-    // The program's gas, named as its menu names it.
-    void setGas(const flow::GasConstants &gas, const QString &name);
-    // Ae/At from the main window's last solution: A2/A*, when at least 1.
-    void takeAreaRatio(double A2_As);
+    explicit Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent = nullptr);
 
     // The flow shown, or nothing before the inputs first made a nozzle.
     const std::optional<flow::BackPressureFlow> &flow() const { return flow_; }
@@ -47,7 +40,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void solve(); // the results from the inputs, when they make a nozzle
+    void followGas(bool anotherK);
+    void followSolution(); // Ae/At from the last solution: A2/A*, when at least 1
+    void solve();          // the results from the inputs, when they make a nozzle
     void showFlow();
     void showCritical(const flow::CriticalPressures &critical);
     void showShocks();
@@ -58,11 +53,10 @@ private:
     QTableView *tableView(backpressure_window::ValueTable *table, const QString &name, const char *objectName,
                           int rowsShown);
 
-    flow::GasConstants gas_;
-    QString gasName_;
+    NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;
     QLineEdit *Text_AeAt, *Text_pbp0;
-    QSlider *Slider_pbp0;
+    form_runtime::Slider *Slider_pbp0;
     QLabel *Label_Gas, *Label_Input, *Label_Regime, *Label_Critical, *Label_LookUpProblem;
     backpressure_window::ValueTable *nozzle_, *shock_;
     QTableView *Table_Nozzle, *Table_Shock;

@@ -1,4 +1,5 @@
 #include "backpressure_window/form_backpressure.h"
+#include "nozzle_case/nozzle_case.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 
@@ -20,7 +21,8 @@ namespace {
 // shock-inside range: the solve, both tables, the chart drawn and painted.
 void BM_BackPressureStep(benchmark::State &state)
 {
-    Form_BackPressure window;
+    NozzleCase nozzleCase;
+    Form_BackPressure window(nozzleCase);
     window.show();
     auto *slider = window.findChild<QSlider *>(QStringLiteral("Slider_pbp0"));
     auto *chart = window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
@@ -40,7 +42,8 @@ BENCHMARK(BM_BackPressureStep)->Unit(benchmark::kMicrosecond)->Apply(withFastest
 // colour, drawn the fastest plain-Qt way (antialiased, straight onto an image).
 void BM_BackPressureFloor(benchmark::State &state)
 {
-    Form_BackPressure window;
+    NozzleCase nozzleCase;
+    Form_BackPressure window(nozzleCase);
     auto *chart = window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
     const QRectF area = chart->contentsRect();
     struct Polyline {

@@ -140,7 +140,6 @@ void BM_SolveForMachWithStationsOpen(benchmark::State &state)
         benchmark::DoNotOptimize(geoPixels.cacheKey());
         benchmark::DoNotOptimize(iterPixels.cacheKey());
     }
-    Form_Stations::instance().close();
 }
 BENCHMARK(BM_SolveForMachWithStationsOpen)
     ->ArgName("open")

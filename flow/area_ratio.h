@@ -10,4 +10,9 @@ namespace flow {
 // zero) and where the result leaves the double range (overflow).
 double AAfM(double Mi, const GasConstants &gas);
 
+// A2/A1 between two stations of one isentropic stream, from their Mach
+// numbers: (M1/M2) [(1 + kc2 M2^2) / (1 + kc2 M1^2)]^kc3. Throws
+// ArithmeticError for M2 = 0 and where a value leaves the double range.
+double areaRatioBetween(double M1, double M2, const GasConstants &gas);
+
 } // namespace flow

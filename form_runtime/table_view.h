@@ -6,8 +6,9 @@ class QKeyEvent;
 
 namespace form_runtime {
 
-// A table of a window: as large as the whole table, and typed into from the
-// keyboard as the browser needs it.
+// A table of a panel: as large as the whole table where there is room, else
+// as high and scrolled across; typed into from the keyboard as the browser
+// needs it.
 //
 // A key that opens a cell's editor is the editor's first character, and is
 // taken. Reported as not taken (as the item views do), a browser also types it
@@ -21,11 +22,27 @@ class TableView : public QTableView {
 public:
     explicit TableView(QWidget *parent);
 
+    // Sizes from the font, again whenever it changes (a zoom): rows a line
+    // high, columns at least as wide as their header and a number of the
+    // usual width, the row names as wide as `longestName`; room for
+    // `rowsShown` rows whatever rows it has, or for its rows when 0.
+    void fitToFont(const QString &longestName, int rowsShown = 0);
+
+    // The whole table; narrower than that, it scrolls across.
     QSize sizeHint() const override;
-    QSize minimumSizeHint() const override { return sizeHint(); }
+    QSize minimumSizeHint() const override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void fit();
+
+    QString longestName_;
+    int rowsShown_ = 0;
+    bool fitted_ = false;
 };
 
 } // namespace form_runtime

@@ -13,6 +13,7 @@
 #include "window_target.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "nozzle_case/nozzle_case.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -28,6 +29,7 @@
 namespace {
 
 QApplication *app;
+NozzleCase *nozzleCase;
 Form_BackPressure *window;
 
 void fail(const char *why)
@@ -62,7 +64,8 @@ bool finiteRow(const QAbstractItemModel *m, int row)
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     app = fuzzing::startWindowApplication("fuzz_backpressure");
-    window = &Form_BackPressure::instance();
+    nozzleCase = new NozzleCase;
+    window = new Form_BackPressure(*nozzleCase);
     window->show();
     return 0;
 }
@@ -73,8 +76,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (size == 0)
         return 0;
     const int column = (data[0] & 0x7f) % 7;
-    window->setGas(flow::gasConstants(data[0] & 0x80 ? 1.3 : 1.4),
-                   data[0] & 0x80 ? QStringLiteral("Superheated steam, k = 1.3") : QStringLiteral("Air, k = 1.4"));
+    nozzleCase->setGas(data[0] & 0x80 ? 1.3 : 1.4,
+                       data[0] & 0x80 ? QStringLiteral("Superheated steam, k = 1.3") : QStringLiteral("Air, k = 1.4"));
     const QStringList parts = QString::fromUtf8(reinterpret_cast<const char *>(data + 1), int(size - 1))
                                   .split(QLatin1Char('\n'));
     const auto part = [&parts](int i) { return i < parts.size() ? parts[i] : QString(); };

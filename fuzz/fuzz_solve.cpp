@@ -114,8 +114,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::size_t gas = (data[0] >> 1) % 64; // air, except for 1 to 4
     gases[gas < std::size(texts::kGases) ? gas : 0]->trigger();
     shown.clear();
-    const stations_window::StationTable &stations = Form_Stations::instance().table();
-    const std::vector<stations_window::StationRow> stationsBefore = stations.rows();
+    static const stations_window::StationTable &stations = form->findChild<Form_Stations *>()->table();
+    const std::vector<nozzle_case::StationRow> stationsBefore = stations.rows();
     control<QLineEdit>("Text_M1")->setText(part(0));
     control<QLineEdit>("Text_A1")->setText(part(1));
     control<QAbstractButton>(findArea ? "Option_A2" : "Option_Msub")->click();

@@ -9,7 +9,7 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
-#include "stations_window/station_table.h"
+#include "nozzle_case/station_rows.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -76,7 +76,8 @@ void Form_Ventrolex::copyResults()
     for (const auto &[box, note] : lastSolution->notes)
         text += texts::noteOn(box) + QLatin1Char('\t') + note + QLatin1Char('\n');
     // Then every station's whole isentropic table.
-    text += QLatin1Char('\n') + stations_window::tableText(lastSolution->stations, QLatin1Char('\t'));
+    if (case_->solution())
+        text += QLatin1Char('\n') + nozzle_case::tableText(nozzle_case::stationRows(*case_->solution(), gas()), QLatin1Char('\t'));
     text += QLatin1Char('\n') + texts::kGasQuantity + QLatin1Char('\t') + lastSolution->gas + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(text);
 }

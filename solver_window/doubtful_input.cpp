@@ -195,7 +195,7 @@ QString Form_Ventrolex::narrowerCause(double A2, double As, double A2_A1, double
 void Form_Ventrolex::flagIterate(form_runtime::TextBox *box, Solution &solution, double iterate, flow::Branch branch,
                                  bool settled, QStringList &roots)
 {
-    const std::optional<double> root = flow::machFrom(flow::Quantity::A_As, solution.A2_As, branch, gas);
+    const std::optional<double> root = flow::machFrom(flow::Quantity::A_As, solution.A2_As, branch, gas());
     if (!root)
         return; // a ratio below 1, let through by a negative M1, has no root
     const QString shown = form_runtime::shownText(iterate), rootShown = form_runtime::shownText(*root);
@@ -231,7 +231,7 @@ void Form_Ventrolex::withdrawResults()
         }
     }
     Picture_iter->Cls();
-    if (!Picture_geo->strokes().empty() && bareChartK != gas.k) // not when it is bare for this gas already
+    if (!Picture_geo->strokes().empty() && bareChartK != gas().k) // not when it is bare for this gas already
         bareNozzleChart();
     solutionShown = false;
 }

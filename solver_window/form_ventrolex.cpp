@@ -3,7 +3,6 @@
 #include "about_window/form_about.h"
 #include "charts/iteration_chart.h"
 #include "flow/area_ratio.h"
-#include "flow/isentropic.h"
 #include "flow/mach_iteration.h"
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
@@ -18,7 +17,6 @@
 #include "form_runtime/window_icon.h"
 #include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
-#include "stations_window/texts.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -36,13 +34,16 @@ namespace texts = solver_window::texts;
 
 namespace {
 
-// One control of the layout: its name, container, place in twips and caption.
+// One control of the layout: its name, container, place in twips and caption;
+// its place is kept, for the zoom.
 template <typename Control>
-Control *control(const char *name, QWidget *container, const QRect &geometry, const QString &caption = {})
+Control *control(std::vector<std::pair<QWidget *, QRect>> &places, const char *name, QWidget *container,
+                 const QRect &inTwips, const QString &caption = {})
 {
     auto *c = new Control(container);
     c->setObjectName(QLatin1String(name));
-    c->setGeometry(geometry);
+    c->setGeometry(twips(inTwips.x(), inTwips.y(), inTwips.width(), inTwips.height()));
+    places.emplace_back(c, inTwips);
     if constexpr (std::is_base_of_v<QGroupBox, Control>)
         c->setTitle(caption);
     else if constexpr (!std::is_base_of_v<form_runtime::ChartSurface, Control>)
@@ -59,20 +60,24 @@ void speakAs(QWidget *box, const solver_window::texts::SpokenRole &role)
     box->setAccessibleDescription(role.description);
 }
 
-QFont dialogFont()
+
+} // namespace
+
+QFont Form_Ventrolex::dialogFont()
 {
     // A condensed sans-serif keeps a six-character result whole in the narrow
     // station-2 boxes at the small dialog size.
     QFont font;
     font.setFamilies({QStringLiteral("DejaVu Sans Condensed"), QStringLiteral("Liberation Sans Narrow"),
                       QStringLiteral("Arial Narrow"), QStringLiteral("Sans Serif")});
-    font.setPointSize(8);
+    if (form_runtime::zoomQuarters() == form_runtime::kActualSize)
+        font.setPointSize(8);
+    else
+        font.setPointSizeF(form_runtime::zoomed(8));
     return font;
 }
 
-} // namespace
-
-Form_Ventrolex::Form_Ventrolex(QWidget *parent) : QMainWindow(parent)
+Form_Ventrolex::Form_Ventrolex(QWidget *parent) : QMainWindow(parent), case_(new NozzleCase(this))
 {
     buildControls();
     Form_Load();
@@ -85,29 +90,29 @@ void Form_Ventrolex::buildControls()
     setWindowIcon(form_runtime::windowIcon());
     setFont(dialogFont());
 
-    auto *client = new QWidget(this);
+    client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    setCentralWidget(client);
+    buildWorkspace(); // the form in its place before its controls are made
 
-    Frame1 = control<form_runtime::GroupFrame>("Frame1", client, twips(120, 0, 4095, 1815));
-    Frame2 = control<form_runtime::GroupFrame>("Frame2", Frame1, twips(120, 120, 1455, 975));
-    Label1 = control<QLabel>("Label1", Frame2, twips(120, 240, 615, 255), texts::kA1);
-    Text_A1 = control<form_runtime::TextBox>("Text_A1", Frame2, twips(600, 240, 735, 285), texts::kInitialValue);
-    Label2 = control<QLabel>("Label2", Frame2, twips(120, 600, 615, 255), texts::kM1);
-    Text_M1 = control<form_runtime::TextBox>("Text_M1", Frame2, twips(600, 600, 735, 285), texts::kInitialValue);
-    Frame4 = control<form_runtime::GroupFrame>("Frame4", Frame1, twips(120, 1080, 1455, 615));
-    Label3 = control<QLabel>("Label3", Frame4, twips(120, 240, 495, 255), texts::kAstar);
-    Text_Astar = control<form_runtime::TextBox>("Text_Astar", Frame4, twips(600, 240, 735, 285), texts::kInitialValue);
-    Frame3 = control<form_runtime::GroupFrame>("Frame3", Frame1, twips(1680, 120, 2295, 1575), texts::kOutputOptions);
-    Option_A2 = control<form_runtime::OptionButton>("Option_A2", Frame3, twips(120, 240, 615, 255), texts::kOptionA2);
-    Text_A2 = control<form_runtime::TextBox>("Text_A2", Frame3, twips(840, 240, 615, 285), texts::kInitialValue);
-    Option_Msub = control<form_runtime::OptionButton>("Option_Msub", Frame3, twips(120, 600, 495, 255), texts::kOptionM);
-    Text_Msub = control<form_runtime::TextBox>("Text_Msub", Frame3, twips(840, 600, 615, 285), texts::kInitialValue);
-    Text_Msup = control<form_runtime::TextBox>("Text_Msup", Frame3, twips(1560, 600, 615, 285), texts::kInitialValue);
-    Command1 = control<form_runtime::CommandButton>("Command1", Frame3, twips(120, 960, 1575, 495),
+    Frame1 = control<form_runtime::GroupFrame>(layoutTwips, "Frame1", client, QRect(120, 0, 4095, 1815));
+    Frame2 = control<form_runtime::GroupFrame>(layoutTwips, "Frame2", Frame1, QRect(120, 120, 1455, 975));
+    Label1 = control<QLabel>(layoutTwips, "Label1", Frame2, QRect(120, 240, 615, 255), texts::kA1);
+    Text_A1 = control<form_runtime::TextBox>(layoutTwips, "Text_A1", Frame2, QRect(600, 240, 735, 285), texts::kInitialValue);
+    Label2 = control<QLabel>(layoutTwips, "Label2", Frame2, QRect(120, 600, 615, 255), texts::kM1);
+    Text_M1 = control<form_runtime::TextBox>(layoutTwips, "Text_M1", Frame2, QRect(600, 600, 735, 285), texts::kInitialValue);
+    Frame4 = control<form_runtime::GroupFrame>(layoutTwips, "Frame4", Frame1, QRect(120, 1080, 1455, 615));
+    Label3 = control<QLabel>(layoutTwips, "Label3", Frame4, QRect(120, 240, 495, 255), texts::kAstar);
+    Text_Astar = control<form_runtime::TextBox>(layoutTwips, "Text_Astar", Frame4, QRect(600, 240, 735, 285), texts::kInitialValue);
+    Frame3 = control<form_runtime::GroupFrame>(layoutTwips, "Frame3", Frame1, QRect(1680, 120, 2295, 1575), texts::kOutputOptions);
+    Option_A2 = control<form_runtime::OptionButton>(layoutTwips, "Option_A2", Frame3, QRect(120, 240, 615, 255), texts::kOptionA2);
+    Text_A2 = control<form_runtime::TextBox>(layoutTwips, "Text_A2", Frame3, QRect(840, 240, 615, 285), texts::kInitialValue);
+    Option_Msub = control<form_runtime::OptionButton>(layoutTwips, "Option_Msub", Frame3, QRect(120, 600, 495, 255), texts::kOptionM);
+    Text_Msub = control<form_runtime::TextBox>(layoutTwips, "Text_Msub", Frame3, QRect(840, 600, 615, 285), texts::kInitialValue);
+    Text_Msup = control<form_runtime::TextBox>(layoutTwips, "Text_Msup", Frame3, QRect(1560, 600, 615, 285), texts::kInitialValue);
+    Command1 = control<form_runtime::CommandButton>(layoutTwips, "Command1", Frame3, QRect(120, 960, 1575, 495),
                                                     texts::kChooseAnOutputOption);
-    Picture_geo = control<form_runtime::ChartSurface>("Picture_geo", client, twips(120, 1920, 4095, 2295));
-    Picture_iter = control<form_runtime::ChartSurface>("Picture_iter", client, twips(120, 4320, 4035, 2595));
+    Picture_geo = control<form_runtime::ChartSurface>(layoutTwips, "Picture_geo", client, QRect(120, 1920, 4095, 2295));
+    Picture_iter = control<form_runtime::ChartSurface>(layoutTwips, "Picture_iter", client, QRect(120, 4320, 4035, 2595));
 
     // What a screen reader says for the groups, boxes and charts, whose
     // captions are their contents or nothing. The station-2 boxes change
@@ -161,18 +166,12 @@ void Form_Ventrolex::buildControls()
     connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
     connect(Mn_BackPressure, &QAction::triggered, this, &Form_Ventrolex::Mn_BackPressure_Click);
 
-    // The client area is 4335 x 7005 twips below the menu bar, whatever
-    // height the style gives the menu bar once it is laid out.
-    const QSize clientSize(form_runtime::twipsToPixels(4335), form_runtime::twipsToPixels(7005));
-    resize(clientSize + QSize(0, menuBar()->sizeHint().height()));
-    layout()->activate();
-    resize(size() + clientSize - centralWidget()->size());
+    buildViewMenu();
+    sizeWorkspace();
 }
 
 void Form_Ventrolex::Form_Load()
 {
-    gas = flow::gasConstants();
-    gasName = texts::kGases[0].item;
     gasK = texts::kGases[0].k;
     Text_A2->setVisible(false);
     Text_Msub->setVisible(false);
@@ -193,13 +192,13 @@ void Form_Ventrolex::speakStationTwoRoles()
 
 double Form_Ventrolex::AAfM(double Mi) const
 {
-    return flow::AAfM(Mi, gas);
+    return flow::AAfM(Mi, gas());
 }
 
 double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 {
     lastIterates.clear();
-    const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas, &lastIterates);
+    const flow::MachIteration result = flow::M_iter(AAr, Mr, rejim, gas(), &lastIterates);
     lastConverged = result.converged;
     if (!result.converged) {
         // The root the iteration did not reach, for a known regime about the throat.
@@ -207,7 +206,7 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
         std::optional<double> root;
         if (Mr == 1 && (subsonic || supersonic))
             root = flow::machFrom(flow::Quantity::A_As, AAr, subsonic ? flow::Branch::Subsonic : flow::Branch::Supersonic,
-                                  gas);
+                                  gas());
         const QString cause = root ? texts::notSettled(subsonic, form_runtime::shownText(result.M),
                                                        QString::number(AAr, 'g', 6), form_runtime::shownText(*root))
                                    : QString();
@@ -219,12 +218,12 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
 void Form_Ventrolex::grafik_Geo()
 {
     bareChartK = std::numeric_limits<double>::quiet_NaN();
-    charts::grafik_Geo(*Picture_geo, geoTables, gas);
+    charts::grafik_Geo(*Picture_geo, geoTables, gas());
 }
 
 void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
 {
-    charts::Grafik_iter(*Picture_iter, AAr, Mr, gas);
+    charts::Grafik_iter(*Picture_iter, AAr, Mr, gas());
 }
 
 void Form_Ventrolex::Mn_About_Click()
@@ -235,49 +234,22 @@ void Form_Ventrolex::Mn_About_Click()
 
 void Form_Ventrolex::Mn_Stations_Click()
 {
-    Form_Stations &stations = Form_Stations::instance();
-    stations.setGas(gas, gasName);
-    if (lastSolution)
-        stations.setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
-    form_runtime::showWindow(stations, this);
+    if (!stationsDock)
+        stationsDock = dockPanel(new Form_Stations(*case_), texts::kStationsPanel, "Dock_Stations");
+    showPanel(stationsDock);
 }
 
 // The nozzle of the last solution off design: station 2 is its exit, A* its throat.
 void Form_Ventrolex::Mn_BackPressure_Click()
 {
-    Form_BackPressure &window = Form_BackPressure::instance();
-    window.setGas(gas, gasName);
-    if (lastSolution)
-        window.takeAreaRatio(lastSolution->A2_As);
-    form_runtime::showWindow(window, this);
-}
-
-stations_window::StationRow Form_Ventrolex::station(const QString &name, double M, double A) const
-{
-    return {name, A, flow::isentropicState(M, gas), {}};
-}
-
-// Station 2 of option "M" as the Stations window shows it: its Mach number
-// from A2/A* to full precision, so that the row's M, A and A/A* agree. Where
-// the main window's iteration shows another M, the row says so.
-stations_window::StationRow Form_Ventrolex::stationTwo(const QString &name, double A2, double A2_As,
-                                                       flow::Branch branch, double iterate, bool converged) const
-{
-    const std::optional<double> exact = flow::machFrom(flow::Quantity::A_As, A2_As, branch, gas);
-    if (!exact)
-        return station(name, iterate, A2); // a ratio below 1 let through by a negative M1
-    stations_window::StationRow row = station(name, *exact, A2);
-    row.state.A_As = A2_As;
-    const QString exactShown = form_runtime::shownText(*exact), iterateShown = form_runtime::shownText(iterate);
-    if (exactShown != iterateShown)
-        row.note = converged ? stations_window::texts::iterationStoppedEarly(name, exactShown, iterateShown)
-                             : stations_window::texts::iterationDidNotSettle(name, exactShown, iterateShown);
-    return row;
+    if (!backPressureDock)
+        backPressureDock = dockPanel(new Form_BackPressure(*case_), texts::kBackPressurePanel, "Dock_BackPressure");
+    showPanel(backPressureDock);
 }
 
 // A solution is complete: it is announced, with what its boxes were read as,
-// and it is the one the charts' menus and the Stations window show.
-void Form_Ventrolex::completed(Solution solution, const QString &spoken)
+// it is the one the charts' menus copy, and it is the case's.
+void Form_Ventrolex::completed(Solution solution, NozzleCase::Solution shared, const QString &spoken)
 {
     QStringList briefs;
     for (const auto &[box, doubt] : doubtsAboutInput()) {
@@ -286,13 +258,10 @@ void Form_Ventrolex::completed(Solution solution, const QString &spoken)
     }
     announcement.announce(briefs.isEmpty() ? spoken : spoken + QStringLiteral(". ") + briefs.join(QLatin1Char(' ')));
     Picture_geo->setDescription(withGas(Picture_geo->description()));
-    solution.gas = gasName;
+    solution.gas = case_->gasName();
     lastSolution = std::move(solution);
     solutionShown = true;
-    if (Form_Stations *stations = Form_Stations::existing())
-        stations->setStations(lastSolution->stations, lastSolution->As, lastSolution->solvedFrom);
-    if (Form_BackPressure *backPressure = Form_BackPressure::existing())
-        backPressure->takeAreaRatio(lastSolution->A2_As);
+    case_->setSolution(std::move(shared));
 }
 
 // Return or Enter in an input box solves, as the command button does.

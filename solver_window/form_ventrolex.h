@@ -5,13 +5,16 @@
 // area A* and either the area A2 at a given Mach number M2 (option "A2") or
 // the subsonic and supersonic Mach numbers at a given area A2 (option "M"),
 // shows them rounded to 4 decimals and draws the nozzle geometry chart and,
-// for option "M", the iteration chart.
+// for option "M", the iteration chart. The Stations and Back pressure panels
+// dock beside it and follow the case the window writes to: its gas and its
+// last completed solution. The View menu zooms the whole window.
 
 #include "charts/nozzle_chart.h"
 #include "flow/gas_constants.h"
+#include "flow/isentropic.h"
 #include "form_runtime/accessibility.h"
+#include "nozzle_case/nozzle_case.h"
 #include "solver_window/texts.h"
-#include "stations_window/station_table.h"
 
 #include <QMainWindow>
 
@@ -22,6 +25,7 @@
 #include <vector>
 
 class QAction;
+class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -59,6 +63,12 @@ public:
     // Redraws the iteration chart for the area ratio AAr and reference Mach Mr.
     void Grafik_iter(double AAr, double Mr);
 
+    // What the whole program shares: the gas and the last completed solution.
+    NozzleCase &nozzleCase() { return *case_; }
+    // The zoom in quarters (4: 100 %), and a step of it as the View menu makes it.
+    int zoom() const;
+    void setZoom(int quarters);
+
 private:
     void buildControls();
     void Form_Load();
@@ -76,10 +86,7 @@ private:
         bool iteration = false;                             // option "M": the iteration chart shows it
         double A2_As = 0, Msub = 0, Msup = 0;
         std::vector<double> subsonicSteps, supersonicSteps;
-        std::vector<stations_window::StationRow> stations; // for the Stations window
-        double As = 0;
-        QString solvedFrom; // its inputs, as the Stations window names them
-        QString gas;        // as the gas menu names it
+        QString gas; // as the gas menu names it
     };
 
     void Command1_Click();
@@ -90,10 +97,20 @@ private:
     void Mn_About_Click();
     void Mn_Stations_Click();
     void Mn_BackPressure_Click();
-    stations_window::StationRow station(const QString &name, double M, double A) const;
-    stations_window::StationRow stationTwo(const QString &name, double A2, double A2_As, flow::Branch branch,
-                                           double iterate, bool converged) const;
-    void completed(Solution solution, const QString &spoken);
+    void completed(Solution solution, NozzleCase::Solution shared, const QString &spoken);
+    const flow::GasConstants &gas() const { return case_->gas(); }
+
+    // The workspace: the Part's form, scrolled where the window is smaller;
+    // the panels docked beside it (or below it on a narrow screen).
+    void buildWorkspace();
+    void sizeWorkspace();
+    void buildViewMenu();
+    QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
+    void showPanel(QDockWidget *dock);
+    void nextPanel(); // F6
+    void fitToScreen();
+    void layOutAtZoom();
+    static QFont dialogFont(); // the form's, at the zoom
     void solveOnReturn(form_runtime::TextBox *box);
 
     std::vector<std::pair<form_runtime::TextBox *, Doubt>> doubtsAboutInput() const;
@@ -127,13 +144,17 @@ private:
     QAction *Mn_About;
     QAction *Mn_Stations;
     QAction *Mn_BackPressure;
+    QMenu *Mn_View = nullptr;
+    QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
+    QWidget *client = nullptr;                             // the Part's form
+    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr; // made when first opened
+    std::vector<std::pair<QWidget *, QRect>> layoutTwips; // every control's place in twips
     QMenu *Mn_Gas = nullptr;
     QAction *otherK = nullptr;  // "Other k…"
     QAction *gasItem = nullptr; // the item of the program's gas
     QAction *showIterates = nullptr; // on the iteration chart's menu: draw the cobweb
 
-    flow::GasConstants gas{}; // k, kc1 ... kc4 of the program's gas: air when the window loads
-    QString gasName;          // as the gas menu names it
+    NozzleCase *case_;        // the gas (air when the window loads) and the last completed solution
     QString gasK;             // k as the window shows it
     QString otherKText;       // the k last accepted for "Other k…"
     charts::GeoTables geoTables;

@@ -13,8 +13,6 @@
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
-#include "backpressure_window/form_backpressure.h"
-#include "stations_window/form_stations.h"
 
 #include <QAction>
 #include <QActionGroup>
@@ -51,7 +49,7 @@ void Form_Ventrolex::askForOtherK()
     gasItem->setChecked(true); // until a k is accepted, the gas and its item stay as they were
     bool ok = false;
     const QString typed = QInputDialog::getText(this, texts::kOtherKTitle, texts::kOtherKPrompt, QLineEdit::Normal,
-                                                form_runtime::unroundedText(gas.k), &ok);
+                                                form_runtime::unroundedText(gas().k), &ok);
     if (!ok)
         return;
     double k = 0;
@@ -75,12 +73,14 @@ void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, con
 {
     gasItem = item;
     item->setChecked(true);
-    if (name == gasName)
+    if (name == case_->gasName())
         return;
-    gas = flow::gasConstants(k);
-    gasName = name;
+    const bool anotherK = k != gas().k;
     gasK = kText;
     setWindowTitle(k == flow::kAir ? texts::kWindowCaption : texts::windowCaption(kText));
+    case_->setGas(k, name);
+    if (!anotherK)
+        return; // the same gas under another name: its results stand
 
     announcement.clear();
     unflagInput();
@@ -90,10 +90,6 @@ void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, con
     }
     Text_Astar->setText(QString());
     lastSolution.reset();
-    if (Form_Stations *stations = Form_Stations::existing())
-        stations->setGas(gas, gasName);
-    if (Form_BackPressure *backPressure = Form_BackPressure::existing())
-        backPressure->setGas(gas, gasName);
 }
 
 // The nozzle chart redrawn without marks, for the program's gas.
@@ -101,11 +97,11 @@ void Form_Ventrolex::bareNozzleChart()
 {
     grafik_Geo();
     Picture_geo->setDescription(withGas(Picture_geo->description()));
-    bareChartK = gas.k;
+    bareChartK = gas().k;
 }
 
 // Ends a chart's description with the gas, when it is not air.
 QString Form_Ventrolex::withGas(const QString &description) const
 {
-    return gas.k == flow::kAir ? description : description + texts::gasOfTheChart(gasK);
+    return gas().k == flow::kAir ? description : description + texts::gasOfTheChart(gasK);
 }

@@ -1,5 +1,6 @@
 #include "solver_window/form_ventrolex.h"
 
+#include "flow/area_ratio.h"
 #include "flow/arithmetic.h"
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
@@ -8,7 +9,7 @@
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
-#include "stations_window/texts.h"
+#include "nozzle_case/texts.h"
 
 #include <QLineEdit>
 #include "form_runtime/option_button.h"
@@ -25,7 +26,7 @@ using form_runtime::shownText;
 using form_runtime::unroundedText;
 using form_runtime::valueOf;
 namespace texts = solver_window::texts;
-namespace stations = stations_window::texts;
+namespace names = nozzle_case::texts;
 
 void Form_Ventrolex::Command1_Click()
 {
@@ -91,12 +92,7 @@ void Form_Ventrolex::findAreaForMach()
     step = texts::Step::Reading;
     const double M2 = read(Text_Msub);
     step = texts::Step::RatioBetween;
-    // The area-Mach relation between the two stations,
-    // A2/A1 = (M1/M2) [(1 + kc2 M2^2) / (1 + kc2 M1^2)]^kc3, in this order.
-    const double sum2 = multiply(multiply(M2, gas.kc2), M2) + 1;
-    const double sum1 = multiply(multiply(M1, gas.kc2), M1) + 1;
-    const double M1_M2 = divide(M1, M2);
-    const double A2_A1 = multiply(flow::power(divide(sum2, sum1), gas.kc3), M1_M2);
+    const double A2_A1 = flow::areaRatioBetween(M1, M2, gas());
     step = texts::Step::AreaTwo;
     const double A2 = multiply(A2_A1, A1);
     Text_A2->setVisible(true);
@@ -114,12 +110,12 @@ void Form_Ventrolex::findAreaForMach()
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputM2.name, M2},
                            {texts::kResultA2.name, A2}};
-    solution.stations = {station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
-                         station(stations::kStation2, M2, A2)};
-    solution.As = As;
     solution.A2_As = A2_As;
-    solution.solvedFrom = stations::fromAreaSolve(unroundedText(M1), unroundedText(A1), unroundedText(M2));
-    completed(std::move(solution), texts::areaFound(shownText(As), shownText(A2)));
+    NozzleCase::Solution shared{{{names::kStation1, M1, A1}, {names::kThroat, 1, As}, {names::kStation2, M2, A2}},
+                                As,
+                                A2_As,
+                                names::fromAreaSolve(unroundedText(M1), unroundedText(A1), unroundedText(M2))};
+    completed(std::move(solution), std::move(shared), texts::areaFound(shownText(As), shownText(A2)));
 }
 
 // Option "M": the subsonic and supersonic Mach numbers of a station of given area A2.
@@ -175,12 +171,13 @@ void Form_Ventrolex::findMachForArea()
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
-    solution.stations = {
-        station(stations::kStation1, M1, A1), station(stations::kThroat, 1, As),
-        stationTwo(stations::kStation2Subsonic, A2, A2_As, flow::Branch::Subsonic, Msub, subsonicSettled),
-        stationTwo(stations::kStation2Supersonic, A2, A2_As, flow::Branch::Supersonic, Msup, supersonicSettled)};
-    solution.As = As;
-    solution.solvedFrom = stations::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2));
+    NozzleCase::Solution shared{{{names::kStation1, M1, A1},
+                                 {names::kThroat, 1, As},
+                                 {names::kStation2Subsonic, Msub, A2, flow::Branch::Subsonic, subsonicSettled},
+                                 {names::kStation2Supersonic, Msup, A2, flow::Branch::Supersonic, supersonicSettled}},
+                                As,
+                                A2_As,
+                                names::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2))};
     roots.prepend(texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
-    completed(std::move(solution), roots.join(QStringLiteral(". ")));
+    completed(std::move(solution), std::move(shared), roots.join(QStringLiteral(". ")));
 }

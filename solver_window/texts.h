@@ -13,9 +13,17 @@ inline QString windowCaption(const QString &k)
 {
     return kWindowCaption + QStringLiteral(" (k = %1)").arg(k);
 }
-inline const QString kAbout = QStringLiteral("About");
-inline const QString kStations = QStringLiteral("Stations");
-inline const QString kBackPressure = QStringLiteral("Back pressure");
+// The menu bar's items, with their mnemonics (Alt and the underlined letter).
+inline const QString kAbout = QStringLiteral("&About");
+inline const QString kStations = QStringLiteral("&Stations");
+inline const QString kBackPressure = QStringLiteral("&Back pressure");
+inline const QString kView = QStringLiteral("&View");
+inline const QString kZoomIn = QStringLiteral("Zoom in");
+inline const QString kZoomOut = QStringLiteral("Zoom out");
+inline const QString kActualSize = QStringLiteral("Actual size");
+// The panels' titles.
+inline const QString kStationsPanel = QStringLiteral("Stations");
+inline const QString kBackPressurePanel = QStringLiteral("Back pressure");
 inline const QString kOutputOptions = QStringLiteral("Output options");
 inline const QString kA1 = QStringLiteral("A1 =");
 inline const QString kM1 = QStringLiteral("M1 =");
@@ -25,7 +33,7 @@ inline const QString kOptionM = QStringLiteral("M");
 inline const QString kInitialValue = QStringLiteral("1");
 
 // The gas menu: one item per gas, and one that asks for any k.
-inline const QString kGas = QStringLiteral("Gas");
+inline const QString kGas = QStringLiteral("&Gas");
 struct GasItem {
     QString item, k; // the menu item, and k as the window shows it
     double value;

@@ -3,9 +3,8 @@
 #include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
 #include "form_runtime/table_view.h"
-#include "form_runtime/top_level.h"
-#include "form_runtime/window_icon.h"
 #include "form_runtime/wrapped_label.h"
+#include "nozzle_case/nozzle_case.h"
 #include "stations_window/texts.h"
 
 #include <QButtonGroup>
@@ -20,7 +19,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QShortcut>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -41,15 +39,13 @@ QLabel *wrappedLabel(const QString &text, const char *name, QWidget *parent)
 
 } // namespace
 
-Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stations_window::StationTable(this))
+Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
+    : QWidget(parent), case_(nozzleCase), table_(new stations_window::StationTable(this))
 {
     setObjectName(QStringLiteral("Form_Stations"));
     setWindowTitle(texts::kTitle);
-    setWindowIcon(form_runtime::windowIcon());
-    new QShortcut(QKeySequence::Cancel, this, this, &QWidget::close);
 
-    gasName_ = texts::kAir;
-    gas_ = wrappedLabel(texts::gasLine(gasName_), "Label_Gas", this);
+    gas_ = wrappedLabel(texts::gasLine(case_.gasName()), "Label_Gas", this);
     noSolution_ = wrappedLabel(texts::kNoSolutionYet, "Label_NoSolution", this);
     solvedFrom_ = wrappedLabel(QString(), "Label_Solution", this);
     solvedFrom_->hide();
@@ -62,20 +58,9 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     view_->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::DoubleClicked);
     view_->setWordWrap(false);
-    // Columns as wide as their header or a number of the table's usual width,
-    // so that the table keeps its size as solutions come and go; a wider
-    // number is cut, and its tooltip gives it whole.
-    QHeaderView *columns = view_->horizontalHeader();
-    const int number = view_->fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12;
-    columns->setMinimumSectionSize(number);
-    columns->resizeSections(QHeaderView::ResizeToContents); // the headers alone: the table is empty now
-    QHeaderView *rows = view_->verticalHeader();
-    rows->setSectionResizeMode(QHeaderView::Fixed);
-    rows->setMinimumSectionSize(view_->fontMetrics().height() + 4);
-    rows->setDefaultSectionSize(view_->fontMetrics().height() + 6);
-    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff); // the window is as large as the table
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // across, where the panel is narrower than the table
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    rows->setMinimumWidth(view_->fontMetrics().horizontalAdvance(texts::kStation2Supersonic) + 16);
+    view_->fitToFont(texts::kStation2Supersonic);
     view_->installEventFilter(this);
 
     notes_ = wrappedLabel(QString(), "Label_StationNotes", this);
@@ -114,7 +99,7 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     layout->addWidget(help);
     layout->addLayout(branchRow);
     layout->addWidget(lookUpLine_);
-    layout->setSizeConstraint(QLayout::SetFixedSize); // every column and row in view, as the table grows
+    layout->addStretch();
 
     // A look-up that finds no station is said, not only shown.
     connect(table_, &stations_window::StationTable::lookedUp, this, [this](const QString &problem) {
@@ -129,56 +114,53 @@ Form_Stations::Form_Stations(QWidget *parent) : QWidget(parent), table_(new stat
     });
     connect(copy, &QPushButton::clicked, this, &Form_Stations::copyTable);
     connect(save, &QPushButton::clicked, this, &Form_Stations::chooseCsvFile);
+    connect(&case_, &NozzleCase::gasChanged, this, &Form_Stations::followGas);
+    connect(&case_, &NozzleCase::solutionChanged, this, &Form_Stations::followSolution);
+    table_->setGas(case_.gas());
+    followSolution();
 }
 
-Form_Stations &Form_Stations::instance()
+// The stations of the last completed solution, and the inputs it came from.
+void Form_Stations::followSolution()
 {
-    return form_runtime::oneWindow<Form_Stations>();
-}
-
-Form_Stations *Form_Stations::existing()
-{
-    return form_runtime::existingWindow<Form_Stations>();
-}
-
-void Form_Stations::setStations(std::vector<stations_window::StationRow> stations, double As,
-                                const QString &solvedFrom)
-{
-    table_->setStations(std::move(stations), As);
-    // Changed only when it changes: each change lays the window out again.
+    const std::optional<NozzleCase::Solution> &solution = case_.solution();
+    if (solution)
+        table_->setStations(nozzle_case::stationRows(*solution, case_.gas()), solution->As);
+    else
+        table_->setStations({}, std::numeric_limits<double>::quiet_NaN());
+    // Changed only when it changes: each change lays the panel out again.
     const auto show = [](QLabel *label, const QString &text) {
         if (label->text() != text)
             label->setText(text);
         if (label->isHidden() != text.isEmpty())
             label->setHidden(text.isEmpty());
     };
-    show(solvedFrom_, solvedFrom);
+    show(solvedFrom_, solution ? solution->solvedFrom : QString());
     show(notes_, table_->notes());
     if (noSolution_->isHidden() != table_->hasStations())
         noSolution_->setHidden(table_->hasStations());
 }
 
-void Form_Stations::setGas(const flow::GasConstants &gas, const QString &name)
+// Another gas: its look-ups; the case withdraws the old gas's solution.
+void Form_Stations::followGas(bool anotherK)
 {
-    if (name == gasName_)
+    gas_->setText(texts::gasLine(case_.gasName()));
+    if (!anotherK)
         return;
-    gasName_ = name;
-    gas_->setText(texts::gasLine(name));
-    table_->setGas(gas);
-    setStations({}, std::numeric_limits<double>::quiet_NaN(), QString());
+    table_->setGas(case_.gas());
     lookUpLine_->clear();
 }
 
 void Form_Stations::copyTable()
 {
-    QGuiApplication::clipboard()->setText(texts::kGasHeader + QLatin1Char('\t') + gasName_ + QLatin1Char('\n') +
-                                          stations_window::tableText(table_->rows(), QLatin1Char('\t')));
+    QGuiApplication::clipboard()->setText(texts::kGasHeader + QLatin1Char('\t') + case_.gasName() + QLatin1Char('\n') +
+                                          nozzle_case::tableText(table_->rows(), QLatin1Char('\t')));
 }
 
 QByteArray Form_Stations::csv() const
 {
-    return (texts::kGasHeader + QStringLiteral(",\"") + gasName_ + QStringLiteral("\"\n") +
-            stations_window::tableText(table_->rows(), QLatin1Char(',')))
+    return (texts::kGasHeader + QStringLiteral(",\"") + case_.gasName() + QStringLiteral("\"\n") +
+            nozzle_case::tableText(table_->rows(), QLatin1Char(',')))
         .toUtf8();
 }
 

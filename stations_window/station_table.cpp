@@ -1,5 +1,7 @@
 #include "stations_window/station_table.h"
 
+#include "nozzle_case/station_rows.h"
+
 #include "form_runtime/csv_file.h"
 #include "form_runtime/text_box.h"
 #include "stations_window/texts.h"
@@ -14,16 +16,10 @@ namespace stations_window {
 
 namespace {
 
+using nozzle_case::cellValue;
 constexpr int kM = 0, kA = 1, kAAs = 2, kMu = 9, kNu = 10, kColumns = 11;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-double cellValue(const StationRow &row, int column)
-{
-    if (column == kA)
-        return row.A;
-    // The table's other columns are the state's quantities, M first.
-    return row.state[flow::Quantity(column == kM ? 0 : column - 1)];
-}
 
 QString shown(int column, double v)
 {
@@ -56,21 +52,6 @@ QString range(int column, double As, const flow::GasConstants &gas)
 }
 
 } // namespace
-
-QString tableText(const std::vector<StationRow> &rows, QChar separator)
-{
-    QString text = texts::kStationHeader;
-    for (const texts::Column &column : texts::kColumns)
-        text += separator + form_runtime::csvCell(column.shown, separator);
-    text += QLatin1Char('\n');
-    for (const StationRow &row : rows) {
-        text += form_runtime::csvCell(row.name, separator);
-        for (int c = 0; c < kColumns; ++c)
-            text += separator + form_runtime::unroundedText(cellValue(row, c));
-        text += QLatin1Char('\n');
-    }
-    return text;
-}
 
 StationTable::StationTable(QObject *parent)
     : QAbstractTableModel(parent), gas_(flow::gasConstants()), As_(kNaN)

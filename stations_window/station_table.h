@@ -6,6 +6,7 @@
 
 #include "flow/gas_constants.h"
 #include "flow/isentropic.h"
+#include "nozzle_case/station_rows.h"
 
 #include <QAbstractTableModel>
 
@@ -14,20 +15,7 @@
 
 namespace stations_window {
 
-// A station: its name, its area and its isentropic state; and, where the
-// main window shows another Mach number for it, a line that says so.
-struct StationRow {
-    QString name;
-    double A;
-    flow::IsentropicState state;
-    QString note;
-};
-
-// The table as text for a report or a spreadsheet: a header line, then a
-// line for each row, the cells separated by `separator` and holding the
-// unrounded values (empty where a quantity does not exist). A cell that holds
-// the separator or a quotation mark is quoted, as CSV wants it.
-QString tableText(const std::vector<StationRow> &rows, QChar separator);
+using nozzle_case::StationRow;
 
 class StationTable : public QAbstractTableModel {
     Q_OBJECT

@@ -60,14 +60,15 @@ int main(int argc, char *argv[])
     QWidget *shown = &form;
     if (stations) {
         form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-        auto &table = Form_Stations::instance().table();
+        auto *panel = form.findChild<Form_Stations *>();
+        auto &table = panel->table();
         table.setData(table.index(table.lookUpRow(), 3), QStringLiteral("0.5"), Qt::EditRole);
-        shown = &Form_Stations::instance();
+        shown = panel;
         QApplication::processEvents();
     }
     if (backPressure) {
         form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
-        Form_BackPressure &window = Form_BackPressure::instance();
+        Form_BackPressure &window = *form.findChild<Form_BackPressure *>();
         window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(QStringLiteral("0.6"));
         auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
         shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("2"), Qt::EditRole);

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QDockWidget>
+#include <QWindow>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QPushButton>
@@ -32,7 +34,7 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
 {
     solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2")); // A2/A* = 2
     form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
-    Form_BackPressure &window = Form_BackPressure::instance();
+    Form_BackPressure &window = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
     auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
@@ -137,15 +139,24 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
                            "not reached.")});
     EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"))->text(), refused.value(0));
 
-    // Escape closes the window that has the focus (on a desktop, the main
-    // window may have taken it back while the test typed).
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-    QTest::keyClick(&window, Qt::Key_Escape);
+    // Escape closes the panel floating onto another screen, when it has the
+    // focus (on a desktop, the main window may have taken it back while the
+    // test typed); docked, the panel stays.
+    auto *dock = form.findChild<QDockWidget *>(QStringLiteral("Dock_BackPressure"));
+    QTest::keyClick(pb, Qt::Key_Escape);
+    EXPECT_TRUE(window.isVisible());
+    dock->setFloating(true);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dock));
+    dock->windowHandle()->requestActivate();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dock->windowHandle()));
+    pb->setFocus();
+    QTest::keyClick(pb, Qt::Key_Escape);
     EXPECT_FALSE(window.isVisible());
+    dock->setFloating(false);
 
     // A window opened beside the main window stands to its right, where the
     // screen (here 800 pixels wide) has room for it.
+    form.resize(300, form.height());
     QWidget small;
     small.resize(200, 150);
     form_runtime::showWindow(small, &form);
@@ -170,7 +181,7 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
 TEST_F(SolveTest, BackPressureWindowFollowsEverySolveAndKeepsWhatIsTyped)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
-    Form_BackPressure &window = Form_BackPressure::instance();
+    Form_BackPressure &window = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
     auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
@@ -215,7 +226,7 @@ TEST_F(SolveTest, BackPressureWindowFollowsEverySolveAndKeepsWhatIsTyped)
 TEST_F(SolveTest, BackPressureWindowTakesTheGasAndCopiesItsTablesUnrounded)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
-    Form_BackPressure &window = Form_BackPressure::instance();
+    Form_BackPressure &window = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
     auto *Ae = window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"));
     auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
     auto *places = window.findChild<QTableView *>(QStringLiteral("Table_Nozzle"));

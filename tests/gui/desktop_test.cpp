@@ -105,7 +105,7 @@ TEST_F(DesktopTest, FixedBackgroundsKeepADarkForegroundUnderADarkPalette)
         EXPECT_GE(bestContrast(text, text.rect(), kPaleYellow), 4.5) << name;
     }
     // The pressure chart, drawn in fixed colours, keeps its white paper.
-    auto *pressure = Form_BackPressure::instance().findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
+    auto *pressure = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure").findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
     EXPECT_EQ(pressure->background(), QColor(Qt::white));
     EXPECT_EQ(pressure->palette().color(QPalette::WindowText), QColor(Qt::black));
     // What has no fixed background follows the desktop.

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAction>
 #include <QColor>
+#include <QMainWindow>
 #include <QTableView>
 #include <QImage>
 #include <QMessageBox>
@@ -53,6 +55,16 @@ private:
     int otherModals_ = 0;
     QStringList typed_;
 };
+
+// The main window's panel of a kind, opened from its menu item when it is not
+// made yet.
+template <typename Panel>
+Panel &panelOf(QMainWindow &form, const char *menuItem)
+{
+    if (!form.findChild<Panel *>())
+        form.findChild<QAction *>(QLatin1String(menuItem))->trigger();
+    return *form.findChild<Panel *>();
+}
 
 // Whether a pixel of about `colour` lies within `radius` pixels of `at`.
 bool hasColourNear(const QImage &image, QPointF at, QColor colour, int radius = 1, int tolerance = 60);

@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex"));
-    EXPECT_EQ(form.centralWidget()->size(), QSize(289, 467));
+    EXPECT_EQ(find("client")->size(), QSize(289, 467)); // the Part's form, whatever the window's size
     for (const char *name : {"Text_A2", "Text_Msub", "Text_Msup", "Picture_iter"})
         EXPECT_FALSE(find(name)->isVisible()) << name;
     for (const char *name : {"Text_A1", "Text_M1", "Text_Astar", "Picture_geo", "Command1"})
@@ -167,15 +167,21 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
     ASSERT_NE(stations, nullptr);
-    EXPECT_EQ(about->text(), QStringLiteral("About"));
-    EXPECT_EQ(stations->text(), QStringLiteral("Stations"));
+    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+V.
+    EXPECT_EQ(about->text(), QStringLiteral("&About"));
+    EXPECT_EQ(stations->text(), QStringLiteral("&Stations"));
     EXPECT_EQ(about->menu(), nullptr);
     auto *gas = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"));
     ASSERT_NE(gas, nullptr);
     auto *backPressure = form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"));
     ASSERT_NE(backPressure, nullptr);
-    EXPECT_EQ(backPressure->text(), QStringLiteral("Back pressure"));
-    EXPECT_EQ(form.menuBar()->actions(), (QList<QAction *>{about, stations, backPressure, gas->menuAction()}));
+    EXPECT_EQ(backPressure->text(), QStringLiteral("&Back pressure"));
+    auto *view = form.findChild<QMenu *>(QStringLiteral("Mn_View"));
+    ASSERT_NE(view, nullptr);
+    EXPECT_EQ(gas->title(), QStringLiteral("&Gas"));
+    EXPECT_EQ(view->title(), QStringLiteral("&View"));
+    EXPECT_EQ(form.menuBar()->actions(),
+              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), view->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();

@@ -539,7 +539,7 @@ TEST_F(SolveTest, ChosenGasIsTheWholeProgramsAndAirIsExactlyAsBefore)
     solveForArea("0.5", "1", "2");
     const auto airStrokes = geo->strokes();
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &stations = Form_Stations::instance();
+    Form_Stations &stations = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
 
     struct Gas {
         const char *item, *title, *Astar, *A2, *stationsGas;

@@ -27,7 +27,7 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
 {
     solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &window = Form_Stations::instance();
+    Form_Stations &window = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
 
@@ -93,7 +93,7 @@ namespace {
 TEST_F(SolveTest, StationsLookUpTakesTheChosenBranchAndSaysWhenTheCsvCannotBeWritten)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &window = Form_Stations::instance();
+    Form_Stations &window = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
     stations_window::StationTable &table = window.table();
     const QModelIndex areaRatio = table.index(table.lookUpRow(), 2);
     ASSERT_TRUE(table.setData(areaRatio, QStringLiteral("2"), Qt::EditRole));
@@ -126,7 +126,7 @@ namespace {
 TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &window = Form_Stations::instance();
+    Form_Stations &window = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
     auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
     auto *notes = window.findChild<QLabel *>(QStringLiteral("Label_StationNotes"));
     auto *from = window.findChild<QLabel *>(QStringLiteral("Label_Solution"));
@@ -181,7 +181,7 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
 TEST_F(SolveTest, StationsTableStaysWholeInViewAsItsRowsChange)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    Form_Stations &window = Form_Stations::instance();
+    Form_Stations &window = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
     const auto wholeInView = [&](int rows) {
@@ -245,8 +245,8 @@ namespace {
 TEST_F(SolveTest, LookUpShowsFourFiguresAndFollowsTheThroat)
 {
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
-    stations_window::StationTable &table = Form_Stations::instance().table();
-    Form_Stations::instance().findChild<QRadioButton *>(QStringLiteral("Option_Subsonic"))->click();
+    stations_window::StationTable &table = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations").table();
+    testing_gui::panelOf<Form_Stations>(form, "Mn_Stations").findChild<QRadioButton *>(QStringLiteral("Option_Subsonic"))->click();
     const auto shown = [&](int column) { return table.index(table.lookUpRow(), column).data().toString(); };
     ASSERT_TRUE(table.setData(table.index(table.lookUpRow(), 0), QStringLiteral("4"), Qt::EditRole));
     EXPECT_EQ(shown(3), QStringLiteral("0.006586"));
@@ -259,7 +259,7 @@ TEST_F(SolveTest, LookUpShowsFourFiguresAndFollowsTheThroat)
     EXPECT_EQ(shown(1), QStringLiteral("2"));
     EXPECT_EQ(shown(2), QStringLiteral("2.0000"));
     EXPECT_EQ(shown(0), QStringLiteral("0.3059"));
-    Form_Stations::instance().close();
+    testing_gui::panelOf<Form_Stations>(form, "Mn_Stations").close();
 }
 
 } // namespace

@@ -1,0 +1,59 @@
+#include "nozzle_case/station_rows.h"
+
+#include "form_runtime/csv_file.h"
+#include "form_runtime/text_box.h"
+#include "nozzle_case/texts.h"
+
+namespace nozzle_case {
+
+namespace {
+
+constexpr int kM = 0, kA = 1, kColumns = 11;
+
+} // namespace
+
+double cellValue(const StationRow &row, int column)
+{
+    if (column == kA)
+        return row.A;
+    // The table's other columns are the state's quantities, M first.
+    return row.state[flow::Quantity(column == kM ? 0 : column - 1)];
+}
+
+std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const flow::GasConstants &gas)
+{
+    std::vector<StationRow> rows;
+    for (const NozzleCase::Station &s : solution.stations) {
+        const std::optional<double> exact =
+            s.branch ? flow::machFrom(flow::Quantity::A_As, solution.A2_As, *s.branch, gas) : std::nullopt;
+        if (!exact) { // station 1, the throat, station 2 of option A2, or a ratio below 1 let through by a negative M1
+            rows.push_back({s.name, s.A, flow::isentropicState(s.M, gas), {}});
+            continue;
+        }
+        StationRow row{s.name, s.A, flow::isentropicState(*exact, gas), {}};
+        row.state.A_As = solution.A2_As;
+        const QString exactShown = form_runtime::shownText(*exact), iterateShown = form_runtime::shownText(s.M);
+        if (exactShown != iterateShown)
+            row.note = s.settled ? texts::iterationStoppedEarly(s.name, exactShown, iterateShown)
+                                 : texts::iterationDidNotSettle(s.name, exactShown, iterateShown);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+QString tableText(const std::vector<StationRow> &rows, QChar separator)
+{
+    QString text = texts::kStationHeader;
+    for (const texts::Column &column : texts::kColumns)
+        text += separator + form_runtime::csvCell(column.shown, separator);
+    text += QLatin1Char('\n');
+    for (const StationRow &row : rows) {
+        text += form_runtime::csvCell(row.name, separator);
+        for (int c = 0; c < kColumns; ++c)
+            text += separator + form_runtime::unroundedText(cellValue(row, c));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+} // namespace nozzle_case

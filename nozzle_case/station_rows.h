@@ -1,0 +1,39 @@
+#pragma once
+
+// The stations of a completed solution as rows of the isentropic table, and
+// that table as text: what the Stations panel shows and Copy results carries.
+
+#include "flow/gas_constants.h"
+#include "flow/isentropic.h"
+#include "nozzle_case/nozzle_case.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace nozzle_case {
+
+// A station: its name, its area and its isentropic state; and, where the
+// main window shows another Mach number for it, a line that says so.
+struct StationRow {
+    QString name;
+    double A;
+    flow::IsentropicState state;
+    QString note;
+};
+
+// The rows of a completed solution's stations in the gas. A station 2 that the
+// main window's iteration found is solved exactly from A2/A*, so that its M,
+// A and A/A* agree; where the iteration showed another M, its row says so.
+std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const flow::GasConstants &gas);
+
+// The table as text for a report or a spreadsheet: a header line, then a
+// line for each row, the cells separated by `separator` and holding the
+// unrounded values (empty where a quantity does not exist). A cell that holds
+// the separator or a quotation mark is quoted, as CSV wants it.
+QString tableText(const std::vector<StationRow> &rows, QChar separator);
+
+// A row's value in a column of the table (A, or a quantity of its state).
+double cellValue(const StationRow &row, int column);
+
+} // namespace nozzle_case

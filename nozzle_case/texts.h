@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+
+// The texts of the case that every window names alike: the gas the program
+// starts with, the stations of a solution and the inputs it came from.
+namespace nozzle_case::texts {
+
+inline const QString kAir = QStringLiteral("Air, k = 1.4");
+
+inline const QString kStation1 = QStringLiteral("Station 1");
+inline const QString kThroat = QStringLiteral("Throat");
+inline const QString kStation2 = QStringLiteral("Station 2");
+inline const QString kStation2Subsonic = QStringLiteral("Station 2, subsonic");
+inline const QString kStation2Supersonic = QStringLiteral("Station 2, supersonic");
+
+// The solution the rows belong to, above the table.
+inline QString fromMachSolve(const QString &M1, const QString &A1, const QString &A2)
+{
+    return QStringLiteral("From M1 = %1, A1 = %2, A2 = %3 (option M)").arg(M1, A1, A2);
+}
+inline QString fromAreaSolve(const QString &M1, const QString &A1, const QString &M2)
+{
+    return QStringLiteral("From M1 = %1, A1 = %2, M2 = %3 (option A2)").arg(M1, A1, M2);
+}
+
+// The isentropic table of a station: its columns, each as shown and as a
+// screen reader says it.
+inline const QString kStationHeader = QStringLiteral("Station");
+
+struct Column {
+    QString shown, spoken;
+};
+inline const Column kColumns[] = {
+    {QStringLiteral("M"), QStringLiteral("Mach number M")},
+    {QStringLiteral("A"), QStringLiteral("area A")},
+    {QStringLiteral("A/A*"), QStringLiteral("area ratio A over A star")},
+    {QStringLiteral("p/p0"), QStringLiteral("pressure ratio p over p0")},
+    {QStringLiteral("T/T0"), QStringLiteral("temperature ratio T over T0")},
+    {QStringLiteral("\u03c1/\u03c10"), QStringLiteral("density ratio rho over rho0")},
+    {QStringLiteral("p/p*"), QStringLiteral("pressure ratio p over p star")},
+    {QStringLiteral("T/T*"), QStringLiteral("temperature ratio T over T star")},
+    {QStringLiteral("\u03c1/\u03c1*"), QStringLiteral("density ratio rho over rho star")},
+    {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees")},
+    {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees")},
+};
+
+// A row whose Mach number the main window shows otherwise.
+inline QString iterationDidNotSettle(const QString &row, const QString &exact, const QString &iterate)
+{
+    return QStringLiteral("%1: M = %2, solved exactly; the main window's iteration stopped after 50 steps at %3.")
+        .arg(row, exact, iterate);
+}
+inline QString iterationStoppedEarly(const QString &row, const QString &exact, const QString &iterate)
+{
+    return QStringLiteral(
+               "%1: M = %2, solved exactly; the main window's iteration stopped at %3, once a step was under 0.0001.")
+        .arg(row, exact, iterate);
+}
+
+} // namespace nozzle_case::texts
