@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QDir>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -187,10 +188,14 @@ TEST_F(SolveTest, StationsTableStaysWholeInViewAsItsRowsChange)
     const auto wholeInView = [&](int rows) {
         QCoreApplication::sendPostedEvents(); // the window's new layout
         ASSERT_EQ(view->model()->rowCount(), rows);
+        // Every row in view; every column there or scrolled to, in a panel narrower than the table.
         for (int r = 0; r < rows; ++r)
-            for (int c = 0; c < view->model()->columnCount(); ++c)
+            for (int c = 0; c < view->model()->columnCount(); ++c) {
+                view->scrollTo(view->model()->index(r, c));
                 EXPECT_TRUE(view->viewport()->rect().contains(view->visualRect(view->model()->index(r, c))))
                     << "row " << r << ", column " << c;
+                EXPECT_EQ(view->verticalScrollBar()->value(), 0) << "row " << r << " is below the table's end";
+            }
     };
     const QList<QAction *> gases = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
     gases[1]->trigger(); // another gas: the rows of the solutions before (the window outlives a test's main window) go
