@@ -136,7 +136,7 @@ void Form_Ventrolex::layOutAtZoom()
     // The form whole across beside the panels, where the screen has room for both.
     const int across = client->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int screenWidth = screen()->availableGeometry().width() - frameOf(*this).left() - frameOf(*this).right();
-    centralWidget()->setMinimumWidth(std::min(across, screenWidth - atZoom(kLeastPanel)));
+    centralWidget()->setMinimumWidth(std::min(across, std::max(screenWidth - atZoom(kLeastPanel), screenWidth / 2)));
     for (QDockWidget *dock : {stationsDock, backPressureDock})
         if (dock)
             dock->setFont(panelFont());
