@@ -54,6 +54,10 @@ int main(int argc, char *argv[])
     form_runtime::web_page::sayWhenClosed();
 #endif
     Form_Ventrolex window;
+#ifdef Q_OS_WASM
+    window.showMaximized(); // the one window fills the page, its panels docked in it
+#else
     form_runtime::showWindow(window);
+#endif
     return app.exec();
 }

@@ -17,6 +17,7 @@
 #include "solver_window/texts.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <limits>
 #include <optional>
@@ -147,6 +148,7 @@ private:
     QMenu *Mn_View = nullptr;
     QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
     QWidget *client = nullptr;                             // the Part's form
+    QPointer<QWidget> lastInForm;                          // its control that last had the focus
     QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr; // made when first opened
     std::vector<std::pair<QWidget *, QRect>> layoutTwips; // every control's place in twips
     QMenu *Mn_Gas = nullptr;

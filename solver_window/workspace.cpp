@@ -79,6 +79,11 @@ void Form_Ventrolex::buildWorkspace()
 
     auto *f6 = new QShortcut(QKeySequence(Qt::Key_F6), this, this, &Form_Ventrolex::nextPanel);
     f6->setContext(Qt::ApplicationShortcut);
+    // The form's control that last had the focus, for F6 to come back to.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
+        if (now && client->isAncestorOf(now))
+            lastInForm = now;
+    });
 }
 
 void Form_Ventrolex::sizeWorkspace()
@@ -204,7 +209,7 @@ void Form_Ventrolex::showPanel(QDockWidget *dock)
     const bool opening = dock->isHidden();
     dock->show();
     dock->raise();
-    if (opening && !dock->isFloating()) {
+    if (opening && !dock->isFloating() && !isMaximized() && !isFullScreen()) {
         // As tall and wide as the panel would like, where the screen has room;
         // the form keeps its width, and the panel takes the rest.
         const QSize panel = static_cast<QScrollArea *>(dock->widget())->widget()->sizeHint() +
@@ -240,6 +245,6 @@ void Form_Ventrolex::nextPanel()
         firstFocusable(dock->widget())->setFocus(Qt::TabFocusReason);
     } else {
         activateWindow();
-        firstFocusable(client)->setFocus(Qt::TabFocusReason);
+        (lastInForm ? lastInForm.data() : firstFocusable(client))->setFocus(Qt::TabFocusReason);
     }
 }

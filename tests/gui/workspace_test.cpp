@@ -58,21 +58,26 @@ TEST_F(SolveTest, WorkspaceFitsTheScreenWithBothPanelsAtEveryZoom)
             EXPECT_FALSE(dock->geometry().intersects(formArea->geometry())) << name;
         }
         // Where the screen has room for the form and a panel, the form is whole across.
-        if (zoom == 4)
+        if (zoom == 4) {
             EXPECT_GE(formArea->viewport()->width(), client->width());
-        for (QWidget *control : client->findChildren<QWidget *>())
-            if (control->isVisibleTo(client) && !control->objectName().isEmpty())
+        }
+        for (QWidget *control : client->findChildren<QWidget *>()) {
+            if (control->isVisibleTo(client) && !control->objectName().isEmpty()) {
                 EXPECT_TRUE(reachable(formArea, control)) << control->objectName().toStdString();
+            }
+        }
         for (QWidget *panel : {static_cast<QWidget *>(form.findChild<Form_Stations *>()),
                                static_cast<QWidget *>(form.findChild<Form_BackPressure *>())}) {
             auto *panelArea = qobject_cast<QScrollArea *>(panel->parentWidget()->parentWidget());
             ASSERT_NE(panelArea, nullptr);
             static_cast<QWidget *>(panelArea->parent())->raise(); // its tab on top
             QCoreApplication::sendPostedEvents();
-            for (QWidget *control : panel->findChildren<QWidget *>())
+            for (QWidget *control : panel->findChildren<QWidget *>()) {
                 if (control->isVisibleTo(panel) && control->focusPolicy() != Qt::NoFocus &&
-                    control->parentWidget() == panel)
+                    control->parentWidget() == panel) {
                     EXPECT_TRUE(reachable(panelArea, control)) << control->objectName().toStdString();
+                }
+            }
         }
     }
 }
