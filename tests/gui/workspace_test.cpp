@@ -11,6 +11,7 @@
 #include "stations_window/form_stations.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDockWidget>
 #include <QScreen>
 #include <QScrollArea>
@@ -80,6 +81,31 @@ TEST_F(SolveTest, WorkspaceFitsTheScreenWithBothPanelsAtEveryZoom)
             }
         }
     }
+}
+
+// F6 goes round the form and the open panels, each in view, and comes back
+// to the form's control that last had the focus.
+TEST_F(SolveTest, F6GoesRoundTheFormAndThePanels)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+    box("Text_M1")->setFocus();
+    QStringList round;
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F6);
+        QWidget *focus = QApplication::focusWidget();
+        ASSERT_NE(focus, nullptr);
+        EXPECT_TRUE(focus->isVisible()) << focus->objectName().toStdString();
+        QWidget *panel = focus;
+        while (panel && !qobject_cast<Form_Stations *>(panel) && !qobject_cast<Form_BackPressure *>(panel) &&
+               panel->objectName() != QLatin1String("client"))
+            panel = panel->parentWidget();
+        round << (panel ? panel->objectName() : QString());
+    }
+    EXPECT_EQ(round, (QStringList{"Form_Stations", "Form_BackPressure", "client"}));
+    EXPECT_EQ(QApplication::focusWidget(), box("Text_M1"));
 }
 
 // The fonts and places of the Part's form at 150 %: the layout's twips times
