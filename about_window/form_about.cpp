@@ -2,12 +2,12 @@
 
 #include "form_runtime/accessibility.h"
 #include "form_runtime/colour.h"
+#include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
 
 #include <QCoreApplication>
 #include <QLabel>
-#include <QPointer>
 #include <QShortcut>
 
 using form_runtime::colourOf;
@@ -36,8 +36,6 @@ void addLabel(QWidget *window, const char *name, const QString &text, const QRec
         label->setPalette(palette);
     }
 }
-
-QPointer<Form_About> theAboutWindow;
 
 } // namespace
 
@@ -75,10 +73,5 @@ Form_About::Form_About(QWidget *parent) : QWidget(parent)
 
 Form_About &Form_About::instance()
 {
-    if (!theAboutWindow) {
-        theAboutWindow = new Form_About;
-        // Goes with the application, not with the main window.
-        qAddPostRoutine([] { delete theAboutWindow.data(); });
-    }
-    return *theAboutWindow;
+    return form_runtime::oneWindow<Form_About>(); // goes with the application, not with the main window
 }

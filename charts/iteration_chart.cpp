@@ -1,6 +1,6 @@
 #include "charts/iteration_chart.h"
 
-#include "flow/arithmetic.h"
+#include "flow/mach_iteration.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
@@ -16,24 +16,12 @@ constexpr int kDivisions = 200;
 
 IterTables iterationSamples(double AAr, double Mr, const flow::GasConstants &gas)
 {
-    using flow::divide;
-    using flow::multiply;
-    using flow::power;
-
     IterTables t;
-    const double R = 1 + multiply(multiply(gas.kc2, Mr), Mr);
     for (int i = 1; i <= kDivisions; ++i) {
         t.Mx[i] = kMachRange * (double(i) / kDivisions);
-
-        const double B = divide(multiply(AAr, t.Mx[i]), Mr);
-        const double D = (multiply(power(B, divide(1, gas.kc3)), R) - 1) / gas.kc2;
-        t.F_sup[i] = 0;
-        if (D >= 0)
-            t.F_sup[i] = flow::squareRoot(D);
-
-        const double N = 1 + gas.kc2 * t.Mx[i] * t.Mx[i];
-        t.F_sub[i] = multiply(divide(Mr, AAr), power(divide(N, R), gas.kc3));
-
+        const flow::IterationFunctions f = flow::iterationFunctions(AAr, Mr, t.Mx[i], gas);
+        t.F_sup[i] = f.supersonic;
+        t.F_sub[i] = f.subsonic;
         if (t.F_sup[i] > t.Ymax)
             t.Ymax = t.F_sup[i];
     }

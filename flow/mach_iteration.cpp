@@ -55,4 +55,14 @@ MachIteration M_iter(double AAr, double Mr, std::string_view rejim, const GasCon
     return {M, kMaxSteps, false};
 }
 
+IterationFunctions iterationFunctions(double AAr, double Mr, double M, const GasConstants &gas)
+{
+    // In the chart's order of operations, which fixes its points' last bits.
+    const double R = 1 + multiply(multiply(gas.kc2, Mr), Mr);
+    const double B = divide(multiply(AAr, M), Mr);
+    const double D = (multiply(power(B, divide(1, gas.kc3)), R) - 1) / gas.kc2;
+    const double N = 1 + gas.kc2 * M * M;
+    return {multiply(divide(Mr, AAr), power(divide(N, R), gas.kc3)), D >= 0 ? squareRoot(D) : 0};
+}
+
 } // namespace flow

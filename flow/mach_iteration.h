@@ -25,4 +25,13 @@ struct MachIteration {
 MachIteration M_iter(double AAr, double Mr, std::string_view rejim, const GasConstants &gas,
                      std::vector<double> *iterates = nullptr);
 
+// The two functions of M that the iteration steps with, as the iteration
+// chart draws them: the subsonic form (Mr/AAr) (N/R)^kc3 and the supersonic
+// form sqrt((R (AAr M / Mr)^(1/kc3) - 1) / kc2), which is 0 where the root's
+// argument is negative. Throws ArithmeticError as M_iter does.
+struct IterationFunctions {
+    double subsonic, supersonic;
+};
+IterationFunctions iterationFunctions(double AAr, double Mr, double M, const GasConstants &gas);
+
 } // namespace flow

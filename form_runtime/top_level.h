@@ -17,8 +17,7 @@ namespace form_runtime {
 void showWindow(QWidget &window, const QWidget *beside = nullptr);
 
 // The application's one window of a kind, created on first use; it goes with
-// the application, not with the window that opened it. existingWindow() says
-// whether it has been created (and not closed for good).
+// the application, not with the window that opened it.
 template <typename Window>
 QPointer<Window> &theWindowOf()
 {
@@ -34,11 +33,6 @@ Window &oneWindow()
         qAddPostRoutine([] { delete theWindowOf<Window>().data(); });
     }
     return *window;
-}
-template <typename Window>
-Window *existingWindow()
-{
-    return theWindowOf<Window>().data();
 }
 
 } // namespace form_runtime
