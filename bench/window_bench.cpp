@@ -123,30 +123,55 @@ void BM_SolveFloor(benchmark::State &state)
 }
 BENCHMARK(BM_SolveFloor)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
-// The option-M solve at ratio 1 with the Stations window open: its table
-// follows every solve, and is painted with the charts.
-void BM_SolveForMachWithStationsOpen(benchmark::State &state)
+// The option-M solve at ratio 1 with both panels open (arg 1) or closed: the
+// Stations table and the Back pressure panel follow every solve, and are
+// painted with the charts.
+void BM_SolveForMachWithPanelsOpen(benchmark::State &state)
 {
     WorkedExample example;
     auto *geo = example.geo, *iter = example.iter;
-    if (state.range(0) != 0)
+    if (state.range(0) != 0) {
         example.form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+        example.form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    }
     QPixmap geoPixels(geo->size()), iterPixels(iter->size());
     for (auto _ : state) {
         example.command->click();
         geo->render(&geoPixels);
         iter->render(&iterPixels);
-        QCoreApplication::sendPostedEvents(); // the table's new layout
+        QCoreApplication::sendPostedEvents(); // the panels' new layout
         benchmark::DoNotOptimize(geoPixels.cacheKey());
         benchmark::DoNotOptimize(iterPixels.cacheKey());
     }
 }
-BENCHMARK(BM_SolveForMachWithStationsOpen)
+BENCHMARK(BM_SolveForMachWithPanelsOpen)
     ->ArgName("open")
     ->Arg(0)
     ->Arg(1)
     ->Unit(benchmark::kMicrosecond)
     ->Apply(withFastest);
+
+// One zoom step, 100 % to 125 % or back, with both panels open after the
+// worked example: every control placed again, every font and chart at the new
+// size, the whole window laid out and painted.
+void BM_ZoomStep(benchmark::State &state)
+{
+    WorkedExample example;
+    example.command->click();
+    example.form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    example.form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
+    QPixmap pixels(example.form.size() * 2);
+    int zoom = 4;
+    for (auto _ : state) {
+        zoom = zoom == 4 ? 5 : 4;
+        example.form.setZoom(zoom);
+        QCoreApplication::sendPostedEvents(); // the layouts
+        example.form.render(&pixels);
+        benchmark::DoNotOptimize(pixels.cacheKey());
+    }
+    example.form.setZoom(4);
+}
+BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond)->Apply(withFastest);
 
 void BM_MainWindow(benchmark::State &state)
 {
@@ -158,7 +183,7 @@ void BM_MainWindow(benchmark::State &state)
 }
 BENCHMARK(BM_MainWindow)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
-// The floor of the window: the same eighteen controls, menu bar (with the gas
+// The floor of the window: at the same size, the same eighteen controls, menu bar (with the gas
 // menu's items) and font, built with plain Qt calls at the same pixel
 // geometry, shown and painted, the frames as etched QFrames (the cheapest
 // border Qt paints) with the caption a label on it.
@@ -211,7 +236,7 @@ void BM_MainWindowFloor(benchmark::State &state)
             chart->setAutoFillBackground(true);
             place(chart, 8, y, y == 128 ? 273 : 269, y == 128 ? 153 : 173)->setVisible(y == 128);
         }
-        window.resize(289, 467 + window.menuBar()->sizeHint().height());
+        window.resize(289 + 440, 467 + window.menuBar()->sizeHint().height()); // the form, and room for a panel
         window.show();
         benchmark::DoNotOptimize(window.grab());
     }

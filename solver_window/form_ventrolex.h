@@ -111,6 +111,7 @@ private:
     void nextPanel(); // F6
     void fitToScreen();
     void layOutAtZoom();
+    void fitFormAtZoom();
     static QFont dialogFont(); // the form's, at the zoom
     void solveOnReturn(form_runtime::TextBox *box);
 

@@ -88,7 +88,7 @@ void Form_Ventrolex::buildWorkspace()
 
 void Form_Ventrolex::sizeWorkspace()
 {
-    layOutAtZoom();
+    fitFormAtZoom(); // the controls are in their places and fonts already
     // The first size: the form, with room for a panel beside it, within the screen.
     const QRect screen = this->screen()->availableGeometry();
     const QMargins frame = frameOf(*this);
@@ -137,14 +137,20 @@ void Form_Ventrolex::layOutAtZoom()
     setFont(dialogFont());
     for (const auto &[control, r] : layoutTwips)
         control->setGeometry(form_runtime::twips(r.x(), r.y(), r.width(), r.height()));
+    for (QDockWidget *dock : {stationsDock, backPressureDock})
+        if (dock)
+            dock->setFont(panelFont());
+    fitFormAtZoom();
+}
+
+// The form's size at the zoom, and its room beside the panels.
+void Form_Ventrolex::fitFormAtZoom()
+{
     client->setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
     // The form whole across beside the panels, where the screen has room for both.
     const int across = client->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int screenWidth = screen()->availableGeometry().width() - frameOf(*this).left() - frameOf(*this).right();
     centralWidget()->setMinimumWidth(std::min(across, std::max(screenWidth - atZoom(kLeastPanel), screenWidth / 2)));
-    for (QDockWidget *dock : {stationsDock, backPressureDock})
-        if (dock)
-            dock->setFont(panelFont());
     Mn_ZoomIn->setEnabled(zoom() < form_runtime::kMostZoom);
     Mn_ZoomOut->setEnabled(zoom() > form_runtime::kLeastZoom);
     Mn_ZoomReset->setEnabled(zoom() != form_runtime::kActualSize);
