@@ -47,6 +47,14 @@ void TextBox::flag(const QString &note)
         if (sign_)
             sign_->setIcon(signIcon_);
     }
+    setToolTip(note);
+    setAccessibleDescription(plainDescription_.isEmpty() ? note : plainDescription_ + QStringLiteral(". ") + note);
+    if (!result_.isEmpty()) {
+        // A result keeps its whole room: the sign stands small in its corner.
+        resultSign_ = true;
+        update();
+        return;
+    }
     // The sign is made once and shown or hidden after that: a hidden sign
     // takes no room in the box and is not in what a screen reader finds.
     if (!sign_) {
@@ -56,15 +64,18 @@ void TextBox::flag(const QString &note)
     sign_->setText(note);
     sign_->setToolTip(note);
     sign_->setVisible(true);
-    setToolTip(note);
-    setAccessibleDescription(plainDescription_.isEmpty() ? note : plainDescription_ + QStringLiteral(". ") + note);
 }
 
 void TextBox::unflag()
 {
     if (note_.isEmpty())
         return;
-    sign_->setVisible(false);
+    if (sign_)
+        sign_->setVisible(false);
+    if (resultSign_) {
+        resultSign_ = false;
+        update();
+    }
     note_.clear();
     setToolTip(reduced_ ? text() : QString());
     setAccessibleDescription(plainDescription_);
@@ -118,6 +129,16 @@ void TextBox::showAsUsual()
 }
 
 void TextBox::paintEvent(QPaintEvent *event)
+{
+    paintText(event);
+    if (resultSign_) { // in the upper right corner, over the frame
+        QPainter painter(this);
+        const int side = std::max(8, height() / 2 - 1);
+        signIcon_.paint(&painter, QRect(width() - side, 0, side, side));
+    }
+}
+
+void TextBox::paintText(QPaintEvent *event)
 {
     // While the box has focus it is edited as usual, the cursor scrolling
     // through the whole text.

@@ -22,6 +22,8 @@ public:
 
     // Writes a result in the usual font, then fits it to the box.
     void showResult(const QString &text);
+    // Whether a result's sign stands in the box's corner.
+    bool hasResultSign() const { return resultSign_; }
     // Whether the result is shown cut, with an ellipsis.
     bool isCut() const { return cut_; }
     // The text as the box paints it when it does not have the focus.
@@ -29,8 +31,9 @@ public:
 
     // Marks what was typed as doubtful: a warning sign at the end of the box,
     // whose tooltip, like the box's tooltip and accessible description, says
-    // what was read and why. Any change of the text takes it away, as does
-    // unflag().
+    // what was read and why. A result shown is marked by a small sign in the
+    // box's corner instead, so that it keeps its whole room. Any change of the
+    // text takes it away, as does unflag().
     void flag(const QString &note);
     void unflag();
     // The note of the warning sign, or empty when the box has none.
@@ -40,6 +43,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    void paintText(QPaintEvent *event);
     int textAreaWidth() const;
     QString cutToFit() const;
     void fit();
@@ -51,6 +55,7 @@ private:
     QIcon signIcon_;
     const QStyle *signStyle_ = nullptr; // the style signIcon_ comes from
     QString plainDescription_; // the accessible description without the note
+    bool resultSign_ = false; // the sign of a result, in the corner
     bool reduced_ = false; // shown smaller than usual, or cut
     bool cut_ = false;
 };

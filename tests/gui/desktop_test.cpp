@@ -188,11 +188,18 @@ TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
             EXPECT_TRUE(find<TextBox>(box)->toolTip().isEmpty()) << style << " " << box;
             EXPECT_EQ(find(box)->font(), find("Text_M1")->font()) << style << " " << box;
         }
-        // "1.7023" beside its sign (the root is 1.7024), in the usual font, whole.
+        // "1.7023" with its sign in the corner (the root is 1.7024), in the
+        // usual font, whole, and seen: its last digit is not under the sign.
         solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
-        EXPECT_EQ(find<TextBox>("Text_Msup")->toolTip(), find<TextBox>("Text_Msup")->note()) << style;
-        EXPECT_EQ(find("Text_Msup")->font(), find("Text_M1")->font()) << style;
-        EXPECT_EQ(find<TextBox>("Text_Msup")->displayedText(), QStringLiteral("1.7023")) << style;
+        auto *Msup = find<TextBox>("Text_Msup");
+        EXPECT_TRUE(Msup->hasResultSign()) << style;
+        EXPECT_EQ(Msup->toolTip(), Msup->note()) << style;
+        EXPECT_EQ(Msup->font(), find("Text_M1")->font()) << style;
+        EXPECT_EQ(Msup->displayedText(), QStringLiteral("1.7023")) << style;
+        Msup->setCursorPosition(0);
+        const int textEnd = Msup->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() +
+                            Msup->fontMetrics().horizontalAdvance(QStringLiteral("1.7023"));
+        EXPECT_LE(textEnd, Msup->width() - std::max(8, Msup->height() / 2 - 1) + 3) << style;
     }
     QApplication::setStyle(QStyleFactory::create(before));
 }
