@@ -51,7 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     auto connection = QObject::connect(&table, &stations_window::StationTable::lookedUp,
                                        [&problem](const QString &p) { problem = p; });
     const QModelIndex cell = table.index(table.lookUpRow(), column);
-    const QString before = stations_window::tableText(table.rows(), QLatin1Char('\t'));
+    const QString before = nozzle_case::tableText(table.rows(), QLatin1Char('\t'));
     const bool found = table.setData(cell, typed, Qt::EditRole);
     QObject::disconnect(connection);
 
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!ok || cell.data(Qt::EditRole).toString().toDouble() != value)
             fail("the typed value is not where it was typed");
     } else {
-        if (stations_window::tableText(table.rows(), QLatin1Char('\t')) != before)
+        if (nozzle_case::tableText(table.rows(), QLatin1Char('\t')) != before)
             fail("a look-up that found nothing changed the table");
         if (problem.isEmpty() || problem.contains(QLatin1Char('\n')))
             fail("a look-up that found nothing did not say why in one line");
