@@ -1,5 +1,6 @@
 #include "backpressure_window/form_backpressure.h"
 
+#include "backpressure_window/texts.h"
 #include "charts/pressure_chart.h"
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
@@ -9,6 +10,7 @@
 #include "form_runtime/table_view.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/texts.h"
+#include "form_runtime/value_table.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
 
@@ -33,8 +35,8 @@
 #include <cmath>
 
 namespace texts = backpressure_window::texts;
-using backpressure_window::ValueRow;
-using backpressure_window::ValueTable;
+using form_runtime::TableRow;
+using form_runtime::ValueTable;
 using form_runtime::unroundedText;
 
 namespace {
@@ -51,14 +53,14 @@ std::optional<double> numberIn(const QString &text)
     return ok ? std::optional<double>(v) : std::nullopt;
 }
 
-ValueRow nozzleRow(const QString &name, const flow::NozzleStation &s)
+TableRow nozzleRow(const QString &name, const flow::NozzleStation &s)
 {
-    return {name, {s.M, s.A_At, s.p_p01, s.T_T01, s.rho_rho01, s.p0_p01}};
+    return {name, {s.M, s.A_At, s.p_p01, s.T_T01, s.rho_rho01, s.p0_p01}, {}};
 }
 
-ValueRow shockRow(const QString &name, const flow::NormalShock &s)
+TableRow shockRow(const QString &name, const flow::NormalShock &s)
 {
-    return {name, {s.M1, s.M2, s.p2_p1, s.T2_T1, s.rho2_rho1, s.p02_p01, s.p02_p1}};
+    return {name, {s.M1, s.M2, s.p2_p1, s.T2_T1, s.rho2_rho1, s.p02_p01, s.p02_p1}, {}};
 }
 
 QLabel *line(const QString &text, const char *name, QWidget *parent)
@@ -106,8 +108,8 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     Label_Regime->setStyleSheet(QStringLiteral("font-weight: bold")); // bold in any size the font takes
     Label_Critical = line(QString(), "Label_Critical", this);
 
-    nozzle_ = new ValueTable(texts::kNozzleColumns, int(std::size(texts::kNozzleColumns)), this);
-    shock_ = new ValueTable(texts::kShockColumns, int(std::size(texts::kShockColumns)), this);
+    nozzle_ = new ValueTable({std::begin(texts::kNozzleColumns), std::end(texts::kNozzleColumns)}, this);
+    shock_ = new ValueTable({std::begin(texts::kShockColumns), std::end(texts::kShockColumns)}, this);
     shock_->setLookUp([this](int column, const QString &typed) { return lookUpShock(column, typed); });
     Table_Nozzle = tableView(nozzle_, texts::kNozzleTableName, "Table_Nozzle", 4);
     Table_Shock = tableView(shock_, texts::kShockTableName, "Table_Shock", 2);
@@ -272,7 +274,7 @@ void Form_BackPressure::showFlow()
     const QString As = f.beforeShock ? form_runtime::ratioText(f.beforeShock->A_At) : QString();
     Label_Regime->setText(texts::regimeLine(f, As));
     showCritical(f.critical);
-    std::vector<ValueRow> places{nozzleRow(texts::kThroat, f.throat)};
+    std::vector<TableRow> places{nozzleRow(texts::kThroat, f.throat)};
     if (f.beforeShock && f.regime == flow::Regime::ShockInside) {
         places.push_back(nozzleRow(texts::kBeforeShock, *f.beforeShock));
         places.push_back(nozzleRow(texts::kAfterShock, *f.afterShock));
@@ -297,10 +299,10 @@ void Form_BackPressure::showCritical(const flow::CriticalPressures &critical)
 // The shock of the flow, when it has one, and the look-up row.
 void Form_BackPressure::showShocks()
 {
-    std::vector<ValueRow> shocks;
+    std::vector<TableRow> shocks;
     if (flow_ && flow_->shock)
         shocks.push_back(shockRow(texts::kThisShock, *flow_->shock));
-    ValueRow any{texts::kAnyShock, std::vector<double>(std::size(texts::kShockColumns), NAN)};
+    TableRow any{texts::kAnyShock, std::vector<double>(std::size(texts::kShockColumns), NAN), {}};
     if (lookedUp_)
         any = shockRow(texts::kAnyShock, *lookedUp_);
     shocks.push_back(any);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "backpressure_window/value_table.h"
 #include "flow/back_pressure.h"
 #include "form_runtime/accessibility.h"
 
@@ -18,6 +17,7 @@ class QTimer;
 namespace form_runtime {
 class ChartSurface;
 class Slider;
+class ValueTable;
 } // namespace form_runtime
 
 // The Back pressure panel that "Back pressure" opens: a nozzle of exit to
@@ -50,7 +50,7 @@ private:
     void sliderMoved(int position);
     bool lookUpShock(int column, const QString &typed);
     void chooseCsvFile();
-    QTableView *tableView(backpressure_window::ValueTable *table, const QString &name, const char *objectName,
+    QTableView *tableView(form_runtime::ValueTable *table, const QString &name, const char *objectName,
                           int rowsShown);
 
     NozzleCase &case_;
@@ -58,7 +58,7 @@ private:
     QLineEdit *Text_AeAt, *Text_pbp0;
     form_runtime::Slider *Slider_pbp0;
     QLabel *Label_Gas, *Label_Input, *Label_Regime, *Label_Critical, *Label_LookUpProblem;
-    backpressure_window::ValueTable *nozzle_, *shock_;
+    form_runtime::ValueTable *nozzle_, *shock_;
     QTableView *Table_Nozzle, *Table_Shock;
     form_runtime::ChartSurface *Picture_pressure;
     std::optional<flow::NormalShock> lookedUp_; // the look-up row's shock

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow/back_pressure.h"
+#include "form_runtime/value_table.h"
 
 #include <QString>
 
@@ -84,11 +85,10 @@ inline QString tooStrong(const QString &column, const QString &typed)
 }
 
 // A column: its header as shown, and as a screen reader says it.
-struct Column {
-    QString shown, spoken;
-};
+using Column = form_runtime::TableColumn;
+using Format = form_runtime::TableColumn::Format;
 inline const Column kNozzleColumns[] = {
-    {QStringLiteral("M"), QStringLiteral("Mach number M")},
+    {QStringLiteral("M"), QStringLiteral("Mach number M"), Format::Shown},
     {QStringLiteral("A/At"), QStringLiteral("area ratio A over At")},
     {QStringLiteral("p/p01"), QStringLiteral("pressure ratio p over p01")},
     {QStringLiteral("T/T01"), QStringLiteral("temperature ratio T over T01")},
@@ -96,8 +96,8 @@ inline const Column kNozzleColumns[] = {
     {QStringLiteral("p0/p01"), QStringLiteral("stagnation pressure ratio p0 over p01")},
 };
 inline const Column kShockColumns[] = {
-    {QStringLiteral("M1"), QStringLiteral("Mach number before the shock, M1")},
-    {QStringLiteral("M2"), QStringLiteral("Mach number behind the shock, M2")},
+    {QStringLiteral("M1"), QStringLiteral("Mach number before the shock, M1"), Format::Shown},
+    {QStringLiteral("M2"), QStringLiteral("Mach number behind the shock, M2"), Format::Shown},
     {QStringLiteral("p2/p1"), QStringLiteral("pressure ratio p2 over p1")},
     {QStringLiteral("T2/T1"), QStringLiteral("temperature ratio T2 over T1")},
     {QStringLiteral("\u03c12/\u03c11"), QStringLiteral("density ratio rho2 over rho1")},

@@ -1,5 +1,9 @@
 #include "form_runtime/table_view.h"
 
+#include "form_runtime/value_table.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QStyle>
@@ -78,6 +82,15 @@ void TableView::resizeEvent(QResizeEvent *event)
 
 void TableView::keyPressEvent(QKeyEvent *event)
 {
+    // Ctrl+C copies the selected cells, unrounded.
+    if (event->matches(QKeySequence::Copy)) {
+        if (const auto *table = qobject_cast<const ValueTable *>(model())) {
+            if (const QString text = table->cellsText(selectionModel()->selectedIndexes()); !text.isEmpty())
+                QGuiApplication::clipboard()->setText(text);
+            event->accept();
+            return;
+        }
+    }
     const bool editing = state() == EditingState;
     QTableView::keyPressEvent(event);
     if (!editing && state() == EditingState)

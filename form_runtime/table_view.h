@@ -8,7 +8,7 @@ namespace form_runtime {
 
 // A table of a panel: as large as the whole table where there is room, else
 // as high and scrolled across; typed into from the keyboard as the browser
-// needs it.
+// needs it; Ctrl+C copies the selected cells of a ValueTable, unrounded.
 //
 // A key that opens a cell's editor is the editor's first character, and is
 // taken. Reported as not taken (as the item views do), a browser also types it

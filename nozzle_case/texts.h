@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form_runtime/value_table.h"
+
 #include <QString>
 
 // The texts of the case that every window names alike: the gas the program
@@ -28,12 +30,11 @@ inline QString fromAreaSolve(const QString &M1, const QString &A1, const QString
 // screen reader says it.
 inline const QString kStationHeader = QStringLiteral("Station");
 
-struct Column {
-    QString shown, spoken;
-};
+using Column = form_runtime::TableColumn;
+using Format = form_runtime::TableColumn::Format;
 inline const Column kColumns[] = {
-    {QStringLiteral("M"), QStringLiteral("Mach number M")},
-    {QStringLiteral("A"), QStringLiteral("area A")},
+    {QStringLiteral("M"), QStringLiteral("Mach number M"), Format::Shown},
+    {QStringLiteral("A"), QStringLiteral("area A"), Format::Shown},
     {QStringLiteral("A/A*"), QStringLiteral("area ratio A over A star")},
     {QStringLiteral("p/p0"), QStringLiteral("pressure ratio p over p0")},
     {QStringLiteral("T/T0"), QStringLiteral("temperature ratio T over T0")},
@@ -41,8 +42,8 @@ inline const Column kColumns[] = {
     {QStringLiteral("p/p*"), QStringLiteral("pressure ratio p over p star")},
     {QStringLiteral("T/T*"), QStringLiteral("temperature ratio T over T star")},
     {QStringLiteral("\u03c1/\u03c1*"), QStringLiteral("density ratio rho over rho star")},
-    {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees")},
-    {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees")},
+    {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees"), Format::Degrees},
+    {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees"), Format::Degrees},
 };
 
 // A row whose Mach number the main window shows otherwise.

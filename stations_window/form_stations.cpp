@@ -14,7 +14,6 @@
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -61,7 +60,6 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // across, where the panel is narrower than the table
     view_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     view_->fitToFont(texts::kStation2Supersonic);
-    view_->installEventFilter(this);
 
     notes_ = wrappedLabel(QString(), "Label_StationNotes", this);
     notes_->hide();
@@ -176,22 +174,4 @@ void Form_Stations::chooseCsvFile()
 {
     form_runtime::chooseCsvFile(this, texts::kSaveAsCsv, texts::kCsvFile, texts::kCsvFilter, csv(),
                                 [this](const QString &name) { saveAsCsv(name); });
-}
-
-void Form_Stations::copySelection()
-{
-    const QString text = table_->cellsText(view_->selectionModel()->selectedIndexes());
-    if (!text.isEmpty())
-        QGuiApplication::clipboard()->setText(text);
-}
-
-// Ctrl+C in the table copies the selected cells, unrounded.
-bool Form_Stations::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched == view_ && event->type() == QEvent::KeyPress &&
-        static_cast<QKeyEvent *>(event)->matches(QKeySequence::Copy)) {
-        copySelection();
-        return true;
-    }
-    return QWidget::eventFilter(watched, event);
 }

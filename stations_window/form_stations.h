@@ -27,13 +27,9 @@ public:
     void copyTable();
     void saveAsCsv(const QString &fileName);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     void followGas(bool anotherK);
     void followSolution();
-    void copySelection();
     void chooseCsvFile();
     QByteArray csv() const; // the table as the CSV file holds it
 

@@ -1,14 +1,13 @@
 #pragma once
 
-// The Stations window's table: one row for each station of the last
+// The Stations panel's table: one row for each station of the last
 // completed solution and a look-up row, "Any station", where a value typed
 // into any one column gives the rest of the row.
 
 #include "flow/gas_constants.h"
 #include "flow/isentropic.h"
+#include "form_runtime/value_table.h"
 #include "nozzle_case/station_rows.h"
-
-#include <QAbstractTableModel>
 
 #include <optional>
 #include <vector>
@@ -17,7 +16,7 @@ namespace stations_window {
 
 using nozzle_case::StationRow;
 
-class StationTable : public QAbstractTableModel {
+class StationTable : public form_runtime::ValueTable {
     Q_OBJECT
 
 public:
@@ -35,15 +34,6 @@ public:
     std::vector<StationRow> rows() const;
     // The rows' notes, one a line.
     QString notes() const;
-    // The unrounded values of the given cells: a line per row, tab-separated.
-    QString cellsText(const QModelIndexList &cells) const;
-
-    int rowCount(const QModelIndex &parent = {}) const override;
-    int columnCount(const QModelIndex &parent = {}) const override;
-    QVariant data(const QModelIndex &index, int role) const override;
-    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
-    Qt::ItemFlags flags(const QModelIndex &index) const override;
-    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
 
 signals:
     // A look-up has been made: `problem` is empty when it found its station,
@@ -51,8 +41,9 @@ signals:
     void lookedUp(const QString &problem);
 
 private:
+    bool lookUpTyped(int column, const QString &typed);
     bool lookUp(int column, double value);
-    const StationRow *row(int r) const;
+    void showRows();
 
     flow::GasConstants gas_;
     std::vector<StationRow> stations_;

@@ -1,0 +1,138 @@
+#include "form_runtime/value_table.h"
+
+#include "form_runtime/csv_file.h"
+#include "form_runtime/text_box.h"
+
+#include <QStringList>
+
+#include <cmath>
+#include <map>
+
+namespace form_runtime {
+
+ValueTable::ValueTable(std::vector<TableColumn> columns, QObject *parent)
+    : QAbstractTableModel(parent), columns_(std::move(columns))
+{
+}
+
+void ValueTable::setRows(std::vector<TableRow> rows)
+{
+    if (rows.size() == rows_.size()) {
+        rows_ = std::move(rows);
+        if (!rows_.empty()) {
+            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+            emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+        }
+        return;
+    }
+    beginResetModel();
+    rows_ = std::move(rows);
+    endResetModel();
+}
+
+double ValueTable::value(int row, int column) const
+{
+    const std::vector<double> &values = rows_[std::size_t(row)].values;
+    return std::size_t(column) < values.size() ? values[std::size_t(column)] : NAN;
+}
+
+QString ValueTable::text(const QString &header, QChar separator) const
+{
+    QString text = csvCell(header, separator);
+    for (const TableColumn &column : columns_)
+        text += separator + csvCell(column.shown, separator);
+    text += QLatin1Char('\n');
+    for (int r = 0; r < rowCount(); ++r) {
+        text += csvCell(rows_[std::size_t(r)].name, separator);
+        for (int c = 0; c < columnCount(); ++c)
+            text += separator + unroundedText(value(r, c));
+        text += QLatin1Char('\n');
+    }
+    return text;
+}
+
+QString ValueTable::cellsText(const QModelIndexList &cells) const
+{
+    std::map<int, std::map<int, QString>> byRow;
+    for (const QModelIndex &i : cells)
+        byRow[i.row()][i.column()] = unroundedText(value(i.row(), i.column()));
+    QString text;
+    for (const auto &[r, columns] : byRow) {
+        QStringList line;
+        for (const auto &[c, v] : columns)
+            line << v;
+        text += line.join(QLatin1Char('\t')) + QLatin1Char('\n');
+    }
+    return text;
+}
+
+int ValueTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(rows_.size());
+}
+
+int ValueTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(columns_.size());
+}
+
+QVariant ValueTable::data(const QModelIndex &index, int role) const
+{
+    const double v = value(index.row(), index.column());
+    switch (role) {
+    case Qt::DisplayRole:
+        if (std::isnan(v))
+            return QString();
+        if (std::isinf(v))
+            return v > 0 ? QStringLiteral("\u221e") : QStringLiteral("\u2212\u221e");
+        switch (columns_[std::size_t(index.column())].format) {
+        case TableColumn::Format::Shown: return shownText(v);
+        case TableColumn::Format::Degrees: return QString::number(v, 'f', 2);
+        case TableColumn::Format::Ratio: break;
+        }
+        return ratioText(v);
+    case Qt::EditRole:
+        return unroundedText(v);
+    case Qt::ToolTipRole:
+        if (index.column() == 0 && !rows_[std::size_t(index.row())].note.isEmpty())
+            return unroundedText(v) + QLatin1Char('\n') + rows_[std::size_t(index.row())].note;
+        return unroundedText(v);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignRight | Qt::AlignVCenter);
+    }
+    return {};
+}
+
+QVariant ValueTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation == Qt::Horizontal && section < columnCount()) {
+        if (role == Qt::DisplayRole)
+            return columns_[std::size_t(section)].shown;
+        if (role == Qt::AccessibleTextRole || role == Qt::ToolTipRole)
+            return columns_[std::size_t(section)].spoken;
+    } else if (orientation == Qt::Vertical && section < rowCount() &&
+               (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)) {
+        return rows_[std::size_t(section)].name;
+    }
+    return {};
+}
+
+Qt::ItemFlags ValueTable::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(index);
+    if (lookUp_ && index.row() == rowCount() - 1)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+bool ValueTable::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !lookUp_ || index.row() != rowCount() - 1)
+        return false;
+    const QString typed = value.toString().trimmed();
+    if (typed.isEmpty() || typed == data(index, Qt::EditRole).toString())
+        return false; // left as it was
+    return lookUp_(index.column(), typed);
+}
+
+} // namespace form_runtime

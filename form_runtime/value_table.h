@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace form_runtime {
+
+// A column of a panel's table: its header as shown, as a screen reader says
+// it, and how its values are shown.
+struct TableColumn {
+    enum class Format {
+        Shown,   // as a result box shows it, 4 decimals (Mach numbers, areas)
+        Ratio,   // at least 4 significant digits (see ratioText)
+        Degrees, // 2 decimals
+    };
+    QString shown, spoken;
+    Format format = Format::Ratio;
+};
+
+// A row: its name, a value for each column (NaN: none), and a note that the
+// first cell's tooltip adds.
+struct TableRow {
+    QString name;
+    std::vector<double> values;
+    QString note;
+};
+
+// The table model of every panel: named rows of values, shown rounded and
+// unrounded in tooltips, in the editor and in copies. With a look-up, its last
+// row is typed into: the look-up gets the column and the text, and says
+// whether it filled the row (the owner then gives the rows anew).
+class ValueTable : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    using LookUp = std::function<bool(int column, const QString &typed)>;
+
+    ValueTable(std::vector<TableColumn> columns, QObject *parent = nullptr);
+
+    // The same number of rows as before changes only the cells and names.
+    void setRows(std::vector<TableRow> rows);
+    const std::vector<TableRow> &tableRows() const { return rows_; }
+    void setLookUp(LookUp lookUp) { lookUp_ = std::move(lookUp); }
+    const std::vector<TableColumn> &columns() const { return columns_; }
+
+    // The table as text: a header line starting with `header`, then a line
+    // for each row, unrounded, the cells separated by `separator` and quoted
+    // as CSV wants them.
+    QString text(const QString &header, QChar separator) const;
+    // The unrounded values of the given cells: a line per row, tab-separated.
+    QString cellsText(const QModelIndexList &cells) const;
+
+    int rowCount(const QModelIndex &parent = {}) const override;
+    int columnCount(const QModelIndex &parent = {}) const override;
+    QVariant data(const QModelIndex &index, int role) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override;
+
+private:
+    double value(int row, int column) const;
+
+    std::vector<TableColumn> columns_;
+    std::vector<TableRow> rows_;
+    LookUp lookUp_;
+};
+
+} // namespace form_runtime
