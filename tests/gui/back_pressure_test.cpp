@@ -217,6 +217,19 @@ TEST_F(SolveTest, BackPressureWindowFollowsEverySolveAndKeepsWhatIsTyped)
               QStringLiteral("A normal shock with M1 = 1e200 is too strong to compute: its ratios leave the range of "
                              "numbers."));
     EXPECT_EQ(shownRow(window.findChild<QTableView *>(QStringLiteral("Table_Shock")), 0).join(u'|'), rowBefore);
+
+    // Ctrl+C copies the cells selected, unrounded: the throat of this converging
+    // nozzle is its exit, at pb: M = sqrt(5 ((pb/p01)^(-2/7) - 1)).
+    auto *places = window.findChild<QTableView *>(QStringLiteral("Table_Nozzle"));
+    places->setFocus();
+    places->selectionModel()->select(places->model()->index(0, 0), QItemSelectionModel::Select);
+    places->selectionModel()->select(places->model()->index(0, 2), QItemSelectionModel::Select);
+    QTest::keyClick(places, Qt::Key_C, Qt::ControlModifier);
+    const QStringList copied = QGuiApplication::clipboard()->text().trimmed().split(QLatin1Char('\t'));
+    ASSERT_EQ(copied.size(), 2);
+    EXPECT_NEAR(copied[0].toDouble(), double(std::sqrt(5 * (std::pow(0.6123L, -2.0L / 7) - 1))), 1e-12);
+    EXPECT_NEAR(copied[1].toDouble(), 0.6123, 1e-12);
+    EXPECT_GT(copied[1].size(), 12) << "unrounded";
     window.close();
 }
 
