@@ -14,6 +14,7 @@ namespace form_runtime {
 
 TableView::TableView(QWidget *parent) : QTableView(parent)
 {
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as high as its rows, no higher
     const auto resized = [this] { updateGeometry(); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, resized);
     connect(verticalHeader(), &QHeaderView::sectionResized, this, resized);
@@ -57,14 +58,11 @@ void TableView::changeEvent(QEvent *event)
 QSize TableView::sizeHint() const
 {
     const int frame = 2 * frameWidth();
-    QSize size = viewportSizeHint() + QSize(frame, frame);
-    if (rowsShown_ > 0)
-        size.setHeight(horizontalHeader()->sizeHint().height() + rowsShown_ * verticalHeader()->defaultSectionSize() +
-                       frame);
-    // Narrower than the table, the scroll bar across it takes its room below the rows.
-    if (width() < size.width() && isVisible())
-        size.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-    return size;
+    const int width = verticalHeader()->width() + horizontalHeader()->length() + frame;
+    const int rows = rowsShown_ > 0 ? rowsShown_ * verticalHeader()->defaultSectionSize() : verticalHeader()->length();
+    // Narrower than the table, its scroll bar across takes its room below the rows.
+    const int across = this->width() < width ? style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this) : 0;
+    return {width, horizontalHeader()->sizeHint().height() + rows + across + frame};
 }
 
 QSize TableView::minimumSizeHint() const
@@ -77,7 +75,9 @@ QSize TableView::minimumSizeHint() const
 void TableView::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
-    updateGeometry(); // the scroll bar across comes or goes
+    // A new width may bring or take away the scroll bar across, and so change
+    // the height asked for: asked again once this layout is done.
+    QMetaObject::invokeMethod(this, &QWidget::updateGeometry, Qt::QueuedConnection);
 }
 
 void TableView::keyPressEvent(QKeyEvent *event)

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTimer>
@@ -34,6 +35,7 @@ int main(int argc, char *argv[])
     }
     Form_Ventrolex form;
     form.show();
+    form.resize(form.minimumSizeHint().width(), form.height()); // the form alone: no room for a panel
 
     // A message box would wait for a user: report it and close it.
     QTimer closer;
@@ -73,6 +75,12 @@ int main(int argc, char *argv[])
         auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
         shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("2"), Qt::EditRole);
         shown = &window;
+        QApplication::processEvents();
+    }
+    if (shown != &form) { // a panel floating at a size with room for its tables
+        auto *dock = qobject_cast<QDockWidget *>(shown->parentWidget()->parentWidget()->parentWidget());
+        dock->setFloating(true);
+        dock->resize(stations ? 960 : 660, stations ? 420 : 800);
         QApplication::processEvents();
     }
     if (!shown->grab().save(args[1])) {
