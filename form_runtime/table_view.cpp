@@ -93,8 +93,24 @@ void TableView::keyPressEvent(QKeyEvent *event)
     }
     const bool editing = state() == EditingState;
     QTableView::keyPressEvent(event);
-    if (!editing && state() == EditingState)
+    if (!editing && state() == EditingState) {
         event->accept();
+    }
+}
+
+// A browser hands what is typed to the view as text, not as keys: the first
+// character opens the cell's editor and is its first character, as a key is.
+void TableView::inputMethodEvent(QInputMethodEvent *event)
+{
+    const QString typed = event->commitString();
+    if (state() != EditingState && !typed.isEmpty() && event->preeditString().isEmpty()) {
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, typed);
+        if (edit(currentIndex(), AnyKeyPressed, &key)) {
+            event->accept();
+            return;
+        }
+    }
+    QTableView::inputMethodEvent(event);
 }
 
 } // namespace form_runtime

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QKeyEvent>
+#include <QInputMethodEvent>
 #include <QLineEdit>
 #include <QLabel>
 #include <QMenu>
@@ -217,7 +218,7 @@ namespace {
 
 // The key that starts a look-up is the cell's first character and is taken, so
 // that nothing else (a browser's text field) types it again: in the Stations
-// window and in the Back pressure window's normal-shock look-up.
+// panel and in the Back pressure panel's normal-shock look-up.
 TEST_F(SolveTest, KeyThatStartsALookUpIsTakenByTheCell)
 {
     for (const auto &[menu, table] : {std::pair{"Mn_Stations", "Table_Stations"}, {"Mn_BackPressure", "Table_Shock"}}) {
@@ -236,6 +237,18 @@ TEST_F(SolveTest, KeyThatStartsALookUpIsTakenByTheCell)
         auto *editor = view->findChild<QLineEdit *>();
         ASSERT_NE(editor, nullptr) << table;
         EXPECT_EQ(editor->text(), QStringLiteral("1")) << table;
+        // A browser's text field hands the view text, not keys: it opens the
+        // editor just the same, and the first character is the editor's.
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); // the editor closed
+        ASSERT_EQ(view->findChild<QLineEdit *>(), nullptr) << table;
+        QInputMethodEvent typed;
+        typed.setCommitString(QStringLiteral("2.5"));
+        QApplication::sendEvent(view, &typed);
+        EXPECT_TRUE(typed.isAccepted()) << table;
+        editor = view->findChild<QLineEdit *>();
+        ASSERT_NE(editor, nullptr) << table;
+        EXPECT_EQ(editor->text(), QStringLiteral("2.5")) << table;
         view->window()->close();
     }
 }
