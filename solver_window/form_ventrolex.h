@@ -70,6 +70,9 @@ public:
     int zoom() const;
     void setZoom(int quarters);
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildControls();
     void Form_Load();

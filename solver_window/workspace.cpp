@@ -74,6 +74,9 @@ void Form_Ventrolex::buildWorkspace()
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scroll->setWidget(client); // at its own size: the form keeps the layout's places
     setCentralWidget(scroll);
+    // The form's colours are the desktop's, not a scroll area's: some styles
+    // (Windows 11) make a scroll area's background transparent.
+    client->setPalette(QApplication::palette());
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
     setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
 
@@ -112,6 +115,13 @@ void Form_Ventrolex::buildViewMenu()
     Mn_ZoomIn = item(texts::kZoomIn, "Mn_ZoomIn", QKeySequence::ZoomIn, 1);
     Mn_ZoomOut = item(texts::kZoomOut, "Mn_ZoomOut", QKeySequence::ZoomOut, -1);
     Mn_ZoomReset = item(texts::kActualSize, "Mn_ZoomReset", QKeySequence(Qt::CTRL | Qt::Key_0), 0);
+}
+
+void Form_Ventrolex::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ApplicationPaletteChange && client)
+        client->setPalette(QApplication::palette());
 }
 
 int Form_Ventrolex::zoom() const
