@@ -115,6 +115,7 @@ private:
     void fitToScreen();
     void layOutAtZoom();
     void fitFormAtZoom();
+    void takeDesktopColours();
     static QFont dialogFont(); // the form's, at the zoom
     void solveOnReturn(form_runtime::TextBox *box);
 

@@ -74,9 +74,7 @@ void Form_Ventrolex::buildWorkspace()
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     scroll->setWidget(client); // at its own size: the form keeps the layout's places
     setCentralWidget(scroll);
-    // The form's colours are the desktop's, not a scroll area's: some styles
-    // (Windows 11) make a scroll area's background transparent.
-    client->setPalette(QApplication::palette());
+    takeDesktopColours();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
     setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
 
@@ -121,7 +119,20 @@ void Form_Ventrolex::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
     if (event->type() == QEvent::ApplicationPaletteChange && client)
-        client->setPalette(QApplication::palette());
+        takeDesktopColours();
+}
+
+// The form's backgrounds are the desktop's, not a scroll area's: some styles
+// (Windows 11) make a scroll area's background transparent, and the form
+// would inherit that.
+void Form_Ventrolex::takeDesktopColours()
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette colours = client->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+            colours.setBrush(group, role, desktop.brush(group, role));
+    client->setPalette(colours);
 }
 
 int Form_Ventrolex::zoom() const
