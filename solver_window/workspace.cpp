@@ -118,7 +118,7 @@ void Form_Ventrolex::buildViewMenu()
 void Form_Ventrolex::changeEvent(QEvent *event)
 {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ApplicationPaletteChange && client)
+    if (event->type() == QEvent::PaletteChange && client) // the desktop's, as the window follows it
         takeDesktopColours();
 }
 
