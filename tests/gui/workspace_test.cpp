@@ -162,9 +162,10 @@ TEST_F(SolveTest, ZoomGrowsEverythingAndActualSizeComesBackToThePixel)
     EXPECT_EQ(places(), placesBefore);
     EXPECT_EQ(testing_gui::rendered(geo), geoBefore);
     EXPECT_EQ(testing_gui::rendered(iter), iterBefore);
-    // The whole form to the pixel, but under the Windows 11 style, which
-    // draws the text boxes' frame corners anew after a resize.
-    if (QGuiApplication::platformName() != QLatin1String("windows")) {
+    // The whole form to the pixel at whole-pixel scale, but under the Windows
+    // 11 style, which draws the text boxes' frame corners anew after a
+    // resize (at other scales Qt 6.8 does so too).
+    if (QGuiApplication::platformName() != QLatin1String("windows") && client->devicePixelRatio() == 1) {
         EXPECT_EQ(testing_gui::rendered(client), before);
     }
     EXPECT_FALSE(form.findChild<QAction *>(QStringLiteral("Mn_ZoomReset"))->isEnabled());
