@@ -104,7 +104,7 @@ private:
     void completed(Solution solution, NozzleCase::Solution shared, const QString &spoken);
     const flow::GasConstants &gas() const { return case_->gas(); }
 
-    // The workspace: the Part's form, scrolled where the window is smaller;
+    // The workspace: the form, scrolled where the window is smaller;
     // the panels docked beside it (or below it on a narrow screen).
     void buildWorkspace();
     void sizeWorkspace();
@@ -152,7 +152,7 @@ private:
     QAction *Mn_BackPressure;
     QMenu *Mn_View = nullptr;
     QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
-    QWidget *client = nullptr;                             // the Part's form
+    QWidget *client = nullptr;                             // the form
     QPointer<QWidget> lastInForm;                          // its control that last had the focus
     QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr; // made when first opened
     std::vector<std::pair<QWidget *, QRect>> layoutTwips; // every control's place in twips

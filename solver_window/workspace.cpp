@@ -1,4 +1,4 @@
-// The workspace: the Part's form in the middle, scrolled where the window is
+// The workspace: the form in the middle, scrolled where the window is
 // smaller than it; the panels docked beside it, tabbed together, floatable
 // onto another screen; the whole window zoomed from the View menu. Nothing
 // the program places runs off the screen.
@@ -29,7 +29,7 @@ using form_runtime::twipsToPixels;
 
 namespace {
 
-constexpr int kFormWidth = 4335, kFormHeight = 7005; // the Part's client area, in twips
+constexpr int kFormWidth = 4335, kFormHeight = 7005; // the form's client area, in twips
 constexpr int kPanelRoom = 440;                       // beside the form at the first size, in pixels at 100 %
 constexpr int kLeastPanel = 300;                      // narrower than this beside the form, a panel docks below
 

@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
 {
     EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex"));
-    EXPECT_EQ(find("client")->size(), QSize(289, 467)); // the Part's form, whatever the window's size
+    EXPECT_EQ(find("client")->size(), QSize(289, 467)); // the form, whatever the window's size
     for (const char *name : {"Text_A2", "Text_Msub", "Text_Msup", "Picture_iter"})
         EXPECT_FALSE(find(name)->isVisible()) << name;
     for (const char *name : {"Text_A1", "Text_M1", "Text_Astar", "Picture_geo", "Command1"})

@@ -55,7 +55,7 @@ TEST_P(IteratesShown, AreTheIterationsOwnStepsAndLeaveTheChartAsItWasWhenOff)
             cobweb.push_back(s);
     ASSERT_EQ(cobweb.size(), 2 * (c.subsonicSteps + c.supersonicSteps));
     // From M = 1: down to the curve, then across to the diagonal at each iterate,
-    // the subsonic branch first; each branch ends with the Part's iterates.
+    // the subsonic branch first; each branch ends with the iterates of the worked example.
     EXPECT_EQ(cobweb[0].x1, 1.f);
     EXPECT_EQ(cobweb[0].y1, -1.f);
     std::vector<float> reached;

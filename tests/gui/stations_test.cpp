@@ -90,7 +90,7 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
 
 namespace {
 
-// A/A* = 2 has a subsonic and a supersonic station (the Part's A2/A* = 2
+// A/A* = 2 has a subsonic and a supersonic station (the worked A2/A* = 2
 // iterates end at 0.3059 and 2.1972); the branch switch looks it up again.
 TEST_F(SolveTest, StationsLookUpTakesTheChosenBranchAndSaysWhenTheCsvCannotBeWritten)
 {

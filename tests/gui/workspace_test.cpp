@@ -1,7 +1,7 @@
 // The one window on the screens a class has (CTest runs this suite on a
 // 1366x768 laptop at 100 % and 150 %, a 1920x1080 projector at 200 % and an
 // 800x500 screen): with both panels open, at any zoom, the window lies inside
-// the screen's available area, no panel covers the Part's form, and every
+// the screen's available area, no panel covers the form, and every
 // control can be scrolled into view. And a zoom there and back: everything
 // larger at 150 %, back to the pixel at 100 %, the results unchanged.
 
@@ -108,7 +108,7 @@ TEST_F(SolveTest, F6GoesRoundTheFormAndThePanels)
     EXPECT_EQ(QApplication::focusWidget(), box("Text_M1"));
 }
 
-// The fonts and places of the Part's form at 150 %: the layout's twips times
+// The fonts and places of the form at 150 %: the layout's twips times
 // 1.5 over 15, and 8 pt times 1.5.
 TEST_F(SolveTest, ZoomGrowsEverythingAndActualSizeComesBackToThePixel)
 {
