@@ -22,7 +22,6 @@
 #include <QAction>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include "form_runtime/option_button.h"

@@ -5,11 +5,8 @@
 
 #include "solver_window/form_ventrolex.h"
 
-#include "backpressure_window/form_backpressure.h"
-#include "form_runtime/chart_surface.h"
 #include "form_runtime/twips.h"
 #include "solver_window/texts.h"
-#include "stations_window/form_stations.h"
 
 #include <QAction>
 #include <QApplication>
