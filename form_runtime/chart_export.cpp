@@ -1,5 +1,6 @@
 #include "form_runtime/chart_export.h"
 
+#include "form_runtime/chart_decor.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/message_box.h"
@@ -11,6 +12,8 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFontInfo>
+#include <QFontMetricsF>
 #include <QMimeData>
 #include <QPainter>
 #include <QPdfWriter>
@@ -68,7 +71,6 @@ QByteArray chartSvg(const ChartSurface &chart)
     const QRectF area(QPointF(0, 0), size);
     // Far-off points are cut to a generous reach, so every stroke that crosses
     // the area is kept whole in view and no coordinate is astronomically large.
-    const QRectF reach = area.adjusted(-1e4, -1e4, 1e4, 1e4);
     const QColor foreground = chart.palette().color(QPalette::WindowText);
     const auto number = [](double v) { return QString::number(v, 'g', 8); };
 
@@ -100,32 +102,121 @@ QByteArray chartSvg(const ChartSurface &chart)
     xml.writeAttribute(QStringLiteral("height"), number(size.height()));
     xml.writeAttribute(QStringLiteral("fill"), svgColour(chart.background()));
 
+    const ChartDecor decor = decorate(chart, area);
+    const QRectF plot = decor.plot;
+    const QRectF reach = plot.adjusted(-1e4, -1e4, 1e4, 1e4);
+    const auto lineElement = [&xml, &number](const QLineF &l, const QColor &colour, qreal width, ChartSurface::Dash dash) {
+        xml.writeEmptyElement(QStringLiteral("line"));
+        xml.writeAttribute(QStringLiteral("x1"), number(l.x1()));
+        xml.writeAttribute(QStringLiteral("y1"), number(l.y1()));
+        xml.writeAttribute(QStringLiteral("x2"), number(l.x2()));
+        xml.writeAttribute(QStringLiteral("y2"), number(l.y2()));
+        xml.writeAttribute(QStringLiteral("stroke"), svgColour(colour));
+        if (width != 1)
+            xml.writeAttribute(QStringLiteral("stroke-width"), number(width));
+        if (dash != ChartSurface::Dash::Solid)
+            xml.writeAttribute(QStringLiteral("stroke-dasharray"), dashArray(width, dash));
+    };
+
     xml.writeStartElement(QStringLiteral("g"));
     xml.writeAttribute(QStringLiteral("clip-path"), QStringLiteral("url(#area)"));
     xml.writeAttribute(QStringLiteral("fill"), QStringLiteral("none"));
     xml.writeAttribute(QStringLiteral("stroke-width"), QStringLiteral("1"));
-    for (const ChartSurface::Stroke &s : chart.strokes()) {
-        const QColor colour = s.colour ? colourOf(*s.colour) : foreground;
-        if (s.shape == ChartSurface::Stroke::Shape::Circle) {
-            const QPointF centre = ChartSurface::map(s.frame, s.x1, s.y1, area);
+    for (const ChartDecor::Line &l : decor.grid)
+        lineElement(l.line, l.colour, l.width, l.dash);
+
+    if (plot != area) {
+        xml.writeStartElement(QStringLiteral("svg")); // the strokes, cut to where they are drawn
+        xml.writeAttribute(QStringLiteral("x"), number(plot.x()));
+        xml.writeAttribute(QStringLiteral("y"), number(plot.y()));
+        xml.writeAttribute(QStringLiteral("width"), number(plot.width()));
+        xml.writeAttribute(QStringLiteral("height"), number(plot.height()));
+        xml.writeAttribute(QStringLiteral("viewBox"), QStringLiteral("%1 %2 %3 %4").arg(number(plot.x()), number(plot.y()),
+                                                                                         number(plot.width()), number(plot.height())));
+        xml.writeAttribute(QStringLiteral("overflow"), QStringLiteral("hidden"));
+    }
+    for (const auto &polyline : chart.polylines()) {
+        const ChartSurface::Stroke &first = *polyline.front();
+        const QColor colour = first.colour ? colourOf(*first.colour) : foreground;
+        const qreal width = qreal(first.width) * chart.lineScale();
+        if (first.shape == ChartSurface::Stroke::Shape::Circle) {
+            const QPointF centre = ChartSurface::map(first.frame, first.x1, first.y1, plot);
             if (!reach.contains(centre))
                 continue;
             xml.writeEmptyElement(QStringLiteral("circle"));
             xml.writeAttribute(QStringLiteral("cx"), number(centre.x()));
             xml.writeAttribute(QStringLiteral("cy"), number(centre.y()));
-            xml.writeAttribute(QStringLiteral("r"), number(ChartSurface::circleRadius(s, area)));
-        } else {
-            QPointF a = ChartSurface::map(s.frame, s.x1, s.y1, area);
-            QPointF b = ChartSurface::map(s.frame, s.x2, s.y2, area);
-            if (!ChartSurface::clip(a, b, reach))
-                continue;
-            xml.writeEmptyElement(QStringLiteral("line"));
-            xml.writeAttribute(QStringLiteral("x1"), number(a.x()));
-            xml.writeAttribute(QStringLiteral("y1"), number(a.y()));
-            xml.writeAttribute(QStringLiteral("x2"), number(b.x()));
-            xml.writeAttribute(QStringLiteral("y2"), number(b.y()));
+            xml.writeAttribute(QStringLiteral("r"), number(ChartSurface::circleRadius(first, plot)));
+            xml.writeAttribute(QStringLiteral("stroke"), svgColour(colour));
+            if (width != 1)
+                xml.writeAttribute(QStringLiteral("stroke-width"), number(width));
+            continue;
         }
+        if (first.dash == ChartSurface::Dash::Solid) { // a line element a stroke
+            for (const ChartSurface::Stroke *s : polyline) {
+                QPointF a = ChartSurface::map(s->frame, s->x1, s->y1, plot);
+                QPointF b = ChartSurface::map(s->frame, s->x2, s->y2, plot);
+                if (ChartSurface::clip(a, b, reach))
+                    lineElement({a, b}, colour, width, first.dash);
+            }
+            continue;
+        }
+        QStringList points; // dashes run on along the whole line
+        for (std::size_t i = 0; i <= polyline.size(); ++i) {
+            const ChartSurface::Stroke &s = *polyline[std::min(i, polyline.size() - 1)];
+            const QPointF p = i < polyline.size() ? ChartSurface::map(s.frame, s.x1, s.y1, plot)
+                                                  : ChartSurface::map(s.frame, s.x2, s.y2, plot);
+            if (reach.contains(p))
+                points << number(p.x()) + QLatin1Char(',') + number(p.y());
+        }
+        xml.writeEmptyElement(QStringLiteral("polyline"));
+        xml.writeAttribute(QStringLiteral("points"), points.join(QLatin1Char(' ')));
         xml.writeAttribute(QStringLiteral("stroke"), svgColour(colour));
+        xml.writeAttribute(QStringLiteral("stroke-width"), number(width));
+        xml.writeAttribute(QStringLiteral("stroke-dasharray"), dashArray(width, first.dash));
+    }
+    if (plot != area)
+        xml.writeEndElement();
+
+    for (const ChartDecor::Line &l : decor.lines)
+        lineElement(l.line, l.colour, l.width, l.dash);
+    for (const ChartDecor::Mark &m : decor.marks) {
+        xml.writeEmptyElement(QStringLiteral("circle"));
+        xml.writeAttribute(QStringLiteral("cx"), number(m.centre.x()));
+        xml.writeAttribute(QStringLiteral("cy"), number(m.centre.y()));
+        xml.writeAttribute(QStringLiteral("r"), number(m.radius));
+        xml.writeAttribute(QStringLiteral("stroke"), svgColour(m.colour));
+        xml.writeAttribute(QStringLiteral("stroke-width"), number(m.width));
+    }
+    // Each text as text, its lines one below the other, on its background where it has one.
+    const QFontMetricsF metrics(decor.font);
+    const qreal pad = decor.lineHeight * 0.12;
+    for (const ChartDecor::Text &t : decor.texts) {
+        if (t.onBackground) {
+            const QRectF box = t.box.adjusted(-pad, 0, pad, 0);
+            xml.writeEmptyElement(QStringLiteral("rect"));
+            xml.writeAttribute(QStringLiteral("x"), number(box.x()));
+            xml.writeAttribute(QStringLiteral("y"), number(box.y()));
+            xml.writeAttribute(QStringLiteral("width"), number(box.width()));
+            xml.writeAttribute(QStringLiteral("height"), number(box.height()));
+            xml.writeAttribute(QStringLiteral("fill"), svgColour(chart.background()));
+            xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
+        }
+        const QStringList lines = t.text.split(QLatin1Char('\n'));
+        for (int i = 0; i < lines.size(); ++i) {
+            const bool right = t.align & Qt::AlignRight, centre = t.align & Qt::AlignHCenter;
+            xml.writeStartElement(QStringLiteral("text"));
+            xml.writeAttribute(QStringLiteral("x"), number(right ? t.box.right() : centre ? t.box.center().x() : t.box.left()));
+            xml.writeAttribute(QStringLiteral("y"), number(t.box.top() + metrics.ascent() + i * decor.lineHeight));
+            if (right || centre)
+                xml.writeAttribute(QStringLiteral("text-anchor"), right ? QStringLiteral("end") : QStringLiteral("middle"));
+            xml.writeAttribute(QStringLiteral("font-family"), decor.font.family());
+            xml.writeAttribute(QStringLiteral("font-size"), number(QFontInfo(decor.font).pixelSize()));
+            xml.writeAttribute(QStringLiteral("fill"), svgColour(t.colour));
+            xml.writeAttribute(QStringLiteral("stroke"), QStringLiteral("none"));
+            xml.writeCharacters(lines[i]);
+            xml.writeEndElement();
+        }
     }
     xml.writeEndElement();
     xml.writeEndElement();

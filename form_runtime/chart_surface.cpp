@@ -2,6 +2,7 @@
 
 #include "flow/arithmetic.h"
 #include "form_runtime/accessibility.h"
+#include "form_runtime/chart_decor.h"
 #include "form_runtime/colour.h"
 
 #include <QAccessible>
@@ -10,7 +11,9 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
+#include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <cfloat>
 #include <cmath>
@@ -89,6 +92,8 @@ void ChartSurface::Scale(double x1, double y1, double x2, double y2)
 void ChartSurface::Cls()
 {
     strokes_.clear();
+    labels_.clear();
+    axes_.reset();
     setDescription(QString());
     repaintSoon();
 }
@@ -102,29 +107,155 @@ void ChartSurface::setVisible(bool visible)
 
 void ChartSurface::Line(double x1, double y1, double x2, double y2)
 {
-    addLine(x1, y1, x2, y2, std::nullopt);
+    addLine(x1, y1, x2, y2, LineStyle{});
 }
 
 void ChartSurface::Line(double x1, double y1, double x2, double y2, int colour)
 {
-    addLine(x1, y1, x2, y2, colour);
+    addLine(x1, y1, x2, y2, LineStyle{colour, 1, Dash::Solid});
+}
+
+void ChartSurface::Line(double x1, double y1, double x2, double y2, const LineStyle &style)
+{
+    addLine(x1, y1, x2, y2, style);
 }
 
 void ChartSurface::Circle(double x, double y, double radius, int colour)
 {
-    strokes_.push_back({Stroke::Shape::Circle, frame(), single(x), single(y), single(radius), 0, colour});
+    strokes_.push_back({Stroke::Shape::Circle, frame(), single(x), single(y), single(radius), 0, colour, 1, Dash::Solid});
     repaintSoon();
 }
 
-void ChartSurface::addLine(double x1, double y1, double x2, double y2, std::optional<int> colour)
+void ChartSurface::addLine(double x1, double y1, double x2, double y2, const LineStyle &style)
 {
-    strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), colour});
+    strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), style.colour,
+                        style.width, style.dash});
+    repaintSoon();
+}
+
+void ChartSurface::Text(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour)
+{
+    addLabel(x, y, text, align, colour, false);
+}
+
+void ChartSurface::Note(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour)
+{
+    addLabel(x, y, text, align, colour, true);
+}
+
+void ChartSurface::addLabel(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour,
+                            bool withAxesOnly)
+{
+    labels_.push_back({frame(), single(x), single(y), text, align, colour, withAxesOnly});
+    repaintSoon();
+}
+
+void ChartSurface::setAxes(Axis x, Axis y)
+{
+    axes_ = Axes{frame(), std::move(x), std::move(y), {}};
+    repaintSoon();
+}
+
+void ChartSurface::addLegendEntry(LegendEntry entry)
+{
+    if (!axes_)
+        axes_ = Axes{frame(), {}, {}, {}};
+    axes_->legend.push_back(std::move(entry));
+    repaintSoon();
+}
+
+void ChartSurface::showAxes(bool shown)
+{
+    axesShown_ = shown;
+    update();
+}
+
+void ChartSurface::setLineScale(double scale)
+{
+    if (scale == lineScale_)
+        return;
+    lineScale_ = scale;
+    update();
+}
+
+void ChartSurface::setReadOut(std::function<QString(double, double)> readOut)
+{
+    readOutFrame_ = frame();
+    readOut_ = std::move(readOut);
+    setMouseTracking(bool(readOut_));
+}
+
+QRectF ChartSurface::plotArea(const QRectF &area) const
+{
+    return axesShown_ && axes_ ? decorate(*this, area).plot : area;
+}
+
+QString ChartSurface::readOut(QPointF pixel) const
+{
+    if (!readOut_ || strokes_.empty())
+        return QString();
+    const QRectF plot = plotArea(contentsRect());
+    if (!plot.contains(pixel))
+        return QString();
+    const Frame &f = readOutFrame_;
+    const double x = f.x1 + (pixel.x() - plot.left()) / plot.width() * (double(f.x2) - f.x1);
+    const double y = f.y1 + (pixel.y() - plot.top()) / plot.height() * (double(f.y2) - f.y1);
+    return readOut_(x, y);
+}
+
+void ChartSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    QFrame::mouseMoveEvent(event);
+    const QString text = readOut(event->position());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(event->globalPosition().toPoint(), text, this, QRect(), 10000);
+    emit pointRead(text);
+    if (crossHair_) {
+        pointer_ = text.isEmpty() ? std::nullopt : std::optional<QPointF>(event->position());
+        update();
+    }
+}
+
+void ChartSurface::leaveEvent(QEvent *event)
+{
+    QFrame::leaveEvent(event);
+    if (!readOut_)
+        return;
+    pointer_.reset();
+    emit pointRead(QString());
+    update();
+}
+
+void ChartSurface::follow(const ChartSurface &source)
+{
+    copyFrom(source);
+    connect(&source, &ChartSurface::drawingChanged, this, [this, &source] { copyFrom(source); });
+}
+
+void ChartSurface::copyFrom(const ChartSurface &source)
+{
+    frame_ = source.frame_;
+    strokes_ = source.strokes_;
+    labels_ = source.labels_;
+    axes_ = source.axes_;
+    readOutFrame_ = source.readOutFrame_;
+    readOut_ = source.readOut_;
+    setMouseTracking(bool(readOut_));
+    QPalette colours = palette();
+    for (QPalette::ColorRole role : {QPalette::Window, QPalette::WindowText})
+        colours.setBrush(role, source.palette().brush(role));
+    setPalette(colours);
+    setDescription(source.description());
     repaintSoon();
 }
 
 void ChartSurface::setDescription(const QString &description)
 {
     description_ = description;
+    if (!changePending_ && isSignalConnected(QMetaMethod::fromSignal(&ChartSurface::drawingChanged)))
+        repaintSoon();
     if (describePending_)
         return;
     describePending_ = true;
@@ -144,6 +275,16 @@ void ChartSurface::repaintSoon()
     if (!repaintPending_) {
         repaintPending_ = true;
         update();
+    }
+    if (!changePending_ && isSignalConnected(QMetaMethod::fromSignal(&ChartSurface::drawingChanged))) {
+        changePending_ = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                changePending_ = false;
+                emit drawingChanged();
+            },
+            Qt::QueuedConnection);
     }
 }
 
@@ -173,9 +314,9 @@ QPointF ChartSurface::toPixel(double x, double y) const
 
 namespace {
 
-bool sameColour(const ChartSurface::Stroke &a, const ChartSurface::Stroke &b)
+bool sameStyle(const ChartSurface::Stroke &a, const ChartSurface::Stroke &b)
 {
-    return a.colour == b.colour;
+    return a.colour == b.colour && a.width == b.width && a.dash == b.dash;
 }
 
 bool sameFrame(const ChartSurface::Frame &a, const ChartSurface::Frame &b)
@@ -197,7 +338,7 @@ std::vector<std::vector<const ChartSurface::Stroke *>> ChartSurface::polylines()
         if (s.shape == Stroke::Shape::Line) {
             for (std::size_t n = lines.size(); n > 0 && lines.size() - n < kOpenLines; --n) {
                 const Stroke *last = lines[n - 1].back();
-                if (last->shape == Stroke::Shape::Line && sameColour(*last, s) && sameFrame(last->frame, s.frame) &&
+                if (last->shape == Stroke::Shape::Line && sameStyle(*last, s) && sameFrame(last->frame, s.frame) &&
                     last->x2 == s.x1 && last->y2 == s.y1) {
                     joined = &lines[n - 1];
                     break;
@@ -247,6 +388,14 @@ void ChartSurface::paintEvent(QPaintEvent *event)
     if (hasFocus())
         drawFocusIndicator(painter);
     paintDrawing(painter, contentsRect());
+    if (crossHair_ && pointer_) {
+        const QRectF plot = plotArea(contentsRect());
+        QColor colour = palette().color(QPalette::WindowText);
+        colour.setAlphaF(0.45f);
+        painter.setPen(QPen(colour, lineScale_, Qt::DashLine));
+        painter.drawLine(QLineF(plot.left(), pointer_->y(), plot.right(), pointer_->y()));
+        painter.drawLine(QLineF(pointer_->x(), plot.top(), pointer_->x(), plot.bottom()));
+    }
 }
 
 QColor ChartSurface::background() const
@@ -261,50 +410,62 @@ void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
     painter.setClipRect(area);
     painter.setBrush(Qt::NoBrush);
     const QColor foreground = palette().color(QPalette::WindowText);
-    const QRectF reach = area.adjusted(-2, -2, 2, 2);
+    const bool decorated = (axesShown_ && axes_) || !labels_.empty();
+    std::optional<ChartDecor> decor;
+    if (decorated) {
+        decor = decorate(*this, area);
+        paintUnder(painter, *decor);
+    }
+    const QRectF plot = decor ? decor->plot : area;
+    if (plot != area)
+        painter.setClipRect(plot);
+    const QRectF reach = plot.adjusted(-2, -2, 2, 2);
 
     // Lines along the axes are drawn in whole device pixels, wherever the
     // surface lies on the screen and whatever its scale: one device pixel per
-    // logical pixel, rounded, so that at 1.5 they stay sharp instead of
-    // spreading over two blended pixels.
+    // logical pixel of width, rounded, so that at 1.5 they stay sharp instead
+    // of spreading over two blended pixels.
     const QTransform toDevice = painter.deviceTransform();
     const QTransform fromDevice = toDevice.inverted();
-    const int axisWidth = std::max(1, int(std::lround(toDevice.m11())));
     // A pen wider than one device pixel is filled far faster segment by
     // segment than as a joined stroke; the square ends of the segments overlap
-    // at the joints, so the curve stays closed.
-    const bool curvesAsSegments = toDevice.m11() > 1;
-    const auto onDevicePixels = [&](QPointF p) {
-        const QPointF d = toDevice.map(p);
-        return fromDevice.map(QPointF(snapped(d.x(), axisWidth), snapped(d.y(), axisWidth)));
-    };
+    // at the joints, so the curve stays closed. Dashes run on along a curve,
+    // so a dashed one is drawn joined.
+    const bool wideDevice = toDevice.m11() > 1;
 
     for (const auto &line : polylines()) {
         const Stroke &first = *line.front();
         const QColor colour = first.colour ? colourOf(*first.colour) : foreground;
-        painter.setPen(QPen(colour, 1));
+        const double width = double(first.width) * lineScale_;
+        const int deviceWidth = std::max(1, int(std::lround(toDevice.m11() * width)));
+        const auto onDevicePixels = [&](QPointF p) {
+            const QPointF d = toDevice.map(p);
+            return fromDevice.map(QPointF(snapped(d.x(), deviceWidth), snapped(d.y(), deviceWidth)));
+        };
+        painter.setPen(penOf(colour, width, first.dash));
 
         if (first.shape == Stroke::Shape::Circle) {
             // The radius is in x units; drawn in whole pixels the circle stays
             // round whatever the scales of the two axes.
-            const QPointF centre = map(first.frame, first.x1, first.y1, area);
-            const double radius = circleRadius(first, area);
+            const QPointF centre = map(first.frame, first.x1, first.y1, plot);
+            const double radius = circleRadius(first, plot);
             const QRectF bounds(centre.x() - radius, centre.y() - radius, 2 * radius, 2 * radius);
             if (radius < 1e6 && bounds.intersects(reach))
                 painter.drawEllipse(onDevicePixels(centre), radius, radius);
             continue;
         }
 
-        std::vector<QPointF> points{map(first.frame, first.x1, first.y1, area)};
+        std::vector<QPointF> points{map(first.frame, first.x1, first.y1, plot)};
         for (const Stroke *s : line)
-            points.push_back(map(s->frame, s->x2, s->y2, area));
+            points.push_back(map(s->frame, s->x2, s->y2, plot));
         // Lines along the axes (grid, markers) go through pixel centres and stay crisp.
         bool alongAxes = true;
         for (std::size_t i = 1; i < points.size(); ++i)
             alongAxes = alongAxes && (points[i].x() == points[i - 1].x() || points[i].y() == points[i - 1].y());
 
         if (alongAxes)
-            painter.setPen(QPen(colour, axisWidth / toDevice.m11()));
+            painter.setPen(penOf(colour, deviceWidth / toDevice.m11(), first.dash));
+        const bool curvesAsSegments = wideDevice && first.dash == Dash::Solid;
         QPolygonF run;
         std::vector<QLineF> segments;
         for (std::size_t i = 1; i < points.size(); ++i) {
@@ -327,6 +488,10 @@ void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
         }
         painter.drawPolyline(run);
         painter.drawLines(segments.data(), int(segments.size()));
+    }
+    if (decor) {
+        painter.setClipRect(area);
+        paintOver(painter, *decor, background());
     }
     painter.restore();
 }

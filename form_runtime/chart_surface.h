@@ -25,6 +25,13 @@ namespace form_runtime {
 // surface (see activated()); a screen reader offers the same as its action.
 // Actions added with addMenuAction() make its context menu, opened with the
 // right mouse button, the Menu key or Shift+F10.
+//
+// Beside its strokes a chart may carry texts at points of the drawing, and
+// axes: titles, numbers, named places and a legend. The axes are drawn only
+// where they are shown (showAxes); the drawing then shrinks to leave them
+// room. Notes are texts drawn only with the axes. A surface may follow
+// another (follow), showing the same drawing whenever it changes; its line
+// scale makes lines and texts grow with it.
 class ChartSurface : public QFrame {
     Q_OBJECT
 
@@ -35,12 +42,58 @@ public:
         float x1, y1, x2, y2;
     };
 
+    enum class Dash { Solid, Dashed, Dotted, DashDotted };
+
+    // How a line is drawn: its colour (none: the foreground colour), its
+    // width in pixels at line scale 1, and its dash pattern.
+    struct LineStyle {
+        std::optional<int> colour;
+        float width = 1;
+        Dash dash = Dash::Solid;
+    };
+
     struct Stroke {
         enum class Shape { Line, Circle };
         Shape shape;
         Frame frame;             // the coordinate system it was drawn in
         float x1, y1, x2, y2;    // a line's end points; a circle's centre (x1, y1) and radius x2
         std::optional<int> colour; // none: the foreground colour
+        float width = 1;
+        Dash dash = Dash::Solid;
+    };
+
+    // A text at a point of the drawing. `align` says which of its sides lies
+    // at the point: Qt::AlignLeft starts it there, Qt::AlignTop hangs it
+    // below. Its lines are split at '\n'.
+    struct Label {
+        Frame frame;
+        float x, y;
+        QString text;
+        Qt::Alignment align;
+        std::optional<int> colour;
+        bool withAxesOnly = false;
+    };
+
+    // An axis: its title, the range numbered with round numbers (none when
+    // from equals to), and places named instead of numbered.
+    struct Axis {
+        QString title;
+        double from = 0, to = 0; // in the frame's coordinates
+        bool negated = false;    // the numbers are minus the coordinate
+        bool grid = false;       // light lines across the drawing at the numbers
+        std::vector<std::pair<double, QString>> marks;
+    };
+
+    struct LegendEntry {
+        QString text;
+        LineStyle style;
+        bool circle = false; // a mark rather than a line
+    };
+
+    struct Axes {
+        Frame frame;
+        Axis x, y;
+        std::vector<LegendEntry> legend;
     };
 
     explicit ChartSurface(QWidget *parent = nullptr);
@@ -50,9 +103,43 @@ public:
     void Line(double x1, double y1, double x2, double y2);
     void Line(double x1, double y1, double x2, double y2, int colour);
     void Circle(double x, double y, double radius, int colour);
+    void Line(double x1, double y1, double x2, double y2, const LineStyle &style);
+    void Text(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour = {});
+    void Note(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour = {});
+
+    // The axes of the coordinate system of the last Scale; Cls removes them.
+    void setAxes(Axis x, Axis y);
+    void addLegendEntry(LegendEntry entry);
+    const std::optional<Axes> &axes() const { return axes_; }
+    void showAxes(bool shown);
+    bool axesShown() const { return axesShown_; }
+    const std::vector<Label> &labels() const { return labels_; }
+
+    // Lines and texts are drawn this many times their width and size.
+    void setLineScale(double scale);
+    double lineScale() const { return lineScale_; }
+
+    // What the pointer reads at a point of the coordinate system of the last
+    // Scale, as "M = 1.25, A/A* = 1.0425": shown as a tooltip, and given to
+    // pointRead(). Cls keeps it.
+    void setReadOut(std::function<QString(double x, double y)> readOut);
+    QString readOut(QPointF pixel) const;
+    // Lines across the drawing at the pointer.
+    void showCrossHair(bool shown) { crossHair_ = shown; }
+
+    // Shows `source`'s drawing, labels, axes, description and read-out, and
+    // again whenever they change.
+    void follow(const ChartSurface &source);
+
+    // Where the strokes are drawn when the whole surface is `area`: all of
+    // it, or what the axes leave.
+    QRectF plotArea(const QRectF &area) const;
 
     // What has been drawn since the last Cls, in order.
     const std::vector<Stroke> &strokes() const { return strokes_; }
+    // The strokes joined into lines: each continues the one before it in the
+    // same style, so that a curve is drawn as one line.
+    std::vector<std::vector<const Stroke *>> polylines() const;
     // The coordinate system set by the last Scale; pixels until then.
     Frame frame() const;
     // Where a point of the current coordinate system lies in widget pixels.
@@ -87,20 +174,26 @@ public:
 
 signals:
     void activated();
+    // The drawing, its texts or its description changed; once an event.
+    void drawingChanged();
+    void pointRead(const QString &text); // empty when the pointer leaves
 
 protected:
     void paintEvent(QPaintEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
 
 private:
-    void addLine(double x1, double y1, double x2, double y2, std::optional<int> colour);
+    void addLine(double x1, double y1, double x2, double y2, const LineStyle &style);
+    void addLabel(double x, double y, const QString &text, Qt::Alignment align, std::optional<int> colour, bool withAxesOnly);
     QPointF map(const Frame &frame, float x, float y) const;
     void drawSunkenBorder(QPainter &painter) const;
     void drawFocusIndicator(QPainter &painter) const;
-    std::vector<std::vector<const Stroke *>> polylines() const;
     void repaintSoon();
+    void copyFrom(const ChartSurface &source);
 
     std::vector<std::pair<QAction *, std::function<bool()>>> menuActions_;
     std::optional<Frame> frame_;
@@ -108,6 +201,15 @@ private:
     bool repaintPending_ = false;
     QString description_;
     bool describePending_ = false;
+    bool changePending_ = false;
+    std::vector<Label> labels_;
+    std::optional<Axes> axes_;
+    bool axesShown_ = false;
+    double lineScale_ = 1;
+    Frame readOutFrame_{};
+    std::function<QString(double, double)> readOut_;
+    bool crossHair_ = false;
+    std::optional<QPointF> pointer_;
 };
 
 } // namespace form_runtime

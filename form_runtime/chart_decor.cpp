@@ -1,0 +1,310 @@
+#include "form_runtime/chart_decor.h"
+
+#include "form_runtime/colour.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+namespace form_runtime {
+
+namespace {
+
+using Dash = ChartSurface::Dash;
+
+// The dash pattern in pixels: dashes, dots and dash-dots that stay apart on
+// a projector and a grey printout.
+std::vector<qreal> dashPixels(qreal width, Dash dash)
+{
+    const qreal w = std::max<qreal>(1, width);
+    switch (dash) {
+    case Dash::Solid: return {};
+    case Dash::Dashed: return {7 * w, 4 * w};
+    case Dash::Dotted: return {1.5 * w, 3 * w};
+    case Dash::DashDotted: return {9 * w, 3 * w, 2 * w, 3 * w};
+    }
+    return {};
+}
+
+QColor blend(const QColor &a, const QColor &b, qreal share) // share of b
+{
+    return QColor::fromRgbF(float(a.redF() * (1 - share) + b.redF() * share),
+                            float(a.greenF() * (1 - share) + b.greenF() * share),
+                            float(a.blueF() * (1 - share) + b.blueF() * share));
+}
+
+QString numberText(double value, int decimals)
+{
+    QString text = QString::number(value, 'f', decimals);
+    if (text.startsWith(QLatin1Char('-')))
+        text.replace(0, 1, QChar(0x2212)); // a minus sign, as wide as a plus
+    return text;
+}
+
+} // namespace
+
+RoundNumbers roundNumbers(double from, double to, int most)
+{
+    RoundNumbers r;
+    const double lo = std::min(from, to), hi = std::max(from, to);
+    const double span = hi - lo;
+    if (!(span > 0) || !std::isfinite(span) || most < 1)
+        return r;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(span / most)));
+    double step = 10 * magnitude;
+    for (const double m : {1.0, 2.0, 5.0}) {
+        if (span / (m * magnitude) <= most) {
+            step = m * magnitude;
+            break;
+        }
+    }
+    for (double n = std::ceil(lo / step - 1e-9); n * step <= hi + 1e-9 * step; ++n)
+        r.values.push_back(n * step == 0 ? 0 : n * step);
+    r.decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
+    return r;
+}
+
+QPen penOf(const QColor &colour, qreal width, Dash dash)
+{
+    QPen pen(colour, width);
+    const std::vector<qreal> pixels = dashPixels(width, dash);
+    if (!pixels.empty()) {
+        QList<qreal> pattern;
+        for (const qreal p : pixels)
+            pattern << p / width; // Qt's patterns are in widths
+        pen.setCapStyle(Qt::FlatCap);
+        pen.setDashPattern(pattern);
+    }
+    return pen;
+}
+
+QString dashArray(qreal width, Dash dash)
+{
+    QStringList parts;
+    for (const qreal p : dashPixels(width, dash))
+        parts << QString::number(p, 'g', 4);
+    return parts.join(QLatin1Char(' '));
+}
+
+ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
+{
+    ChartDecor d;
+    d.plot = area;
+    const double scale = chart.lineScale();
+    d.font = chart.font();
+    if (scale != 1) {
+        if (d.font.pointSizeF() > 0)
+            d.font.setPointSizeF(d.font.pointSizeF() * scale);
+        else
+            d.font.setPixelSize(int(std::lround(d.font.pixelSize() * scale)));
+    }
+    const QFontMetricsF fm(d.font);
+    const qreal em = d.lineHeight = fm.height();
+    const qreal gap = 0.3 * em;
+    const QColor foreground = chart.palette().color(QPalette::WindowText);
+    const QColor background = chart.background();
+    const auto colourOr = [&foreground](const std::optional<int> &c) { return c ? colourOf(*c) : foreground; };
+    const auto textWidth = [&fm](const QString &text) {
+        qreal w = 0;
+        for (const QString &line : text.split(QLatin1Char('\n')))
+            w = std::max(w, fm.horizontalAdvance(line));
+        return std::ceil(w);
+    };
+    const auto lineCount = [](const QString &text) { return qreal(text.count(QLatin1Char('\n')) + 1); };
+
+    const bool withAxes = chart.axesShown() && chart.axes();
+    if (withAxes) {
+        const ChartSurface::Axes &axes = *chart.axes();
+        const ChartSurface::Axis &ax = axes.x, &ay = axes.y;
+        const qreal lineWidth = scale;
+        const QColor axisColour = foreground, gridColour = blend(background, foreground, 0.16);
+
+        // The numbers: as many as leave room between them.
+        const RoundNumbers xs = roundNumbers(ax.from, ax.to, std::max(2, int(area.width() / (4 * em))));
+        const RoundNumbers ys = roundNumbers(ay.from, ay.to, std::max(2, int(area.height() / (2.2 * em))));
+        const auto shown = [](const ChartSurface::Axis &a, double v, int decimals) {
+            return numberText(a.negated ? -v : v, decimals);
+        };
+        qreal left = gap;
+        for (const double v : ys.values)
+            left = std::max(left, textWidth(shown(ay, v, ys.decimals)) + 2 * gap);
+        qreal xRow = xs.values.empty() ? 0 : em;
+        for (const auto &mark : ax.marks)
+            xRow = std::max(xRow, lineCount(mark.second) * em);
+        const qreal xTitleRow = ax.title.isEmpty() ? 0 : em;
+
+        // The legend, in rows as wide as the chart.
+        const qreal sample = 2.4 * em;
+        struct Placed {
+            qreal x;
+            int row;
+        };
+        std::vector<Placed> placed;
+        int rows = 0;
+        qreal x = 0;
+        const qreal room = area.width() - 2 * gap;
+        for (const auto &entry : axes.legend) {
+            const qreal w = (entry.circle ? em : sample) + gap + textWidth(entry.text);
+            if (rows == 0 || (x > 0 && x + w > room)) {
+                ++rows;
+                x = 0;
+            }
+            placed.push_back({x, rows - 1});
+            x += w + em;
+        }
+        const qreal legendHeight = rows ? gap + rows * em : 0;
+
+        qreal top = gap;
+        const qreal right = 0.8 * em;
+        const qreal bottom = (xRow ? gap + xRow : 0) + xTitleRow + legendHeight + gap;
+        const auto yPixel = [&](double v) { return ChartSurface::map(axes.frame, axes.frame.x1, float(v), d.plot).y(); };
+        const auto xPixel = [&](double v) { return ChartSurface::map(axes.frame, float(v), axes.frame.y1, d.plot).x(); };
+        d.plot = area.adjusted(left, top, -right, -bottom);
+        // The vertical title stands above the highest number; the drawing
+        // gives it room where the number is near the top.
+        const double yTop = ys.values.empty() ? ay.to : (yPixel(ys.values.front()) < yPixel(ys.values.back())
+                                                             ? ys.values.front() : ys.values.back());
+        if (!ay.title.isEmpty()) {
+            const qreal titleTop = (ys.values.empty() ? d.plot.top() : yPixel(yTop) - em / 2) - em;
+            if (titleTop < area.top() + gap / 2) {
+                top += area.top() + gap / 2 - titleTop;
+                d.plot = area.adjusted(left, top, -right, -bottom);
+            }
+        }
+        if (d.plot.width() < 2 * em || d.plot.height() < 2 * em) { // too small for axes
+            d.plot = area;
+            return d;
+        }
+
+        std::vector<QRectF> taken; // numbers that would cover each other give way
+        const auto free = [&taken](const QRectF &box) {
+            return std::none_of(taken.begin(), taken.end(), [&box](const QRectF &t) { return t.intersects(box); });
+        };
+        const qreal tick = 0.4 * em;
+
+        // Vertical axis: its line over the numbered range, ticks, numbers, grid.
+        if (!ys.values.empty()) {
+            d.lines.push_back({{d.plot.left(), yPixel(ay.from), d.plot.left(), yPixel(ay.to)}, axisColour, lineWidth, Dash::Solid});
+            for (const double v : ys.values) {
+                const qreal y = yPixel(v);
+                if (ay.grid)
+                    d.grid.push_back({{d.plot.left(), y, d.plot.right(), y}, gridColour, lineWidth, Dash::Solid});
+                d.lines.push_back({{d.plot.left(), y, d.plot.left() + tick, y}, axisColour, lineWidth, Dash::Solid});
+                const QString text = shown(ay, v, ys.decimals);
+                const qreal w = textWidth(text);
+                d.texts.push_back({QRectF(d.plot.left() - gap - w, y - em / 2, w, em), text, Qt::AlignRight, foreground, false});
+            }
+        }
+        if (!ay.title.isEmpty()) {
+            const qreal w = textWidth(ay.title);
+            const qreal bottomOfTitle = ys.values.empty() ? d.plot.top() : yPixel(yTop) - em / 2;
+            d.texts.push_back({QRectF(area.left() + gap, bottomOfTitle - em, w, em), ay.title, Qt::AlignLeft, foreground, true});
+        }
+
+        // Horizontal axis: its line, ticks and numbers below it, named places.
+        const qreal below = d.plot.bottom() + gap;
+        const auto clampAcross = [&area, gap](QRectF box) {
+            box.moveLeft(std::clamp(box.left(), area.left() + gap / 2, area.right() - gap / 2 - box.width()));
+            return box;
+        };
+        if (!xs.values.empty())
+            d.lines.push_back({{xPixel(ax.from), d.plot.bottom(), xPixel(ax.to), d.plot.bottom()}, axisColour, lineWidth, Dash::Solid});
+        for (const auto &[at, name] : ax.marks) {
+            const qreal xm = xPixel(at);
+            d.lines.push_back({{xm, d.plot.bottom(), xm, d.plot.bottom() - tick}, axisColour, lineWidth, Dash::Solid});
+            const qreal w = textWidth(name);
+            const QRectF box = clampAcross(QRectF(xm - w / 2, below, w, lineCount(name) * em));
+            if (free(box)) {
+                d.texts.push_back({box, name, Qt::AlignHCenter, foreground, false});
+                taken.push_back(box);
+            }
+        }
+        for (const double v : xs.values) {
+            const qreal xv = xPixel(v);
+            if (ax.grid)
+                d.grid.push_back({{xv, d.plot.top(), xv, d.plot.bottom()}, gridColour, lineWidth, Dash::Solid});
+            d.lines.push_back({{xv, d.plot.bottom(), xv, d.plot.bottom() - tick}, axisColour, lineWidth, Dash::Solid});
+            const QString text = shown(ax, v, xs.decimals);
+            const qreal w = textWidth(text);
+            const QRectF box = clampAcross(QRectF(xv - w / 2, below, w, em));
+            if (free(box.adjusted(-gap, 0, gap, 0))) {
+                d.texts.push_back({box, text, Qt::AlignHCenter, foreground, false});
+                taken.push_back(box);
+            }
+        }
+        if (!ax.title.isEmpty()) {
+            const qreal w = textWidth(ax.title);
+            d.texts.push_back({QRectF(d.plot.center().x() - w / 2, below + xRow, w, em), ax.title, Qt::AlignHCenter,
+                               foreground, false});
+        }
+
+        // The legend: a sample of each line or mark, and its name.
+        const qreal legendTop = below + xRow + xTitleRow + (xRow || xTitleRow ? gap : 0);
+        for (std::size_t i = 0; i < axes.legend.size(); ++i) {
+            const auto &entry = axes.legend[i];
+            const qreal x0 = area.left() + gap + placed[i].x;
+            const qreal yc = legendTop + (placed[i].row + 0.5) * em;
+            const QColor colour = colourOr(entry.style.colour);
+            const qreal w = entry.style.width * scale;
+            qreal textLeft;
+            if (entry.circle) {
+                d.marks.push_back({{x0 + em / 2, yc}, 0.22 * em, colour, w});
+                textLeft = x0 + em + gap;
+            } else {
+                d.lines.push_back({{x0, yc, x0 + sample, yc}, colour, w, entry.style.dash});
+                textLeft = x0 + sample + gap;
+            }
+            d.texts.push_back({QRectF(textLeft, yc - em / 2, textWidth(entry.text), em), entry.text, Qt::AlignLeft,
+                               foreground, false});
+        }
+    }
+
+    // Texts at points of the drawing, beside the point as aligned, kept inside the area.
+    for (const ChartSurface::Label &label : chart.labels()) {
+        if (label.withAxesOnly && !withAxes)
+            continue;
+        const QPointF p = ChartSurface::map(label.frame, label.x, label.y, d.plot);
+        const qreal w = textWidth(label.text), h = lineCount(label.text) * em;
+        const Qt::Alignment a = label.align;
+        const qreal x = a & Qt::AlignLeft ? p.x() + gap : a & Qt::AlignRight ? p.x() - gap - w : p.x() - w / 2;
+        const qreal y = a & Qt::AlignTop ? p.y() + gap / 2 : a & Qt::AlignBottom ? p.y() - gap / 2 - h : p.y() - h / 2;
+        QRectF box(x, y, w, h);
+        box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - w)));
+        box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - h)));
+        d.texts.push_back({box, label.text, a & Qt::AlignHorizontal_Mask, colourOr(label.colour), true});
+    }
+    return d;
+}
+
+void paintUnder(QPainter &painter, const ChartDecor &decor)
+{
+    for (const ChartDecor::Line &l : decor.grid) {
+        painter.setPen(penOf(l.colour, l.width, l.dash));
+        painter.drawLine(l.line);
+    }
+}
+
+void paintOver(QPainter &painter, const ChartDecor &decor, const QColor &background)
+{
+    for (const ChartDecor::Line &l : decor.lines) {
+        painter.setPen(penOf(l.colour, l.width, l.dash));
+        painter.drawLine(l.line);
+    }
+    painter.setBrush(Qt::NoBrush);
+    for (const ChartDecor::Mark &m : decor.marks) {
+        painter.setPen(penOf(m.colour, m.width, Dash::Solid));
+        painter.drawEllipse(m.centre, m.radius, m.radius);
+    }
+    painter.setFont(decor.font);
+    const qreal pad = decor.lineHeight * 0.12;
+    for (const ChartDecor::Text &t : decor.texts) {
+        if (t.onBackground)
+            painter.fillRect(t.box.adjusted(-pad, 0, pad, 0), background);
+        painter.setPen(t.colour);
+        painter.drawText(t.box, int(t.align | Qt::AlignTop), t.text);
+    }
+}
+
+} // namespace form_runtime
