@@ -119,7 +119,8 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     Picture_pressure = new form_runtime::ChartSurface(this);
     Picture_pressure->setObjectName(QStringLiteral("Picture_pressure"));
     Picture_pressure->setAccessibleName(texts::kChartName);
-    Picture_pressure->setMinimumSize(380, 230);
+    Picture_pressure->setMinimumSize(380, 300); // room for its axes and legend
+    Picture_pressure->showAxes(true);
     Picture_pressure->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding); // grows with the panel
     // White paper whatever the desktop's colours: the curves are drawn in fixed colours.
     QPalette paper = Picture_pressure->palette();

@@ -19,9 +19,8 @@ inline QString gasLine(const QString &gas)
         .arg(gas);
 }
 inline const QString kConical = QStringLiteral(
-    "The chart draws a conical nozzle (straight walls, inlet area 2.5 At): the tool knows areas, not lengths. "
-    "Below the wall, p/p01 from 0 to 1 in steps of 0.1: today's flow bold, the three critical ones faint, "
-    "and pb in red beyond the exit.");
+    "The chart draws a conical nozzle (straight walls, inlet area 2.5 At) above its centre line: the tool knows "
+    "areas, not lengths. Point at a place to read its A/At, M and p/p01.");
 
 // The one line for inputs that make no nozzle.
 inline const QString kAeAtNotANumber = QStringLiteral("Ae/At is not a number: type it with \".\" as the decimal point, as in 2.");
@@ -113,8 +112,9 @@ inline const QString kChartFile = QStringLiteral("pressure-along-the-nozzle");
 inline const QString kChartName = QStringLiteral("Pressure along the nozzle chart");
 inline QString chartDescription(const QString &regime, const QString &pb)
 {
-    return QStringLiteral("Pressure p/p01 along the nozzle, from the inlet through the throat to the exit, "
-                          "with the three limiting curves faint: %1 pb/p01 = %2.")
+    return QStringLiteral("Horizontal: the place along the nozzle, from the inlet through the throat to the exit "
+                          "and beyond it. Vertical: the pressure p/p01, 0 to 1. Today's flow bold, with the three "
+                          "limiting curves dashed, dotted and dash-dotted: %1 pb/p01 = %2.")
         .arg(regime, pb);
 }
 

@@ -3,6 +3,7 @@
 #include "flow/isentropic.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
+#include "form_runtime/text_box.h"
 
 #include <algorithm>
 #include <cmath>
@@ -16,10 +17,19 @@ constexpr double kExit = 3;
 constexpr double kBackPressureMark = 3.3;
 constexpr int kSamples = 100; // along each piece of a curve
 constexpr double kWallBase = 1.12, kWallHeight = 0.42;
-constexpr int kGridGrey = form_runtime::RGB(200, 200, 200);
-constexpr int kFaint = form_runtime::RGB(150, 150, 150);
-constexpr int kDarkBlue = form_runtime::RGB(0, 0, 160);
-constexpr int kBlack = form_runtime::RGB(0, 0, 0);
+using form_runtime::RGB;
+using Style = form_runtime::ChartSurface::LineStyle;
+using Dash = form_runtime::ChartSurface::Dash;
+constexpr int kGridGrey = RGB(200, 200, 200);
+constexpr int kBlack = RGB(0, 0, 0);
+// Today's flow bold; each limiting curve in its own colour and dash pattern,
+// told apart on a projector and on a grey printout alike.
+const Style kToday{RGB(0, 0, 160), 2.5F, Dash::Solid};
+const Style kChoked{RGB(0, 128, 0), 1.5F, Dash::Dashed};
+const Style kShockAtExit{RGB(200, 90, 0), 2, Dash::Dotted};
+const Style kDesign{RGB(140, 0, 140), 1.5F, Dash::DashDotted};
+const Style kBackPressure{form_runtime::kRed, 1, Dash::Solid};
+const Style kCentreLine{RGB(120, 120, 120), 1, Dash::DashDotted};
 
 // Where the converging part has area ratio A/At.
 double inletPlaceOf(double A_At)
@@ -37,12 +47,11 @@ struct Piece {
     double p0_p01 = 1; // behind a shock, below 1
 };
 
-// Draws the pieces of one curve in one colour, twice and `thicken` apart
-// when it is bold.
+// Draws the pieces of one curve in one style.
 class Pen {
 public:
-    Pen(form_runtime::ChartSurface &chart, double Ae_At, const flow::GasConstants &gas, int colour, double thicken)
-        : chart_(chart), Ae_At_(Ae_At), gas_(gas), colour_(colour), thicken_(thicken)
+    Pen(form_runtime::ChartSurface &chart, double Ae_At, const flow::GasConstants &gas, const Style &style)
+        : chart_(chart), Ae_At_(Ae_At), gas_(gas), style_(style)
     {
     }
 
@@ -55,12 +64,7 @@ public:
             a = b;
         }
     }
-    void line(QPointF a, QPointF b) const
-    {
-        chart_.Line(a.x(), a.y(), b.x(), b.y(), colour_);
-        if (thicken_ != 0)
-            chart_.Line(a.x(), a.y() + thicken_, b.x(), b.y() + thicken_, colour_);
-    }
+    void line(QPointF a, QPointF b) const { chart_.Line(a.x(), a.y(), b.x(), b.y(), style_); }
     void jump(double x, double from, double to) const { line({x, from}, {x, to}); }
 
 private:
@@ -75,8 +79,7 @@ private:
     form_runtime::ChartSurface &chart_;
     double Ae_At_;
     const flow::GasConstants &gas_;
-    int colour_;
-    double thicken_;
+    Style style_;
 };
 
 double mach(double A_As, flow::Branch branch, const flow::GasConstants &gas)
@@ -102,36 +105,35 @@ void grafik_pressure(form_runtime::ChartSurface &chart, const flow::BackPressure
 {
     using flow::Branch;
     using flow::Regime;
+    using Surface = form_runtime::ChartSurface;
     const double Ae = f.Ae_At;
     chart.Scale(-0.15, kWallBase + kWallHeight + 0.06, kBackPressureMark + 0.2, -0.06);
     chart.Cls();
 
-    // The grid: p/p01 in tenths, and the inlet, the throat and the exit.
-    for (int n = 0; n <= 10; ++n)
-        chart.Line(0, n / 10.0, kExit, n / 10.0, kGridGrey);
+    // The inlet, the throat and the exit across the flow.
     for (double x : {0.0, 1.0, kExit})
-        chart.Line(x, 0, x, kWallBase + kWallHeight, kGridGrey);
+        chart.Line(x, 0, x, kWallBase, kGridGrey);
 
-    // The wall, as the nozzle's upper half: straight on each side of the throat.
+    // The wall, as the nozzle's upper half: straight on each side of the
+    // throat, above the nozzle's centre line.
     const double widest = std::sqrt(std::max(Ae, kInletArea));
     const auto wall = [Ae, widest](double x) { return kWallBase + kWallHeight * std::sqrt(areaAt(x, Ae)) / widest; };
     chart.Line(0, wall(0), 1, wall(1), kBlack);
     chart.Line(1, wall(1), kExit, wall(kExit), kBlack);
-    chart.Line(0, kWallBase, kExit, kWallBase, kGridGrey); // the axis
+    chart.Line(-0.1, kWallBase, kExit + 0.1, kWallBase, kCentreLine);
 
-    // The limiting curves, faint: subsonic through a sonic throat, supersonic,
-    // and the supersonic curve's jump at a shock in the exit plane.
+    // The limiting curves: subsonic through a sonic throat, supersonic, and
+    // the supersonic curve's jump at a shock in the exit plane. The
+    // converging part is common to all three.
     const double inlet = mach(kInletArea, Branch::Subsonic, gas);
     const double exitSub = mach(Ae, Branch::Subsonic, gas), exitSup = mach(Ae, Branch::Supersonic, gas);
-    Pen faint(chart, Ae, gas, kFaint, 0);
-    faint.draw({inlet, 1, false});
-    faint.draw({1, exitSub, true});
-    faint.draw({1, exitSup, true});
-    faint.jump(kExit, f.critical.design, f.critical.shockAtExit);
+    Pen(chart, Ae, gas, kChoked).draw({inlet, 1, false});
+    Pen(chart, Ae, gas, kChoked).draw({1, exitSub, true});
+    Pen(chart, Ae, gas, kDesign).draw({1, exitSup, true});
+    Pen(chart, Ae, gas, kShockAtExit).jump(kExit, f.critical.design, f.critical.shockAtExit);
 
-    // Today's curve, bold: twice, a pixel apart.
-    const double pixel = 1.2 * (kWallBase + kWallHeight + 0.12) / std::max(1, chart.contentsRect().height());
-    Pen bold(chart, Ae, gas, kDarkBlue, pixel);
+    // Today's curve, bold.
+    Pen bold(chart, Ae, gas, kToday);
     switch (f.regime) {
     case Regime::NoFlow:
         bold.line({0, 1}, {kExit, 1});
@@ -148,23 +150,62 @@ void grafik_pressure(form_runtime::ChartSurface &chart, const flow::BackPressure
         break;
     case Regime::ShockInside: {
         const double p02 = f.afterShock->p0_p01;
+        const double at = placeOf(f.beforeShock->A_At, Ae);
         bold.draw({inlet, 1, false});
         bold.draw({1, f.beforeShock->M, true});
-        bold.jump(placeOf(f.beforeShock->A_At, Ae), f.beforeShock->p_p01, f.afterShock->p_p01);
+        bold.jump(at, f.beforeShock->p_p01, f.afterShock->p_p01);
         bold.draw({f.afterShock->M, f.exit.M, true, p02, p02}); // A/At = (A/A2*) (A2*/At), A2*/At = p01/p02
+        chart.Text(at, f.afterShock->p_p01, QStringLiteral("shock\nA/At = %1").arg(form_runtime::ratioText(f.beforeShock->A_At)),
+                   Qt::AlignRight | Qt::AlignBottom, kToday.colour);
         break;
     }
     default:
         bold.draw({inlet, 1, false});
         bold.draw({1, exitSup, true});
-        if (f.regime == Regime::ShockAtExit)
+        if (f.regime == Regime::ShockAtExit) {
             bold.jump(kExit, f.beforeShock->p_p01, f.afterShock->p_p01);
+            chart.Text(kExit, f.afterShock->p_p01, QStringLiteral("shock"), Qt::AlignRight | Qt::AlignBottom,
+                       kToday.colour);
+        }
         break;
     }
 
     // The back pressure, beyond the exit.
-    chart.Line(kExit, f.pb_p01, kBackPressureMark + 0.1, f.pb_p01, form_runtime::kRed);
+    chart.Line(kExit, f.pb_p01, kBackPressureMark + 0.1, f.pb_p01, kBackPressure);
     chart.Circle(kBackPressureMark, f.pb_p01, 0.04, form_runtime::kRed);
+    chart.Text(kBackPressureMark, f.pb_p01 + 0.03, QStringLiteral("pb"), Qt::AlignHCenter | Qt::AlignBottom,
+               form_runtime::kRed);
+
+    // Its axes: p/p01 numbered, the places named, and what each line is.
+    using form_runtime::ratioText;
+    Surface::Axis across;
+    across.marks = {{0, QStringLiteral("inlet\nA/At = %1").arg(form_runtime::shownText(kInletArea))},
+                    {1, QStringLiteral("throat\nA/At = 1")},
+                    {kExit, QStringLiteral("exit\nAe/At = %1").arg(form_runtime::shownText(Ae))}};
+    Surface::Axis up;
+    up.title = QStringLiteral("p/p01");
+    up.from = 0;
+    up.to = 1;
+    up.grid = true;
+    chart.setAxes(across, up);
+    chart.addLegendEntry({QStringLiteral("today's flow"), kToday});
+    chart.addLegendEntry({QStringLiteral("choked, subsonic exit (%1)").arg(ratioText(f.critical.chokedSubsonic)), kChoked});
+    chart.addLegendEntry({QStringLiteral("normal shock at the exit (%1)").arg(ratioText(f.critical.shockAtExit)), kShockAtExit});
+    chart.addLegendEntry({QStringLiteral("design (%1)").arg(ratioText(f.critical.design)), kDesign});
+    chart.addLegendEntry({QStringLiteral("pb/p01 = %1").arg(form_runtime::shownText(f.pb_p01)), kBackPressure, true});
+
+    // What the pointer reads: the place, its area ratio and today's p/p01 there.
+    chart.setReadOut([f, gas](double x, double) -> QString {
+        if (x < 0 || x > kBackPressureMark + 0.2)
+            return {};
+        if (x > kExit)
+            return QStringLiteral("Beyond the exit: pb/p01 = %1").arg(ratioText(f.pb_p01));
+        const double A_At = areaAt(x, f.Ae_At);
+        const flow::PlaceInFlow at = flow::placeInFlow(f, A_At, x > 1, gas);
+        return QStringLiteral("%1: A/At = %2, M = %3, p/p01 = %4")
+            .arg(x < 1 ? QStringLiteral("Converging part") : QStringLiteral("Diverging part"), ratioText(A_At),
+                 ratioText(at.M), ratioText(at.p_p01));
+    });
 }
 
 } // namespace charts

@@ -2,6 +2,7 @@
 
 #include "flow/isentropic.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace flow {
@@ -103,6 +104,28 @@ std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, co
         }
     }
     return f;
+}
+
+PlaceInFlow placeInFlow(const BackPressureFlow &f, double A_At, bool diverging, const GasConstants &gas)
+{
+    const auto mach = [&gas](double A_As, Branch branch) {
+        return machFrom(Quantity::A_As, std::max(1.0, A_As), branch, gas).value_or(1);
+    };
+    const auto isentropic = [&gas](double M, double p0_p01) { return PlaceInFlow{M, isentropicState(M, gas).p_p0 * p0_p01}; };
+    switch (f.regime) {
+    case Regime::NoFlow: return {0, 1};
+    case Regime::Subsonic: // A* of the stream lies beyond the throat: A/A* = (A/At) (At/A*)
+        return isentropic(mach(A_At * isentropicState(f.throat.M, gas).A_As, Branch::Subsonic), 1);
+    case Regime::ChokedSubsonic: return isentropic(mach(A_At, Branch::Subsonic), 1);
+    case Regime::ShockInside:
+        if (diverging && A_At > f.beforeShock->A_At) { // behind the shock: A2*/At = p01/p02
+            const double p02 = f.afterShock->p0_p01;
+            return isentropic(mach(A_At / p02, Branch::Subsonic), p02);
+        }
+        break;
+    default: break;
+    }
+    return isentropic(mach(A_At, diverging ? Branch::Supersonic : Branch::Subsonic), 1);
 }
 
 } // namespace flow

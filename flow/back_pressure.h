@@ -51,4 +51,12 @@ struct BackPressureFlow {
 // pressure within 1e-9 (relative) of a critical one is taken as that one.
 std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, const GasConstants &gas);
 
+// The Mach number and p/p01 of the flow where the area is A/At (from 1 to
+// Ae/At): in the converging part, or in the diverging part, on the side of a
+// shock its area says.
+struct PlaceInFlow {
+    double M, p_p01;
+};
+PlaceInFlow placeInFlow(const BackPressureFlow &flow, double A_At, bool diverging, const GasConstants &gas);
+
 } // namespace flow

@@ -38,6 +38,12 @@ QColor blend(const QColor &a, const QColor &b, qreal share) // share of b
 QString numberText(double value, int decimals)
 {
     QString text = QString::number(value, 'f', decimals);
+    if (text.contains(QLatin1Char('.'))) { // 0.5, 1 and 1.5 rather than 1.0
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+    }
     if (text.startsWith(QLatin1Char('-')))
         text.replace(0, 1, QChar(0x2212)); // a minus sign, as wide as a plus
     return text;
@@ -122,8 +128,13 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
         const QColor axisColour = foreground, gridColour = blend(background, foreground, 0.16);
 
         // The numbers: as many as leave room between them.
-        const RoundNumbers xs = roundNumbers(ax.from, ax.to, std::max(2, int(area.width() / (4 * em))));
-        const RoundNumbers ys = roundNumbers(ay.from, ay.to, std::max(2, int(area.height() / (2.2 * em))));
+        const auto extent = [](const ChartSurface::Axis &a, float f1, float f2) {
+            return std::fabs((a.to - a.from) / (double(f2) - f1));
+        };
+        const RoundNumbers xs = roundNumbers(
+            ax.from, ax.to, std::max(2, int(area.width() * extent(ax, axes.frame.x1, axes.frame.x2) / (4 * em))));
+        const RoundNumbers ys = roundNumbers(
+            ay.from, ay.to, std::max(2, int(area.height() * extent(ay, axes.frame.y1, axes.frame.y2) / (2.5 * em))));
         const auto shown = [](const ChartSurface::Axis &a, double v, int decimals) {
             return numberText(a.negated ? -v : v, decimals);
         };
