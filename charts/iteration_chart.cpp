@@ -5,6 +5,8 @@
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
 
+#include <cmath>
+
 namespace charts {
 
 namespace {
@@ -43,8 +45,55 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
         Picture_iter.Line(Mx[i - 1], -F_sup[i - 1], Mx[i], -F_sup[i], form_runtime::kRed);
         Picture_iter.Line(Mx[i - 1], -F_sub[i - 1], Mx[i], -F_sub[i], form_runtime::kRed);
     }
-    Picture_iter.setDescription(QStringLiteral("Iteration functions for A2/A* %1")
-                                              .arg(form_runtime::shownText(AAr)));
+    Picture_iter.setDescription(QStringLiteral("Horizontal: the Mach number, 0 to 4. Vertical: the next iterate, "
+                                               "each form's value at M, 0 to %1. Iteration functions for A2/A* %2")
+                                    .arg(form_runtime::shownText(Ymax), form_runtime::shownText(AAr)));
+
+    using Surface = form_runtime::ChartSurface;
+    Surface::Axis mach;
+    mach.title = QStringLiteral("M");
+    mach.from = 0;
+    mach.to = kMachRange;
+    Surface::Axis next;
+    next.title = QStringLiteral("next iterate F(M)");
+    next.from = -Ymax;
+    next.to = 0;
+    next.negated = true; // values are drawn negated
+    Picture_iter.setAxes(mach, next);
+    Picture_iter.addLegendEntry({QStringLiteral("subsonic form"), {form_runtime::kRed}});
+    Picture_iter.addLegendEntry({QStringLiteral("supersonic form"), {form_runtime::kRed}});
+    Picture_iter.addLegendEntry({QStringLiteral("M = g(M)"), {}});
+    // Each red curve named at its far end, or where it leaves the chart.
+    const auto namedAt = [&Ymax = Ymax](const std::array<double, 201> &F) {
+        int i = 170; // M = 3.4
+        while (i > 1 && !(F[i] < 0.85 * Ymax))
+            --i;
+        return i;
+    };
+    const int sub = namedAt(F_sub), sup = namedAt(F_sup);
+    Picture_iter.Note(Mx[sub], -F_sub[sub], QStringLiteral("subsonic form"), Qt::AlignLeft | Qt::AlignVCenter,
+                      form_runtime::kRed);
+    Picture_iter.Note(Mx[sup], -F_sup[sup], QStringLiteral("supersonic form"), Qt::AlignHCenter | Qt::AlignBottom,
+                      form_runtime::kRed);
+    Picture_iter.setReadOut([AAr, Mr, gas](double x, double) -> QString {
+        const double M = std::round(x * 100) / 100;
+        if (M <= 0 || M > kMachRange)
+            return {};
+        const flow::IterationFunctions f = flow::iterationFunctions(AAr, Mr, M, gas);
+        return QStringLiteral("M = %1: subsonic form %2, supersonic form %3")
+            .arg(QString::number(M, 'f', 2), form_runtime::ratioText(f.subsonic), form_runtime::ratioText(f.supersonic));
+    });
+}
+
+void markSolutions(form_runtime::ChartSurface &Picture_iter, double Msub, double Msup, bool withIterates)
+{
+    Picture_iter.Circle(Msub, -Msub, 0.05, form_runtime::kRed);
+    Picture_iter.Circle(Msup, -Msup, 0.05, form_runtime::kRed);
+    for (const double M : {Msub, Msup})
+        Picture_iter.Note(M, -M, QStringLiteral("M2 = %1").arg(form_runtime::shownText(M)), Qt::AlignLeft | Qt::AlignTop);
+    if (withIterates)
+        Picture_iter.addLegendEntry({QStringLiteral("iterates"), {kIterateColour}});
+    Picture_iter.addLegendEntry({QStringLiteral("solutions"), {form_runtime::kRed}, true});
 }
 
 void drawIterates(form_runtime::ChartSurface &Picture_iter, const std::vector<double> &iterates)

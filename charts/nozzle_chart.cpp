@@ -3,6 +3,10 @@
 #include "flow/area_ratio.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
+#include "form_runtime/text_box.h"
+
+#include <algorithm>
+#include <cmath>
 
 namespace charts {
 
@@ -39,7 +43,42 @@ void grafik_Geo(form_runtime::ChartSurface &Picture_geo, GeoTables &tables, cons
         Picture_geo.Line(M_geo[i - 1], Y_geo[i - 1], M_geo[i], Y_geo[i]);
         Picture_geo.Line(M_geo[i - 1], -Y_geo[i - 1], M_geo[i], -Y_geo[i]);
     }
-    Picture_geo.setDescription(QStringLiteral("Nozzle contour from M 0.05 to 4"));
+    Picture_geo.setDescription(QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area "
+                                              "ratio, ±(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4"));
+
+    using Surface = form_runtime::ChartSurface;
+    Surface::Axis mach;
+    mach.title = QStringLiteral("M");
+    mach.from = 0;
+    mach.to = kMachRange;
+    Surface::Axis half;
+    half.title = QStringLiteral("±(A/A*)/2");
+    half.from = -kHalfHeightRange;
+    half.to = kHalfHeightRange;
+    half.negated = true; // the upper wall is drawn at minus the half-height
+    Picture_geo.setAxes(mach, half);
+    Picture_geo.addLegendEntry({QStringLiteral("contour ±(A/A*)/2"), {}});
+    Picture_geo.setReadOut([gas](double x, double) -> QString {
+        const double M = std::round(x * 100) / 100; // the pointer is good for two decimals
+        if (M < 0.05 || M > kMachRange)
+            return {};
+        return QStringLiteral("M = %1, A/A* = %2").arg(QString::number(M, 'f', 2), form_runtime::ratioText(flow::AAfM(M, gas)));
+    });
+}
+
+void markStation(form_runtime::ChartSurface &Picture_geo, double M, double A_As, int colour, const QString &value,
+                 const QString &name, bool below)
+{
+    Picture_geo.Line(M, A_As / 2, M, -A_As / 2, colour);
+    // Station 1's value below the contour, station 2's above it: apart where both have one Mach number.
+    const double edge = std::min(A_As / 2, kHalfHeightRange);
+    if (below)
+        Picture_geo.Note(M, edge, value, Qt::AlignHCenter | Qt::AlignTop, colour);
+    else
+        Picture_geo.Note(M, -edge, value, Qt::AlignHCenter | Qt::AlignBottom, colour);
+    const auto &axes = Picture_geo.axes();
+    if (axes && std::none_of(axes->legend.begin(), axes->legend.end(), [&name](const auto &e) { return e.text == name; }))
+        Picture_geo.addLegendEntry({name, {colour}});
 }
 
 } // namespace charts

@@ -222,6 +222,11 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
         };
         if (!xs.values.empty())
             d.lines.push_back({{xPixel(ax.from), d.plot.bottom(), xPixel(ax.to), d.plot.bottom()}, axisColour, lineWidth, Dash::Solid});
+        else if (!ax.marks.empty()) {
+            const auto [first, last] = std::minmax_element(ax.marks.begin(), ax.marks.end());
+            d.lines.push_back({{xPixel(first->first), d.plot.bottom(), xPixel(last->first), d.plot.bottom()}, axisColour,
+                               lineWidth, Dash::Solid});
+        }
         for (const auto &[at, name] : ax.marks) {
             const qreal xm = xPixel(at);
             d.lines.push_back({{xm, d.plot.bottom(), xm, d.plot.bottom() - tick}, axisColour, lineWidth, Dash::Solid});

@@ -275,8 +275,14 @@ void saveChartAs(const ChartSurface &chart, const QString &fileName)
                chart.window());
 }
 
+QString pictureFileName(const ChartSurface &chart)
+{
+    return chart.property("pictureFileName").toString();
+}
+
 void addPictureMenu(ChartSurface &chart, const QString &fileBaseName)
 {
+    chart.setProperty("pictureFileName", fileBaseName);
     auto *copy = new QAction(QStringLiteral("Copy picture"), &chart);
     QObject::connect(copy, &QAction::triggered, &chart, [&chart] {
         auto *data = new QMimeData;

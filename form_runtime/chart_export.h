@@ -36,5 +36,7 @@ void saveChartAs(const ChartSurface &chart, const QString &fileName);
 // Adds "Copy picture" and "Save picture as…" to the chart's context menu. The
 // file dialog starts in the user's pictures folder with `fileBaseName`.
 void addPictureMenu(ChartSurface &chart, const QString &fileBaseName);
+// The file name the chart's pictures are offered under.
+QString pictureFileName(const ChartSurface &chart);
 
 } // namespace form_runtime

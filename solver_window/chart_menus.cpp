@@ -42,6 +42,9 @@ void Form_Ventrolex::buildChartMenus()
         chart->addMenuAction(copy, [this] { return solutionShown; });
     }
 
+    offerLargeView(Picture_geo);
+    offerLargeView(Picture_iter);
+
     auto *copyIteratesAction = new QAction(texts::kCopyTheIterates, Picture_iter);
     connect(copyIteratesAction, &QAction::triggered, this, &Form_Ventrolex::copyIterates);
     Picture_iter->addMenuAction(copyIteratesAction,
@@ -60,8 +63,7 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
         steps = texts::iterationSteps(qsizetype(solution.subsonicSteps.size()),
                                       qsizetype(solution.supersonicSteps.size()));
     }
-    Picture_iter->Circle(solution.Msub, -solution.Msub, 0.05, form_runtime::kRed);
-    Picture_iter->Circle(solution.Msup, -solution.Msup, 0.05, form_runtime::kRed);
+    charts::markSolutions(*Picture_iter, solution.Msub, solution.Msup, showIterates->isChecked());
     const QString solutions = texts::twoMachNumbers(form_runtime::shownText(solution.Msub), form_runtime::shownText(solution.Msup));
     Picture_iter->setDescription(withGas(Picture_iter->description() + texts::solutionCircles(solutions) + steps));
 }

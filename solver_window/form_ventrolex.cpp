@@ -241,8 +241,11 @@ void Form_Ventrolex::Mn_Stations_Click()
 // The nozzle of the last solution off design: station 2 is its exit, A* its throat.
 void Form_Ventrolex::Mn_BackPressure_Click()
 {
-    if (!backPressureDock)
-        backPressureDock = dockPanel(new Form_BackPressure(*case_), texts::kBackPressurePanel, "Dock_BackPressure");
+    if (!backPressureDock) {
+        auto *panel = new Form_BackPressure(*case_);
+        backPressureDock = dockPanel(panel, texts::kBackPressurePanel, "Dock_BackPressure");
+        offerLargeView(panel->findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure")));
+    }
     showPanel(backPressureDock);
 }
 

@@ -155,6 +155,10 @@ private:
     QWidget *client = nullptr;                             // the form
     QPointer<QWidget> lastInForm;                          // its control that last had the focus
     QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr; // made when first opened
+    std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
+    std::vector<QDockWidget *> panels() const;
+    void offerLargeView(form_runtime::ChartSurface *chart); // "Open large" in its menu
+    void openLarge(const form_runtime::ChartSurface *chart);
     std::vector<std::pair<QWidget *, QRect>> layoutTwips; // every control's place in twips
     QMenu *Mn_Gas = nullptr;
     QAction *otherK = nullptr;  // "Other k…"

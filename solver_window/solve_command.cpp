@@ -1,5 +1,6 @@
 #include "solver_window/form_ventrolex.h"
 
+#include "charts/nozzle_chart.h"
 #include "flow/area_ratio.h"
 #include "flow/arithmetic.h"
 #include "flow/texts.h"
@@ -101,8 +102,8 @@ void Form_Ventrolex::findAreaForMach()
     const double A2_As = divide(A2, As);
 
     grafik_Geo();
-    Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
-    Picture_geo->Line(M2, A2_As / 2, M2, -A2_As / 2, kRed);
+    charts::markStation(*Picture_geo, M1, A1_As, kBlue, texts::stationValue(1, shownText(M1)), texts::kStationOne, true);
+    charts::markStation(*Picture_geo, M2, A2_As, kRed, texts::stationValue(2, shownText(M2)), texts::kStationTwo);
     Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), shownText(M2)));
     Command1->setText(texts::kChooseAnOutputOption);
@@ -162,9 +163,9 @@ void Form_Ventrolex::findMachForArea()
     const QString solutions = texts::twoMachNumbers(shownText(Msub), shownText(Msup));
 
     grafik_Geo();
-    Picture_geo->Line(M1, A1_As / 2, M1, -A1_As / 2, kBlue);
-    Picture_geo->Line(Msub, A2_As / 2, Msub, -A2_As / 2, kRed);
-    Picture_geo->Line(Msup, A2_As / 2, Msup, -A2_As / 2, kRed);
+    charts::markStation(*Picture_geo, M1, A1_As, kBlue, texts::stationValue(1, shownText(M1)), texts::kStationOne, true);
+    charts::markStation(*Picture_geo, Msub, A2_As, kRed, texts::stationValue(2, shownText(Msub)), texts::kStationTwo);
+    charts::markStation(*Picture_geo, Msup, A2_As, kRed, texts::stationValue(2, shownText(Msup)), texts::kStationTwo);
     Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);

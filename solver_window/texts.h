@@ -181,6 +181,12 @@ inline QString stationMarks(const QString &M1, const QString &M2)
 {
     return QStringLiteral("; station 1 (blue) at M %1; station 2 (red) at M %2").arg(M1, M2);
 }
+inline const QString kStationOne = QStringLiteral("station 1");
+inline const QString kStationTwo = QStringLiteral("station 2");
+inline QString stationValue(int station, const QString &M)
+{
+    return QStringLiteral("M%1 = %2").arg(station).arg(M);
+}
 inline QString twoMachNumbers(const QString &subsonic, const QString &supersonic)
 {
     return QStringLiteral("%1 and %2").arg(subsonic, supersonic);
@@ -192,6 +198,7 @@ inline QString solutionCircles(const QString &machNumbers)
 
 // The charts' context menus.
 inline const QString kShowTheIterates = QStringLiteral("Show the iterates");
+inline const QString kOpenLarge = QStringLiteral("Open large");
 inline const QString kCopyResults = QStringLiteral("Copy results");
 inline const QString kCopyTheIterates = QStringLiteral("Copy the iterates");
 inline const QString kNozzleChartFile = QStringLiteral("nozzle-chart");

@@ -5,7 +5,9 @@
 
 #include "solver_window/form_ventrolex.h"
 
+#include "form_runtime/chart_surface.h"
 #include "form_runtime/twips.h"
+#include "large_chart/form_large_chart.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -155,9 +157,8 @@ void Form_Ventrolex::layOutAtZoom()
     setFont(dialogFont());
     for (const auto &[control, r] : layoutTwips)
         control->setGeometry(form_runtime::twips(r.x(), r.y(), r.width(), r.height()));
-    for (QDockWidget *dock : {stationsDock, backPressureDock})
-        if (dock)
-            dock->setFont(panelFont());
+    for (QDockWidget *dock : panels())
+        dock->setFont(panelFont());
     fitFormAtZoom();
 }
 
@@ -213,8 +214,8 @@ QDockWidget *Form_Ventrolex::dockPanel(QWidget *panel, const QString &title, con
     connect(dock, &QDockWidget::topLevelChanged, escape, &QShortcut::setEnabled);
 
     QDockWidget *open = nullptr;
-    for (QDockWidget *other : {stationsDock, backPressureDock})
-        if (other && other->isVisible() && !other->isFloating())
+    for (QDockWidget *other : panels())
+        if (other->isVisible() && !other->isFloating())
             open = other;
     const bool beside = this->screen()->availableGeometry().width() - frameOf(*this).left() - frameOf(*this).right() >=
                         client->width() + atZoom(kLeastPanel);
@@ -251,8 +252,8 @@ void Form_Ventrolex::showPanel(QDockWidget *dock)
 void Form_Ventrolex::nextPanel()
 {
     std::vector<QWidget *> areas{client};
-    for (QDockWidget *dock : {stationsDock, backPressureDock})
-        if (dock && dock->isVisible())
+    for (QDockWidget *dock : panels())
+        if (dock->isVisible())
             areas.push_back(dock);
     if (areas.size() < 2)
         return;
@@ -271,4 +272,34 @@ void Form_Ventrolex::nextPanel()
         activateWindow();
         (lastInForm ? lastInForm.data() : firstFocusable(client))->setFocus(Qt::TabFocusReason);
     }
+}
+
+std::vector<QDockWidget *> Form_Ventrolex::panels() const
+{
+    std::vector<QDockWidget *> docks;
+    for (QDockWidget *dock : {stationsDock, backPressureDock})
+        if (dock)
+            docks.push_back(dock);
+    for (const auto &[chart, dock] : largeDocks)
+        docks.push_back(dock);
+    return docks;
+}
+
+void Form_Ventrolex::offerLargeView(form_runtime::ChartSurface *chart)
+{
+    auto *open = new QAction(texts::kOpenLarge, chart);
+    connect(open, &QAction::triggered, this, [this, chart] { openLarge(chart); });
+    chart->addMenuAction(open);
+}
+
+// The chart as a panel of its own, made when first opened.
+void Form_Ventrolex::openLarge(const form_runtime::ChartSurface *chart)
+{
+    auto known = std::find_if(largeDocks.begin(), largeDocks.end(), [chart](const auto &d) { return d.first == chart; });
+    if (known == largeDocks.end()) {
+        const QByteArray name = "Dock_Large_" + chart->objectName().toLatin1();
+        largeDocks.emplace_back(chart, dockPanel(new Form_LargeChart(*chart), chart->accessibleName(), name.constData()));
+        known = std::prev(largeDocks.end());
+    }
+    showPanel(known->second);
 }

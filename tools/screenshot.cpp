@@ -1,9 +1,11 @@
 // Renders the main window after one solution to a PNG, for the README:
-//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]
+//   ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure|large-CHART]
 // VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
 // iteration chart's "Show the iterates"; "stations" renders the Stations
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
-// window, at pb/p01 = 0.6 with M1 = 2 looked up. Runs headless.
+// window, at pb/p01 = 0.6 with M1 = 2 looked up; "large-Picture_geo",
+// "large-Picture_iter" or "large-Picture_pressure" that chart opened large,
+// at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless.
 
 #include "form_runtime/application.h"
 #include "solver_window/form_ventrolex.h"
@@ -28,8 +30,10 @@ int main(int argc, char *argv[])
     const QStringList args = QApplication::arguments();
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
-    const bool backPressure = args.size() == 7 && args[6] == QLatin1String("backpressure");
-    if ((args.size() != 6 && !iterates && !stations && !backPressure) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+    const QString large = args.size() == 7 && args[6].startsWith(QLatin1String("large-")) ? args[6].mid(6) : QString();
+    const bool backPressure = args.size() == 7 && (args[6] == QLatin1String("backpressure") ||
+                                                   large == QLatin1String("Picture_pressure"));
+    if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty()) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
         std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
         return 2;
     }
@@ -77,7 +81,17 @@ int main(int argc, char *argv[])
         shown = &window;
         QApplication::processEvents();
     }
-    if (shown != &form) { // a panel floating at a size with room for its tables
+    if (!large.isEmpty()) {
+        for (QAction *action : form.findChild<QWidget *>(large)->findChildren<QAction *>())
+            if (action->text() == QLatin1String("Open large"))
+                action->trigger();
+        QApplication::processEvents();
+        shown = form.findChild<QDockWidget *>(QStringLiteral("Dock_Large_") + large)->widget();
+        auto *dock = qobject_cast<QDockWidget *>(shown->parentWidget());
+        dock->setFloating(true);
+        dock->resize(1280, 800);
+        QApplication::processEvents();
+    } else if (shown != &form) { // a panel floating at a size with room for its tables
         auto *dock = qobject_cast<QDockWidget *>(shown->parentWidget()->parentWidget()->parentWidget());
         dock->setFloating(true);
         dock->resize(stations ? 960 : 660, stations ? 420 : 800);

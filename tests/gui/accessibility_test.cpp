@@ -114,7 +114,7 @@ TEST_F(SolveTest, ChartsAreHeardAsChartsAndTheNozzleChartOffersItsRedraw)
     EXPECT_FALSE(heard(iter)->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
 
     // The screen reader's action, Space and Return each redraw the bare chart, as a double-click does.
-    const QString bare = QStringLiteral("Nozzle contour from M 0.05 to 4");
+    const QString bare = QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4");
     const std::function<void()> redraws[] = {
         [&] { heard(geo)->actionInterface()->doAction(QAccessibleActionInterface::pressAction()); },
         [&] { QTest::keyClick(geo, Qt::Key_Space); },

@@ -228,18 +228,18 @@ QStringList menuOpenedBy(QWidget *chart, Qt::Key key, Qt::KeyboardModifiers modi
 
 TEST_F(SolveTest, ChartMenuOpensFromTheKeyboardWithItsItemsDisabledWhileBlank)
 {
-    const QStringList blank{"(Copy picture)", "(Save picture as…)", "(Copy results)"};
+    const QStringList blank{"(Copy picture)", "(Save picture as…)", "(Copy results)", "(Open large)"};
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_F10, Qt::ShiftModifier), blank);
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), blank);
     QTest::mouseDClick(geo, Qt::LeftButton); // a bare chart: a picture, but no results yet
-    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)"}));
+    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)", "Open large"}));
     solveForArea(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
     EXPECT_EQ(menuOpenedBy(geo, Qt::Key_F10, Qt::ShiftModifier),
-              (QStringList{"Copy picture", "Save picture as…", "Copy results"}));
+              (QStringList{"Copy picture", "Save picture as…", "Copy results", "Open large"}));
     // A refused solve leaves the bare chart, and no results to copy.
     type("Text_Msub", QStringLiteral("0"));
     solve();
-    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)"}));
+    EXPECT_EQ(menuOpenedBy(geo, Qt::Key_Menu), (QStringList{"Copy picture", "Save picture as…", "(Copy results)", "Open large"}));
 }
 
 } // namespace

@@ -107,9 +107,10 @@ TEST_F(SolveTest, FindsBothMachNumbersAtAGivenArea)
     EXPECT_TRUE(redAt(1.7023, 0.3));
     EXPECT_FALSE(blueAt(0.5, 0.3));
     EXPECT_EQ(geo->description(),
-              QStringLiteral("Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7023"));
+              QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7023"));
     EXPECT_EQ(iter->description(),
-              QStringLiteral("Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
+              QStringLiteral("Horizontal: the Mach number, 0 to 4. Vertical: the next iterate, each form's value at M, 0 to 5. "
+                             "Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
 
     // The same click again draws the same again.
     const auto before = geo->strokes().size();
@@ -218,7 +219,7 @@ TEST_F(SolveTest, DoubleClickOnTheGeometryChartRemovesTheMarks)
     EXPECT_EQ(geo->strokes().size(), 9u + 7u + 2u * 395u);
     EXPECT_FALSE(redAt(2, -0.3));
     EXPECT_FALSE(blueAt(0.5, 0.3));
-    EXPECT_EQ(geo->description(), QStringLiteral("Nozzle contour from M 0.05 to 4"));
+    EXPECT_EQ(geo->description(), QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4"));
 }
 
 TEST_F(SolveTest, DoubleClickBeforeAnySolutionDrawsTheBareChart)
@@ -567,7 +568,7 @@ TEST_F(SolveTest, ChosenGasIsTheWholeProgramsAndAirIsExactlyAsBefore)
     };
     ASSERT_EQ(geo->strokes().size(), airStrokes.size());
     EXPECT_TRUE(std::equal(airStrokes.begin(), airStrokes.end(), geo->strokes().begin(), same));
-    EXPECT_EQ(geo->description(), QStringLiteral("Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 2"));
+    EXPECT_EQ(geo->description(), QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 2"));
     EXPECT_TRUE(messages.shown().empty());
     stations.close();
 }
