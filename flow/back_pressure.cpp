@@ -118,9 +118,9 @@ PlaceInFlow placeInFlow(const BackPressureFlow &f, double A_At, bool diverging, 
         return isentropic(mach(A_At * isentropicState(f.throat.M, gas).A_As, Branch::Subsonic), 1);
     case Regime::ChokedSubsonic: return isentropic(mach(A_At, Branch::Subsonic), 1);
     case Regime::ShockInside:
-        if (diverging && A_At > f.beforeShock->A_At) { // behind the shock: A2*/At = p01/p02
+        if (diverging && A_At > f.beforeShock->A_At) { // behind the shock: A/A2* = (A/At) (At/A2*), At/A2* = p02/p01
             const double p02 = f.afterShock->p0_p01;
-            return isentropic(mach(A_At / p02, Branch::Subsonic), p02);
+            return isentropic(mach(A_At * p02, Branch::Subsonic), p02);
         }
         break;
     default: break;
