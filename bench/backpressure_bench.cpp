@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QSlider>
 
+#include "chart_floor.h"
 #include "fastest.h"
 
 #include <benchmark/benchmark.h>
@@ -38,47 +39,16 @@ void BM_BackPressureStep(benchmark::State &state)
 }
 BENCHMARK(BM_BackPressureStep)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 
-// The floor: the same picture, its strokes joined into polylines of one
-// colour, drawn the fastest plain-Qt way (antialiased, straight onto an image).
+// The floor: the same picture, strokes and texts, drawn the fastest plain-Qt
+// way (see chart_floor.h).
 void BM_BackPressureFloor(benchmark::State &state)
 {
     NozzleCase nozzleCase;
     Form_BackPressure window(nozzleCase);
-    auto *chart = window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure"));
-    const QRectF area = chart->contentsRect();
-    struct Polyline {
-        QColor colour;
-        QPolygonF points;
-    };
-    std::vector<Polyline> lines;
-    std::vector<QPointF> circles;
-    for (const form_runtime::ChartSurface::Stroke &s : chart->strokes()) {
-        const QPointF a = form_runtime::ChartSurface::map(s.frame, s.x1, s.y1, area);
-        if (s.shape == form_runtime::ChartSurface::Stroke::Shape::Circle) {
-            circles.push_back(a);
-            continue;
-        }
-        const QPointF b = form_runtime::ChartSurface::map(s.frame, s.x2, s.y2, area);
-        const QColor colour = s.colour ? form_runtime::colourOf(*s.colour) : QColor(Qt::black);
-        if (lines.empty() || lines.back().colour != colour || lines.back().points.back() != a)
-            lines.push_back({colour, QPolygonF{a}});
-        lines.back().points << b;
-    }
-    QImage image(chart->size(), QImage::Format_ARGB32_Premultiplied);
-    for (auto _ : state) {
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        painter.setRenderHint(QPainter::Antialiasing);
-        for (const Polyline &l : lines) {
-            painter.setPen(QPen(l.colour, 1));
-            painter.drawPolyline(l.points);
-        }
-        painter.setPen(QPen(Qt::red, 1));
-        for (const QPointF &c : circles)
-            painter.drawEllipse(c, 3, 3);
-        painter.end();
-        benchmark::DoNotOptimize(image.bits());
-    }
+    window.show();
+    ChartFloor floor(*window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure")));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(floor.paint().bits());
 }
 BENCHMARK(BM_BackPressureFloor)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
 

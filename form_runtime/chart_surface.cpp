@@ -431,7 +431,6 @@ void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
     // segment than as a joined stroke; the square ends of the segments overlap
     // at the joints, so the curve stays closed. Dashes run on along a curve,
     // so a dashed one is drawn joined.
-    const bool wideDevice = toDevice.m11() > 1;
 
     for (const auto &line : polylines()) {
         const Stroke &first = *line.front();
@@ -465,7 +464,7 @@ void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
 
         if (alongAxes)
             painter.setPen(penOf(colour, deviceWidth / toDevice.m11(), first.dash));
-        const bool curvesAsSegments = wideDevice && first.dash == Dash::Solid;
+        const bool curvesAsSegments = toDevice.m11() * width > 1 && first.dash == Dash::Solid;
         QPolygonF run;
         std::vector<QLineF> segments;
         for (std::size_t i = 1; i < points.size(); ++i) {
