@@ -13,7 +13,7 @@ namespace {
 
 const QString kPointHelp = QStringLiteral("Point at the chart to read its values.");
 constexpr double kMostScale = 3;
-constexpr int kLeastWidth = 480, kLeastHeight = 320;
+constexpr int kLeastWidth = 360, kLeastHeight = 260; // fits beside the form on a 1366x768 laptop
 
 } // namespace
 

@@ -5,7 +5,8 @@
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
 // window, at pb/p01 = 0.6 with M1 = 2 looked up; "large-Picture_geo",
 // "large-Picture_iter" or "large-Picture_pressure" that chart opened large,
-// at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless.
+// at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless;
+// VENTROLEX_DARK set, under a dark palette.
 
 #include "form_runtime/application.h"
 #include "solver_window/form_ventrolex.h"
@@ -36,6 +37,14 @@ int main(int argc, char *argv[])
     if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty()) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
         std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
         return 2;
+    }
+    if (qEnvironmentVariableIsSet("VENTROLEX_DARK")) { // a dark desktop, as a student may have
+        QPalette dark = QApplication::palette();
+        for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+            dark.setColor(role, QColor(40, 40, 40));
+        for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+            dark.setColor(role, QColor(235, 235, 235));
+        QApplication::setPalette(dark);
     }
     Form_Ventrolex form;
     form.show();
