@@ -112,10 +112,10 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
     const QColor foreground = chart.palette().color(QPalette::WindowText);
     const QColor background = chart.background();
     const auto colourOr = [&foreground](const std::optional<int> &c) { return c ? colourOf(*c) : foreground; };
-    const auto textWidth = [&fm](const QString &text) {
+    const auto textWidth = [&chart, &d](const QString &text) {
         qreal w = 0;
         for (const QString &line : text.split(QLatin1Char('\n')))
-            w = std::max(w, fm.horizontalAdvance(line));
+            w = std::max(w, chart.textWidth(line, d.font));
         return std::ceil(w);
     };
     const auto lineCount = [](const QString &text) { return qreal(text.count(QLatin1Char('\n')) + 1); };

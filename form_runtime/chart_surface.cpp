@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QContextMenuEvent>
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMetaMethod>
@@ -188,6 +189,18 @@ void ChartSurface::setReadOut(std::function<QString(double, double)> readOut)
 QRectF ChartSurface::plotArea(const QRectF &area) const
 {
     return axesShown_ && axes_ ? decorate(*this, area).plot : area;
+}
+
+qreal ChartSurface::textWidth(const QString &text, const QFont &font) const
+{
+    if (font != textWidthsFont_ || textWidths_.size() > 256) {
+        textWidths_.clear();
+        textWidthsFont_ = font;
+    }
+    auto known = textWidths_.constFind(text);
+    if (known == textWidths_.constEnd())
+        known = textWidths_.insert(text, QFontMetricsF(font).horizontalAdvance(text));
+    return *known;
 }
 
 QString ChartSurface::readOut(QPointF pixel) const

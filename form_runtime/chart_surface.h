@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QFont>
 #include <QFrame>
+#include <QHash>
 
 class QAction;
 class QPainter;
@@ -134,6 +136,9 @@ public:
     // Where the strokes are drawn when the whole surface is `area`: all of
     // it, or what the axes leave.
     QRectF plotArea(const QRectF &area) const;
+    // The width of a line of text in `font`, remembered: a chart's numbers
+    // and names mostly stay from one drawing to the next.
+    qreal textWidth(const QString &text, const QFont &font) const;
 
     // What has been drawn since the last Cls, in order.
     const std::vector<Stroke> &strokes() const { return strokes_; }
@@ -210,6 +215,8 @@ private:
     std::function<QString(double, double)> readOut_;
     bool crossHair_ = false;
     std::optional<QPointF> pointer_;
+    mutable QHash<QString, qreal> textWidths_;
+    mutable QFont textWidthsFont_;
 };
 
 } // namespace form_runtime
