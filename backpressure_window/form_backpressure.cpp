@@ -111,8 +111,8 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     nozzle_ = new ValueTable({std::begin(texts::kNozzleColumns), std::end(texts::kNozzleColumns)}, this);
     shock_ = new ValueTable({std::begin(texts::kShockColumns), std::end(texts::kShockColumns)}, this);
     shock_->setLookUp([this](int column, const QString &typed) { return lookUpShock(column, typed); });
-    Table_Nozzle = tableView(nozzle_, texts::kNozzleTableName, "Table_Nozzle", 4);
-    Table_Shock = tableView(shock_, texts::kShockTableName, "Table_Shock", 2);
+    Table_Nozzle = tableView(nozzle_, texts::kNozzleTableName, "Table_Nozzle", 4, texts::kAnyShock);
+    Table_Shock = tableView(shock_, texts::kShockTableName, "Table_Shock", 2, texts::kAnyShock);
     auto *help = line(texts::kLookUpHelp, "Label_LookUp", this);
     Label_LookUpProblem = line(QString(), "Label_LookUpProblem", this);
 
@@ -129,6 +129,7 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     Picture_pressure->setPalette(paper);
     form_runtime::addPictureMenu(*Picture_pressure, texts::kChartFile);
     auto *conical = line(texts::kConical, "Label_Conical", this);
+    buildExitLip();
 
     auto *copy = new QPushButton(texts::kCopyTables, this);
     copy->setObjectName(QStringLiteral("Command_CopyTables"));
@@ -159,8 +160,14 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     layout->addWidget(Table_Shock, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addWidget(Label_LookUpProblem);
+    layout->addWidget(Table_Oblique, 0, Qt::AlignLeft);
+    layout->addWidget(Label_ObliqueHelp);
+    layout->addWidget(Label_ObliqueProblem);
     layout->addWidget(Picture_pressure, 1);
     layout->addWidget(conical);
+    layout->addWidget(Label_Lip);
+    layout->addWidget(Table_Lip, 0, Qt::AlignLeft);
+    layout->addWidget(Picture_lip);
     layout->addLayout(buttons);
 
     rest_ = new QTimer(this);
@@ -168,7 +175,8 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     rest_->setInterval(kRestMs);
     connect(rest_, &QTimer::timeout, this, [this] {
         if (flow_)
-            announcement_.announce(Label_Regime->text());
+            announcement_.announce(Label_Lip->isHidden() ? Label_Regime->text()
+                                                         : Label_Regime->text() + QLatin1Char(' ') + Label_Lip->text());
     });
     connect(Text_AeAt, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
     connect(Text_pbp0, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
@@ -181,7 +189,8 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     solve();
 }
 
-QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown)
+QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown,
+                                         const QString &widestName)
 {
     auto *view = new form_runtime::TableView(this);
     view->setObjectName(QLatin1String(objectName));
@@ -193,7 +202,7 @@ QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name,
     view->setWordWrap(false);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // across, where the panel is narrower
     view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->fitToFont(texts::kAnyShock, rowsShown); // as large as the most rows it has
+    view->fitToFont(widestName, rowsShown); // as large as the most rows it has
     return view;
 }
 
@@ -205,6 +214,10 @@ void Form_BackPressure::followGas(bool anotherK)
         return;
     lookedUp_.reset();
     Label_LookUpProblem->clear();
+    obliqueM1_.reset();
+    obliqueGiven_.reset();
+    Label_ObliqueProblem->clear();
+    showOblique();
     flow_.reset();
     solve();
 }
@@ -269,6 +282,7 @@ void Form_BackPressure::showFlow()
         Picture_pressure->Cls();
         Picture_pressure->setDescription(texts::kNoCase);
         showShocks();
+        showLip();
         return;
     }
     const flow::BackPressureFlow &f = *flow_;
@@ -288,6 +302,7 @@ void Form_BackPressure::showFlow()
     nozzle_->setRows(std::move(places));
     showShocks();
     drawChart();
+    showLip();
 }
 
 void Form_BackPressure::showCritical(const flow::CriticalPressures &critical)
@@ -362,7 +377,12 @@ QString Form_BackPressure::tablesText(QChar separator) const
     text += QStringLiteral("pb/p01") + separator + unroundedText(flow_->pb_p01) + QLatin1Char('\n');
     text += QStringLiteral("Regime") + separator + QLatin1Char('"') + Label_Regime->text() + QStringLiteral("\"\n");
     text += nozzle_->text(texts::kPlaceHeader, separator) + QLatin1Char('\n');
-    return text + shock_->text(texts::kShockHeader, separator);
+    text += shock_->text(texts::kShockHeader, separator) + QLatin1Char('\n');
+    if (!Label_Lip->isHidden())
+        text += QStringLiteral("Exit lip") + separator + QLatin1Char('"') + Label_Lip->text() + QStringLiteral("\"\n");
+    if (lip_->rowCount() > 0)
+        text += lip_->text(texts::kLipHeader, separator) + QLatin1Char('\n');
+    return text + oblique_->text(texts::kObliqueHeader, separator);
 }
 
 void Form_BackPressure::copyTables()
@@ -388,6 +408,10 @@ void Form_BackPressure::chooseCsvFile()
 // Up and Down in the pb/p01 box step it by 0.01, within 0 to 1.
 bool Form_BackPressure::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == Picture_lip && event->type() == QEvent::Resize) {
+        drawLip(); // its angles true at the new size
+        return false;
+    }
     if (watched == Text_pbp0 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

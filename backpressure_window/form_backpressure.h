@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow/back_pressure.h"
+#include "flow/oblique_shock.h"
 #include "form_runtime/accessibility.h"
 
 class NozzleCase;
@@ -8,6 +9,8 @@ class NozzleCase;
 #include <QWidget>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -18,6 +21,7 @@ namespace form_runtime {
 class ChartSurface;
 class Slider;
 class ValueTable;
+struct TableRow;
 } // namespace form_runtime
 
 // The Back pressure panel that "Back pressure" opens: a nozzle of exit to
@@ -51,7 +55,17 @@ private:
     bool lookUpShock(int column, const QString &typed);
     void chooseCsvFile();
     QTableView *tableView(form_runtime::ValueTable *table, const QString &name, const char *objectName,
-                          int rowsShown);
+                          int rowsShown, const QString &widestName);
+
+    // At the exit lip (exit_lip.cpp): the wave of an over- or underexpanded
+    // nozzle, its table and sketch, and the oblique-shock look-up.
+    void buildExitLip();
+    void showLip();
+    void drawLip();
+    bool lookUpOblique(int column, const QString &typed);
+    // The look-up's rows from what was typed, or why there are none.
+    std::pair<std::vector<form_runtime::TableRow>, QString> obliqueRows() const;
+    void showOblique();
 
     NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;
@@ -62,6 +76,14 @@ private:
     QTableView *Table_Nozzle, *Table_Shock;
     form_runtime::ChartSurface *Picture_pressure;
     std::optional<flow::NormalShock> lookedUp_; // the look-up row's shock
+    QLabel *Label_Lip, *Label_ObliqueHelp, *Label_ObliqueProblem;
+    form_runtime::ValueTable *lip_, *oblique_;
+    QTableView *Table_Lip, *Table_Oblique;
+    form_runtime::ChartSurface *Picture_lip;
+    std::optional<flow::LipShock> lipShock_;
+    std::optional<flow::LipFan> lipFan_;
+    std::optional<double> obliqueM1_;                     // typed into the oblique look-up
+    std::optional<std::pair<int, double>> obliqueGiven_; // then theta, beta or p2/p1: its column and value
     QTimer *rest_;                              // the inputs have rested: the regime is announced
     form_runtime::Announcement announcement_{this};
 };

@@ -104,6 +104,94 @@ inline const Column kShockColumns[] = {
     {QStringLiteral("p02/p1"), QStringLiteral("pitot pressure ratio p02 over p1")},
 };
 
+// At the exit lip of an over- or underexpanded nozzle.
+inline const QString kLipTableName = QStringLiteral("Exit lip table");
+inline const QString kLipHeader = QStringLiteral("At the exit lip");
+inline const Column kLipColumns[] = {
+    {QStringLiteral("Angle (°)"), QStringLiteral("angle to the jet's axis, degrees"), Format::Degrees},
+    {QStringLiteral("Turn (°)"), QStringLiteral("turn of the flow, degrees"), Format::Degrees},
+    {QStringLiteral("M beyond"), QStringLiteral("Mach number beyond the wave"), Format::Shown},
+    {QStringLiteral("p/p01 beyond"), QStringLiteral("pressure beyond the wave over p01")},
+};
+inline const QString kLipShock = QStringLiteral("Oblique shock");
+inline const QString kLipMost = QStringLiteral("θmax at Me");
+inline const QString kFanFirst = QStringLiteral("Fan, first wave");
+inline const QString kFanLast = QStringLiteral("Fan, last wave");
+inline const QString kLipInward = QStringLiteral("The shock turns the jet inward, towards its axis.");
+inline const QString kLipOutward = QStringLiteral("The fan turns the jet outward, away from its axis.");
+inline QString lipShockLine(const QString &beta, const QString &theta)
+{
+    return QStringLiteral("At the exit lip: an oblique shock at %1° to the axis raises the jet from pe to pb "
+                          "and turns it %2° inward.")
+        .arg(beta, theta);
+}
+inline QString machDiscLine(const QString &betaOfMost)
+{
+    return QStringLiteral("At the exit lip: the shock would stand beyond %1°, the β of θmax, on the "
+                          "strong branch. A simple lip shock cannot stand there: the shocks meet in a Mach disc.")
+        .arg(betaOfMost);
+}
+inline QString fanLine(const QString &turn)
+{
+    return QStringLiteral("At the exit lip: a Prandtl–Meyer fan lowers the jet from pe to pb and turns it "
+                          "%1° outward.")
+        .arg(turn);
+}
+inline QString vacuumLine(const QString &turn)
+{
+    return QStringLiteral("At the exit lip: into a vacuum, a Prandtl–Meyer fan turns the jet %1° outward, "
+                          "to the largest turn the gas has.")
+        .arg(turn);
+}
+inline const QString kDesignLip = QStringLiteral("At the exit lip: no wave; the jet leaves at pb, straight.");
+inline const QString kLipChartName = QStringLiteral("Exit lip sketch");
+inline const QString kLipChartFile = QStringLiteral("exit-lip");
+
+// The oblique-shock look-up.
+inline const QString kObliqueTableName = QStringLiteral("Oblique shock table");
+inline const QString kObliqueHeader = QStringLiteral("Oblique shock");
+inline const Column kObliqueColumns[] = {
+    {QStringLiteral("M1"), QStringLiteral("Mach number before the shock, M1"), Format::Shown},
+    {QStringLiteral("θ (°)"), QStringLiteral("deflection theta, degrees"), Format::Degrees},
+    {QStringLiteral("β (°)"), QStringLiteral("shock angle beta, degrees"), Format::Degrees},
+    {QStringLiteral("p2/p1"), QStringLiteral("pressure ratio p2 over p1")},
+    {QStringLiteral("M2"), QStringLiteral("Mach number behind the shock, M2"), Format::Shown},
+    {QStringLiteral("T2/T1"), QStringLiteral("temperature ratio T2 over T1")},
+    {QStringLiteral("ρ2/ρ1"), QStringLiteral("density ratio rho2 over rho1")},
+    {QStringLiteral("p02/p01"), QStringLiteral("stagnation pressure ratio p02 over p01")},
+};
+enum ObliqueColumn { kObliqueM1, kObliqueTheta, kObliqueBeta, kObliqueP };
+inline const QString kAnyOblique = QStringLiteral("Any oblique shock");
+inline const QString kStrong = QStringLiteral("Strong solution");
+inline const QString kMostOblique = QStringLiteral("θmax at this M1");
+inline const QString kObliqueHelp = QStringLiteral(
+    "Type M1 into the row “Any oblique shock”, then θ, β or p2/p1: the row gives the weak "
+    "solution, the row under it the strong one, and the last row θmax for that M1.");
+inline const QString kObliqueNeedsM1 = QStringLiteral("Type M1 first: the Mach number before the shock, above 1.");
+inline const QString kObliqueTypeInto = QStringLiteral("Type M1, then θ, β or p2/p1: the other cells follow.");
+inline QString obliqueM1Outside(const QString &typed)
+{
+    return QStringLiteral("No oblique shock has M1 = %1: M1 must be above 1.").arg(typed);
+}
+inline QString standsOff(const QString &theta, const QString &most, const QString &M1)
+{
+    return QStringLiteral("No attached shock: θ = %1° is above θmax = %2° at M1 = %3; the shock "
+                          "stands off.")
+        .arg(theta, most, M1);
+}
+inline QString betaOutside(const QString &beta, const QString &mu, const QString &M1)
+{
+    return QStringLiteral("No oblique shock has β = %1° at M1 = %3: β lies from %2° (a Mach wave) "
+                          "to 90° (a normal shock).")
+        .arg(beta, mu, M1);
+}
+inline QString pressureOutside(const QString &p, const QString &normal, const QString &M1)
+{
+    return QStringLiteral("No oblique shock has p2/p1 = %1 at M1 = %3: p2/p1 lies from 1 (no shock) to %2 (the "
+                          "normal shock).")
+        .arg(p, normal, M1);
+}
+
 inline const QString kCopyTables = QStringLiteral("Copy tables");
 inline const QString kSaveAsCsv = QStringLiteral("Save as CSV\u2026");
 inline const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");

@@ -120,14 +120,14 @@ QVariant ValueTable::headerData(int section, Qt::Orientation orientation, int ro
 Qt::ItemFlags ValueTable::flags(const QModelIndex &index) const
 {
     Qt::ItemFlags f = QAbstractTableModel::flags(index);
-    if (lookUp_ && index.row() == rowCount() - 1)
+    if (isLookUpRow(index.row()))
         f |= Qt::ItemIsEditable;
     return f;
 }
 
 bool ValueTable::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !lookUp_ || index.row() != rowCount() - 1)
+    if (role != Qt::EditRole || !isLookUpRow(index.row()))
         return false;
     const QString typed = value.toString().trimmed();
     if (typed.isEmpty() || typed == data(index, Qt::EditRole).toString())

@@ -29,9 +29,10 @@ struct TableRow {
 };
 
 // The table model of every panel: named rows of values, shown rounded and
-// unrounded in tooltips, in the editor and in copies. With a look-up, its last
-// row is typed into: the look-up gets the column and the text, and says
-// whether it filled the row (the owner then gives the rows anew).
+// unrounded in tooltips, in the editor and in copies. With a look-up, one row
+// (the last, unless given) is typed into: the look-up gets the column and the
+// text, and says whether it filled the row (the owner then gives the rows
+// anew).
 class ValueTable : public QAbstractTableModel {
     Q_OBJECT
 
@@ -43,7 +44,11 @@ public:
     // The same number of rows as before changes only the cells and names.
     void setRows(std::vector<TableRow> rows);
     const std::vector<TableRow> &tableRows() const { return rows_; }
-    void setLookUp(LookUp lookUp) { lookUp_ = std::move(lookUp); }
+    void setLookUp(LookUp lookUp, int row = -1)
+    {
+        lookUp_ = std::move(lookUp);
+        lookUpRow_ = row;
+    }
     const std::vector<TableColumn> &columns() const { return columns_; }
 
     // The table as text: a header line starting with `header`, then a line
@@ -62,10 +67,12 @@ public:
 
 private:
     double value(int row, int column) const;
+    bool isLookUpRow(int row) const { return lookUp_ && row == (lookUpRow_ < 0 ? rowCount() - 1 : lookUpRow_); }
 
     std::vector<TableColumn> columns_;
     std::vector<TableRow> rows_;
     LookUp lookUp_;
+    int lookUpRow_ = -1;
 };
 
 } // namespace form_runtime

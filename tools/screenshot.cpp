@@ -3,7 +3,7 @@
 // VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
 // iteration chart's "Show the iterates"; "stations" renders the Stations
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
-// window, at pb/p01 = 0.6 with M1 = 2 looked up; "large-Picture_geo",
+// window, at pb/p01 = 0.6 (or "backpressure=PB" at PB) with M1 = 2 looked up; "large-Picture_geo",
 // "large-Picture_iter" or "large-Picture_pressure" that chart opened large,
 // at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless;
 // VENTROLEX_DARK set, under a dark palette.
@@ -21,6 +21,7 @@
 #include <QTableView>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 int main(int argc, char *argv[])
@@ -32,7 +33,9 @@ int main(int argc, char *argv[])
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
     const QString large = args.size() == 7 && args[6].startsWith(QLatin1String("large-")) ? args[6].mid(6) : QString();
-    const bool backPressure = args.size() == 7 && (args[6] == QLatin1String("backpressure") ||
+    const QString pb = args.size() == 7 && args[6].startsWith(QLatin1String("backpressure=")) ? args[6].mid(13)
+                                                                                             : QStringLiteral("0.6");
+    const bool backPressure = args.size() == 7 && (args[6].startsWith(QLatin1String("backpressure")) ||
                                                    large == QLatin1String("Picture_pressure"));
     if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty()) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
         std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
@@ -84,7 +87,7 @@ int main(int argc, char *argv[])
     if (backPressure) {
         form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
         Form_BackPressure &window = *form.findChild<Form_BackPressure *>();
-        window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(QStringLiteral("0.6"));
+        window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(pb);
         auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
         shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("2"), Qt::EditRole);
         shown = &window;
@@ -104,6 +107,8 @@ int main(int argc, char *argv[])
         auto *dock = qobject_cast<QDockWidget *>(shown->parentWidget()->parentWidget()->parentWidget());
         dock->setFloating(true);
         dock->resize(stations ? 960 : 660, stations ? 420 : 800);
+        if (backPressure) // the whole panel, however long
+            dock->resize(660, std::max(800, shown->sizeHint().height() + 40));
         QApplication::processEvents();
     }
     if (!shown->grab().save(args[1])) {
