@@ -1,13 +1,16 @@
-// Any texts in the Back pressure window's Ae/At and pb/p01 boxes and in one
-// cell of its row "Any normal shock": every outcome is a regime with finite
-// results in both tables, or the window's one line about the inputs with the
-// results as they were; a look-up fills its row with finite values or says in
-// one line why not.
+// Any texts in the Back pressure window's Ae/At and pb/p01 boxes, in one
+// cell of its row "Any normal shock" and in the row "Any oblique shock": every
+// outcome is a regime with finite results in its tables (the exit lip's
+// too), or the window's one line about the inputs with the results as they
+// were; a look-up fills its rows with finite values or says in one line why
+// not.
 //
-// Input: the first byte picks the look-up's column (modulo 7) and, by its top
+// Input: the first byte picks the normal-shock look-up's column (modulo 7),
+// the oblique one's second column (the byte over 7, modulo 8) and, by its top
 // bit, steam instead of air; the rest is split at line feeds into Ae/At,
-// pb/p01 and the look-up's text. Leaks are looked for every so many inputs
-// and when the run ends (see leak_check.h).
+// pb/p01, the normal-shock look-up's text, the oblique look-up's M1 and its
+// second text. Leaks are looked for every so many inputs and when the run
+// ends (see leak_check.h).
 
 #include "leak_check.h"
 #include "window_target.h"
@@ -46,6 +49,18 @@ QString tableText(const char *name)
         for (int c = 0; c < m->columnCount(); ++c)
             text += m->index(r, c).data(Qt::EditRole).toString() + QLatin1Char(' ');
     return text;
+}
+
+// Every cell that shows a value shows a finite one.
+bool finiteWhereShown(const QAbstractItemModel *m)
+{
+    for (int r = 0; r < m->rowCount(); ++r)
+        for (int c = 0; c < m->columnCount(); ++c) {
+            const QString text = m->index(r, c).data(Qt::EditRole).toString();
+            if (!text.isEmpty() && !std::isfinite(text.toDouble()))
+                return false;
+        }
+    return true;
 }
 
 bool finiteRow(const QAbstractItemModel *m, int row)
@@ -103,6 +118,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
                 fail("a place in the nozzle holds no finite number");
         if (shocks->rowCount() == 2 && !finiteRow(shocks, 0))
             fail("the shock's row holds no finite number");
+        const QAbstractItemModel *lip = window->findChild<QTableView *>(QStringLiteral("Table_Lip"))->model();
+        if (!finiteWhereShown(lip) && !std::isinf(lip->index(1, 2).data(Qt::EditRole).toString().toDouble()))
+            fail("the exit lip's table holds no finite number"); // but M beyond a fan into a vacuum
+        if (window->findChild<QLabel *>(QStringLiteral("Label_Lip"))->text().contains(QLatin1Char('\n')))
+            fail("the exit lip's line is not one line");
     };
     typeInto("Text_AeAt", part(0));
     typeInto("Text_pbp0", part(1));
@@ -118,6 +138,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("a look-up's line is not one line");
         if (tableText("Table_Shock") != rowBefore)
             fail("a refused look-up changed the row");
+    }
+
+    // The oblique look-up: M1, then a second column.
+    QAbstractItemModel *oblique = window->findChild<QTableView *>(QStringLiteral("Table_Oblique"))->model();
+    auto *obliqueProblem = window->findChild<QLabel *>(QStringLiteral("Label_ObliqueProblem"));
+    for (const auto &[obliqueColumn, text] : {std::pair{0, part(3)}, std::pair{((data[0] & 0x7f) / 7) % 8, part(4)}}) {
+        const QString before = tableText("Table_Oblique");
+        const bool filled = oblique->setData(oblique->index(0, obliqueColumn), text, Qt::EditRole);
+        if (obliqueProblem->text().contains(QLatin1Char('\n')))
+            fail("the oblique look-up's line is not one line");
+        if (!finiteWhereShown(oblique))
+            fail("the oblique look-up shows a value that is not finite");
+        if (!filled && !obliqueProblem->text().isEmpty() && tableText("Table_Oblique") != before)
+            fail("a refused oblique look-up changed its rows");
     }
     QCoreApplication::sendPostedEvents();
     return 0;
