@@ -268,3 +268,62 @@ TEST_F(SolveTest, BackPressureWindowTakesTheGasAndCopiesItsTablesUnrounded)
 }
 
 } // namespace
+
+// The wave at the exit lip of Ae/At = 7 (Me = 3.5328, pe/p01 = 0.012515):
+// an oblique shock at pb = 2 pe, a fan at pb = pe / 2, a Mach disc just
+// below the normal shock at the exit, none with a shock inside; and the
+// oblique look-up of M1 = 2, theta = 10 (NACA 1135: 39.31 and 83.70 degrees,
+// theta max 22.97 at beta 64.67).
+TEST_F(SolveTest, BackPressureWindowShowsTheWaveAtTheExitLipAndLooksUpObliqueShocks)
+{
+    Form_BackPressure &window = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+    window.findChild<QLineEdit *>(QStringLiteral("Text_AeAt"))->setText(QStringLiteral("7"));
+    auto *pb = window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
+    auto *said = window.findChild<QLabel *>(QStringLiteral("Label_Lip"));
+    auto *lip = window.findChild<QTableView *>(QStringLiteral("Table_Lip"));
+    auto *sketch = window.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_lip"));
+    struct Lip {
+        const char *pb;
+        const char *line;                            // a part of the line said
+        QStringList row;                             // the table's wave row, as shown
+        const char *sketch;                          // a part of its description
+    };
+    for (const Lip &c : {Lip{"0.02503", "an oblique shock at 22.69\u00b0 to the axis", {"Oblique shock", "22.69", "8.26", "3.0337", "0.02503"},
+                             "oblique shock at 22.7\u00b0 to the axis, flow turned 8.3\u00b0 inward"},
+                         Lip{"0.0062575", "turns it 7.24\u00b0 outward", {"Fan, first wave", "16.44", "0.00", "3.5328", "0.01252"},
+                             "expansion fan from 16.4\u00b0"},
+                         Lip{"0.17", "the shocks meet in a Mach disc", {"Oblique shock"}, "Mach disc"}}) {
+        SCOPED_TRACE(c.pb);
+        pb->setText(QLatin1String(c.pb));
+        EXPECT_TRUE(said->isVisible());
+        EXPECT_TRUE(said->text().contains(QString::fromUtf8(c.line))) << said->text().toStdString();
+        EXPECT_EQ(shownRow(lip, 0).mid(0, c.row.size()), c.row);
+        EXPECT_TRUE(sketch->isVisible());
+        EXPECT_FALSE(sketch->strokes().empty());
+        EXPECT_TRUE(sketch->description().contains(QString::fromUtf8(c.sketch))) << sketch->description().toStdString();
+    }
+    EXPECT_EQ(shownRow(lip, 1).mid(0, 3), (QStringList{"\u03b8max at Me", "65.72", "37.01"}));
+    pb->setText(QStringLiteral("0.0062575"));
+    EXPECT_EQ(shownRow(lip, 1).mid(0, 3), (QStringList{"Fan, last wave", "7.10", "7.24"}));
+    EXPECT_TRUE(shownRow(lip, 1)[3].startsWith(QLatin1String("4.038")));
+    pb->setText(QStringLiteral("0.5")); // a shock inside: no wave at the lip
+    EXPECT_FALSE(said->isVisible());
+    EXPECT_FALSE(lip->isVisible());
+    EXPECT_FALSE(sketch->isVisible());
+
+    auto *oblique = window.findChild<QTableView *>(QStringLiteral("Table_Oblique"));
+    auto *problem = window.findChild<QLabel *>(QStringLiteral("Label_ObliqueProblem"));
+    QAbstractItemModel *model = oblique->model();
+    EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("10"), Qt::EditRole)) << "no M1 yet";
+    EXPECT_FALSE(problem->text().isEmpty());
+    ASSERT_TRUE(model->setData(model->index(0, 0), QStringLiteral("2"), Qt::EditRole));
+    ASSERT_TRUE(model->setData(model->index(0, 1), QStringLiteral("10"), Qt::EditRole));
+    EXPECT_EQ(shownRow(oblique, 0).mid(0, 4), (QStringList{"Any oblique shock", "2", "10.00", "39.31"}));
+    EXPECT_EQ(shownRow(oblique, 1).mid(0, 4), (QStringList{"Strong solution", "2", "10.00", "83.70"}));
+    EXPECT_EQ(shownRow(oblique, 2).mid(0, 4), (QStringList{"\u03b8max at this M1", "2", "22.97", "64.67"}));
+    EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("25"), Qt::EditRole));
+    EXPECT_TRUE(problem->text().contains(QLatin1String("the shock stands off"))) << problem->text().toStdString();
+    EXPECT_EQ(shownRow(oblique, 0)[3], QStringLiteral("39.31")) << "a refused look-up leaves the rows";
+    ASSERT_TRUE(model->setData(model->index(0, 3), QStringLiteral("4.5"), Qt::EditRole)); // p2/p1 of the normal shock
+    EXPECT_EQ(shownRow(oblique, 0).mid(0, 6), (QStringList{"Any oblique shock", "2", "0.00", "90.00", "4.5000", "0.5774"}));
+}
