@@ -95,6 +95,8 @@ int main(int argc, char *argv[])
                         "BM_SolveForMachWithPanelsOpen/open:0", 1.1);
     reporter.printUnder("zoom step, both panels open", "BM_ZoomStep", 50);
     reporter.printRatio("back-pressure slider step", "BM_BackPressureStep", "BM_BackPressureFloor", 1.3);
+    reporter.printRatio("back-pressure step at the exit lip", "BM_BackPressureStepAtLip", "BM_BackPressureAtLipFloor", 1.3);
+    reporter.printUnder("back-pressure step at the exit lip", "BM_BackPressureStepAtLip", 2);
     reporter.printRatio("chart opened large, 1920x1080", "BM_LargeChart", "BM_LargeChartFloor", 1.3);
     reporter.printUnder("chart opened large, 1920x1080", "BM_LargeChart", 20);
     reporter.printRatio("Mach iteration pair, AAr = 2", "BM_MachIterationPair", "BM_MachIterationPairFloor", 1.5);
