@@ -3,7 +3,8 @@
 // VALUE is M2 for option "A2" and A2 for option "M"; "iterates" turns on the
 // iteration chart's "Show the iterates"; "stations" renders the Stations
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
-// window, at pb/p01 = 0.6 (or "backpressure=PB" at PB) with M1 = 2 looked up; "large-Picture_geo",
+// window, at pb/p01 = 0.6 (or "backpressure=PB" at PB) with M1 = 2 looked up,
+// "lip=PB" only its exit lip's line, table and sketch at PB; "large-Picture_geo",
 // "large-Picture_iter" or "large-Picture_pressure" that chart opened large,
 // at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless;
 // VENTROLEX_DARK set, under a dark palette.
@@ -33,9 +34,11 @@ int main(int argc, char *argv[])
     const bool iterates = args.size() == 7 && args[6] == QLatin1String("iterates");
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
     const QString large = args.size() == 7 && args[6].startsWith(QLatin1String("large-")) ? args[6].mid(6) : QString();
+    const bool lip = args.size() == 7 && args[6].startsWith(QLatin1String("lip="));
     const QString pb = args.size() == 7 && args[6].startsWith(QLatin1String("backpressure=")) ? args[6].mid(13)
-                                                                                             : QStringLiteral("0.6");
-    const bool backPressure = args.size() == 7 && (args[6].startsWith(QLatin1String("backpressure")) ||
+                       : lip                                                                   ? args[6].mid(4)
+                                                                                               : QStringLiteral("0.6");
+    const bool backPressure = args.size() == 7 && (args[6].startsWith(QLatin1String("backpressure")) || lip ||
                                                    large == QLatin1String("Picture_pressure"));
     if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty()) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
         std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
@@ -111,7 +114,13 @@ int main(int argc, char *argv[])
             dock->resize(660, std::max(800, shown->sizeHint().height() + 40));
         QApplication::processEvents();
     }
-    if (!shown->grab().save(args[1])) {
+    QRect part; // the whole of what is shown, or the exit lip's part of the panel
+    if (lip) {
+        const auto *line = shown->findChild<QWidget *>(QStringLiteral("Label_Lip"));
+        const auto *sketch = shown->findChild<QWidget *>(QStringLiteral("Picture_lip"));
+        part = QRect(QPoint(0, line->y() - 4), QPoint(shown->width() - 1, sketch->geometry().bottom() + 4));
+    }
+    if (!shown->grab(part.isNull() ? QRect(QPoint(0, 0), QSize(-1, -1)) : part).save(args[1])) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(args[1]));
         return 1;
     }
