@@ -199,7 +199,7 @@ void BM_MainWindowFloor(benchmark::State &state)
         window.menuBar()->addAction(QStringLiteral("Stations"));
         window.menuBar()->addAction(QStringLiteral("Back pressure"));
         QMenu *gas = window.menuBar()->addMenu(QStringLiteral("Gas"));
-        for (const char *item : {"Air, k = 1.4", "Helium or argon, k = 5/3", "Superheated steam, k = 1.3",
+        for (const char *item : {"Air, k = 1.4", "Helium, k = 5/3", "Argon, k = 5/3", "Superheated steam, k = 1.3",
                                  "Carbon dioxide, k = 1.289", "Combustion gases, k = 1.2", "Other k\u2026"})
             gas->addAction(QString::fromUtf8(item))->setCheckable(true);
         auto *client = new QWidget;

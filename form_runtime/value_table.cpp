@@ -30,6 +30,14 @@ void ValueTable::setRows(std::vector<TableRow> rows)
     endResetModel();
 }
 
+void ValueTable::setColumns(std::vector<TableColumn> columns)
+{
+    beginResetModel();
+    columns_ = std::move(columns);
+    rows_.clear();
+    endResetModel();
+}
+
 double ValueTable::value(int row, int column) const
 {
     const std::vector<double> &values = rows_[std::size_t(row)].values;
@@ -88,6 +96,7 @@ QVariant ValueTable::data(const QModelIndex &index, int role) const
         switch (columns_[std::size_t(index.column())].format) {
         case TableColumn::Format::Shown: return shownText(v);
         case TableColumn::Format::Degrees: return QString::number(v, 'f', 2);
+        case TableColumn::Format::Figure: return QString::number(v, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212));
         case TableColumn::Format::Ratio: break;
         }
         return ratioText(v);

@@ -15,6 +15,7 @@ struct TableColumn {
         Shown,   // as a result box shows it, 4 decimals (Mach numbers, areas)
         Ratio,   // at least 4 significant digits (see ratioText)
         Degrees, // 2 decimals
+        Figure,  // 6 significant digits (figures in units)
     };
     QString shown, spoken;
     Format format = Format::Ratio;
@@ -50,6 +51,8 @@ public:
         lookUpRow_ = row;
     }
     const std::vector<TableColumn> &columns() const { return columns_; }
+    // Other columns (units named in their headers), the rows emptied.
+    void setColumns(std::vector<TableColumn> columns);
 
     // The table as text: a header line starting with `header`, then a line
     // for each row, unrounded, the cells separated by `separator` and quoted

@@ -2,14 +2,21 @@
 
 #include "nozzle_case/texts.h"
 
-NozzleCase::NozzleCase(QObject *parent) : QObject(parent), gas_(flow::gasConstants()), gasName_(nozzle_case::texts::kAir) {}
+#include <cmath>
 
-void NozzleCase::setGas(double k, const QString &name)
+NozzleCase::NozzleCase(QObject *parent)
+    : QObject(parent), gas_(flow::gasConstants()), gasName_(nozzle_case::texts::kAir),
+      gasR_(nozzle_case::texts::kAirR)
+{
+}
+
+void NozzleCase::setGas(double k, const QString &name, std::optional<double> R)
 {
     const bool anotherK = k != gas_.k;
-    if (!anotherK && name == gasName_)
+    if (!anotherK && name == gasName_ && R == gasR_)
         return;
     gasName_ = name;
+    gasR_ = R;
     if (anotherK) {
         gas_ = flow::gasConstants(k);
         solution_.reset();
@@ -23,4 +30,31 @@ void NozzleCase::setSolution(Solution solution)
 {
     solution_ = std::move(solution);
     emit solutionChanged();
+}
+
+void NozzleCase::setReservoir(std::optional<flow::Reservoir> reservoir)
+{
+    const auto same = [](const flow::Reservoir &a, const flow::Reservoir &b) {
+        return a.p0 == b.p0 && a.T0 == b.T0 && a.R == b.R;
+    };
+    if (reservoir.has_value() == reservoir_.has_value() && (!reservoir || same(*reservoir, *reservoir_)))
+        return;
+    reservoir_ = reservoir;
+    emit reservoirChanged();
+}
+
+void NozzleCase::setUnits(const Units &units)
+{
+    if (units.pressure == units_.pressure && units.temperature == units_.temperature && units.R == units_.R &&
+        units.area == units_.area && units.system == units_.system)
+        return;
+    units_ = units;
+    emit reservoirChanged();
+}
+
+std::optional<double> NozzleCase::throatArea() const
+{
+    if (!solution_ || !(solution_->As > 0) || !std::isfinite(solution_->As))
+        return std::nullopt;
+    return flow::toSI(units_.area, solution_->As);
 }

@@ -1,11 +1,15 @@
 #pragma once
 
-// What the whole program shares, with one owner: the gas and the last
-// completed solution. The solve command and the Gas menu write to it; the
-// panels read from it and follow its signals. No window pushes into another.
+// What the whole program shares, with one owner: the gas, the last completed
+// solution, and the reservoir with the units its figures are read and shown
+// in. The solve command, the Gas menu and the Reservoir panel write to it;
+// the panels read from it and follow its signals. No window pushes into
+// another.
 
 #include "flow/gas_constants.h"
 #include "flow/isentropic.h"
+#include "flow/nozzle_performance.h"
+#include "flow/units.h"
 
 #include <QObject>
 #include <QString>
@@ -35,12 +39,33 @@ public:
 
     explicit NozzleCase(QObject *parent = nullptr);
 
-    // The gas: air when the program starts.
+    // The units the dimensional figures are read and shown in: the
+    // reservoir's boxes and pb in theirs, the main window's areas in `area`,
+    // the rest (mass flow, velocity, force, density) in the system's.
+    struct Units {
+        flow::PressureUnit pressure = flow::PressureUnit::kPa;
+        flow::TemperatureUnit temperature = flow::TemperatureUnit::K;
+        flow::GasConstantUnit R = flow::GasConstantUnit::JPerKgK;
+        flow::AreaUnit area = flow::AreaUnit::SqCm;
+        flow::UnitSystem system = flow::UnitSystem::SI;
+    };
+
+    // The gas: air when the program starts. Its specific gas constant R in
+    // J/(kg K), where the gas has one (a mixture of no fixed make-up has none).
     const flow::GasConstants &gas() const { return gas_; }
     const QString &gasName() const { return gasName_; }
+    std::optional<double> gasR() const { return gasR_; }
     // Another k is another gas: the solution of the old one goes. The same k
-    // under another name only renames it.
-    void setGas(double k, const QString &name);
+    // under another name (helium or argon) keeps it.
+    void setGas(double k, const QString &name, std::optional<double> R = std::nullopt);
+
+    // The reservoir, in SI, once sound values are given; and the units.
+    const std::optional<flow::Reservoir> &reservoir() const { return reservoir_; }
+    void setReservoir(std::optional<flow::Reservoir> reservoir);
+    const Units &units() const { return units_; }
+    void setUnits(const Units &units);
+    // The last solution's throat area in m^2, read in the area unit.
+    std::optional<double> throatArea() const;
 
     // The last completed solution, or none since the gas was chosen.
     const std::optional<Solution> &solution() const { return solution_; }
@@ -49,9 +74,13 @@ public:
 signals:
     void gasChanged(bool anotherK);
     void solutionChanged();
+    void reservoirChanged(); // the reservoir or the units
 
 private:
     flow::GasConstants gas_;
     QString gasName_;
+    std::optional<double> gasR_;
     std::optional<Solution> solution_;
+    std::optional<flow::Reservoir> reservoir_;
+    Units units_;
 };

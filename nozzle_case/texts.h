@@ -9,6 +9,8 @@
 namespace nozzle_case::texts {
 
 inline const QString kAir = QStringLiteral("Air, k = 1.4");
+constexpr double kAirMolarMass = 28.9647; // g/mol
+constexpr double kAirR = 8.314462618 / (kAirMolarMass / 1000); // J/(kg K), 287.05
 
 inline const QString kStation1 = QStringLiteral("Station 1");
 inline const QString kThroat = QStringLiteral("Throat");

@@ -16,6 +16,7 @@
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
 #include "backpressure_window/form_backpressure.h"
+#include "reservoir_window/form_reservoir.h"
 #include "stations_window/form_stations.h"
 #include "solver_window/texts.h"
 
@@ -150,6 +151,8 @@ void Form_Ventrolex::buildControls()
     Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
     Mn_BackPressure = menuBar()->addAction(texts::kBackPressure);
     Mn_BackPressure->setObjectName(QStringLiteral("Mn_BackPressure"));
+    Mn_Reservoir = menuBar()->addAction(texts::kReservoir);
+    Mn_Reservoir->setObjectName(QStringLiteral("Mn_Reservoir"));
     buildGasMenu();
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
@@ -164,6 +167,7 @@ void Form_Ventrolex::buildControls()
     connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
     connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
     connect(Mn_BackPressure, &QAction::triggered, this, &Form_Ventrolex::Mn_BackPressure_Click);
+    connect(Mn_Reservoir, &QAction::triggered, this, &Form_Ventrolex::Mn_Reservoir_Click);
 
     buildViewMenu();
     sizeWorkspace();
@@ -236,6 +240,14 @@ void Form_Ventrolex::Mn_Stations_Click()
     if (!stationsDock)
         stationsDock = dockPanel(new Form_Stations(*case_), texts::kStationsPanel, "Dock_Stations");
     showPanel(stationsDock);
+}
+
+// The reservoir and the units: the nozzle's figures in units in every panel.
+void Form_Ventrolex::Mn_Reservoir_Click()
+{
+    if (!reservoirDock)
+        reservoirDock = dockPanel(new Form_Reservoir(*case_), texts::kReservoirPanel, "Dock_Reservoir");
+    showPanel(reservoirDock);
 }
 
 // The nozzle of the last solution off design: station 2 is its exit, A* its throat.

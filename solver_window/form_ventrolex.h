@@ -101,6 +101,7 @@ private:
     void Mn_About_Click();
     void Mn_Stations_Click();
     void Mn_BackPressure_Click();
+    void Mn_Reservoir_Click();
     void completed(Solution solution, NozzleCase::Solution shared, const QString &spoken);
     const flow::GasConstants &gas() const { return case_->gas(); }
 
@@ -134,7 +135,7 @@ private:
     void buildChartMenus();
     void buildGasMenu();
     void askForOtherK();
-    void chooseGas(QAction *item, double k, const QString &name, const QString &kText);
+    void chooseGas(QAction *item, double k, const QString &name, const QString &kText, std::optional<double> R);
     QString withGas(const QString &description) const;
     void bareNozzleChart();
     void drawIterationChart(const Solution &solution);
@@ -150,11 +151,12 @@ private:
     QAction *Mn_About;
     QAction *Mn_Stations;
     QAction *Mn_BackPressure;
+    QAction *Mn_Reservoir;
     QMenu *Mn_View = nullptr;
     QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
     QWidget *client = nullptr;                             // the form
     QPointer<QWidget> lastInForm;                          // its control that last had the focus
-    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr; // made when first opened
+    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr; // made when first opened
     std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
     std::vector<QDockWidget *> panels() const;
     void offerLargeView(form_runtime::ChartSurface *chart); // "Open large" in its menu

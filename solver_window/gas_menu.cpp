@@ -12,6 +12,7 @@
 #include "form_runtime/number_text.h"
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
+#include "flow/units.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
@@ -34,7 +35,9 @@ void Form_Ventrolex::buildGasMenu()
         item->setCheckable(true);
         item->setChecked(g.value == flow::kAir);
         gases->addAction(item);
-        connect(item, &QAction::triggered, this, [this, item, g] { chooseGas(item, g.value, g.item, g.k); });
+        const std::optional<double> R = g.molarMass > 0 ? std::optional<double>(flow::kUniversalGasConstant / (g.molarMass / 1000))
+                                                        : std::nullopt;
+        connect(item, &QAction::triggered, this, [this, item, g, R] { chooseGas(item, g.value, g.item, g.k, R); });
         if (item->isChecked())
             gasItem = item;
     }
@@ -63,13 +66,14 @@ void Form_Ventrolex::askForOtherK()
     }
     otherKText = form_runtime::unroundedText(k);
     otherK->setText(texts::otherKItem(otherKText));
-    chooseGas(otherK, k, texts::otherGas(otherKText), otherKText);
+    chooseGas(otherK, k, texts::otherGas(otherKText), otherKText, std::nullopt);
 }
 
 // The program's gas from now on. Results of the old one go: the result boxes
 // are emptied, the charts lose their marks, the Stations rows go and the
 // announcement is withdrawn; the inputs stay.
-void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, const QString &kText)
+void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, const QString &kText,
+                               std::optional<double> R)
 {
     gasItem = item;
     item->setChecked(true);
@@ -78,7 +82,7 @@ void Form_Ventrolex::chooseGas(QAction *item, double k, const QString &name, con
     const bool anotherK = k != gas().k;
     gasK = kText;
     setWindowTitle(k == flow::kAir ? texts::kWindowCaption : texts::windowCaption(kText));
-    case_->setGas(k, name);
+    case_->setGas(k, name, R);
     if (!anotherK)
         return; // the same gas under another name: its results stand
 

@@ -17,6 +17,7 @@ inline QString windowCaption(const QString &k)
 inline const QString kAbout = QStringLiteral("&About");
 inline const QString kStations = QStringLiteral("&Stations");
 inline const QString kBackPressure = QStringLiteral("&Back pressure");
+inline const QString kReservoir = QStringLiteral("&Reservoir");
 inline const QString kView = QStringLiteral("&View");
 inline const QString kZoomIn = QStringLiteral("Zoom in");
 inline const QString kZoomOut = QStringLiteral("Zoom out");
@@ -24,6 +25,7 @@ inline const QString kActualSize = QStringLiteral("Actual size");
 // The panels' titles.
 inline const QString kStationsPanel = QStringLiteral("Stations");
 inline const QString kBackPressurePanel = QStringLiteral("Back pressure");
+inline const QString kReservoirPanel = QStringLiteral("Reservoir");
 inline const QString kOutputOptions = QStringLiteral("Output options");
 inline const QString kA1 = QStringLiteral("A1 =");
 inline const QString kM1 = QStringLiteral("M1 =");
@@ -37,13 +39,15 @@ inline const QString kGas = QStringLiteral("&Gas");
 struct GasItem {
     QString item, k; // the menu item, and k as the window shows it
     double value;
+    double molarMass; // g/mol, for R; 0 for a mixture of no fixed make-up
 };
 inline const GasItem kGases[] = {
-    {QStringLiteral("Air, k = 1.4"), QStringLiteral("1.4"), 1.4},
-    {QStringLiteral("Helium or argon, k = 5/3"), QStringLiteral("5/3"), 5.0 / 3},
-    {QStringLiteral("Superheated steam, k = 1.3"), QStringLiteral("1.3"), 1.3},
-    {QStringLiteral("Carbon dioxide, k = 1.289"), QStringLiteral("1.289"), 1.289},
-    {QStringLiteral("Combustion gases, k = 1.2"), QStringLiteral("1.2"), 1.2},
+    {QStringLiteral("Air, k = 1.4"), QStringLiteral("1.4"), 1.4, 28.9647},
+    {QStringLiteral("Helium, k = 5/3"), QStringLiteral("5/3"), 5.0 / 3, 4.002602},
+    {QStringLiteral("Argon, k = 5/3"), QStringLiteral("5/3"), 5.0 / 3, 39.948},
+    {QStringLiteral("Superheated steam, k = 1.3"), QStringLiteral("1.3"), 1.3, 18.01528},
+    {QStringLiteral("Carbon dioxide, k = 1.289"), QStringLiteral("1.289"), 1.289, 44.0095},
+    {QStringLiteral("Combustion gases, k = 1.2"), QStringLiteral("1.2"), 1.2, 0},
 };
 inline const QString kOtherK = QStringLiteral("Other k\u2026");
 inline QString otherKItem(const QString &k)

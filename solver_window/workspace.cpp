@@ -277,7 +277,7 @@ void Form_Ventrolex::nextPanel()
 std::vector<QDockWidget *> Form_Ventrolex::panels() const
 {
     std::vector<QDockWidget *> docks;
-    for (QDockWidget *dock : {stationsDock, backPressureDock})
+    for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock})
         if (dock)
             docks.push_back(dock);
     for (const auto &[chart, dock] : largeDocks)

@@ -246,7 +246,7 @@ TEST_F(SolveTest, BackPressureWindowTakesTheGasAndCopiesItsTablesUnrounded)
     Ae->setText(QStringLiteral("2"));
     pb->setText(QStringLiteral("0.6"));
     const QList<QAction *> gases = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
-    gases[2]->trigger(); // superheated steam, k = 1.3
+    gases[3]->trigger(); // superheated steam, k = 1.3
     EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label_Gas"))->text().contains(QStringLiteral("k = 1.3")));
     // At the sonic throat p/p01 = (2 / (k + 1))^(k / (k - 1)): 0.5457 for k = 1.3, 0.5283 for air.
     EXPECT_EQ(shownRow(places, 0).mid(0, 4), (QStringList{"Throat", "1", "1.0000", "0.5457"}));

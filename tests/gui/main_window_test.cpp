@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
     ASSERT_NE(stations, nullptr);
-    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+V.
+    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+R, Alt+G, Alt+V.
     EXPECT_EQ(about->text(), QStringLiteral("&About"));
     EXPECT_EQ(stations->text(), QStringLiteral("&Stations"));
     EXPECT_EQ(about->menu(), nullptr);
@@ -176,16 +176,19 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *backPressure = form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"));
     ASSERT_NE(backPressure, nullptr);
     EXPECT_EQ(backPressure->text(), QStringLiteral("&Back pressure"));
+    auto *reservoir = form.findChild<QAction *>(QStringLiteral("Mn_Reservoir"));
+    ASSERT_NE(reservoir, nullptr);
+    EXPECT_EQ(reservoir->text(), QStringLiteral("&Reservoir"));
     auto *view = form.findChild<QMenu *>(QStringLiteral("Mn_View"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(gas->title(), QStringLiteral("&Gas"));
     EXPECT_EQ(view->title(), QStringLiteral("&View"));
     EXPECT_EQ(form.menuBar()->actions(),
-              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), view->menuAction()}));
+              (QList<QAction *>{about, stations, backPressure, reservoir, gas->menuAction(), view->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();
-    EXPECT_EQ(items, (QStringList{"[x] Air, k = 1.4", "[ ] Helium or argon, k = 5/3", "[ ] Superheated steam, k = 1.3",
+    EXPECT_EQ(items, (QStringList{"[x] Air, k = 1.4", "[ ] Helium, k = 5/3", "[ ] Argon, k = 5/3", "[ ] Superheated steam, k = 1.3",
                                   "[ ] Carbon dioxide, k = 1.289", "[ ] Combustion gases, k = 1.2",
                                   "[ ] Other k\u2026"}));
 }

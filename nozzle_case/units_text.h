@@ -1,0 +1,56 @@
+#pragma once
+
+// The units as every panel names them, in the order of flow/units.h, and
+// the figures in units as the panels show them.
+
+#include "flow/units.h"
+#include "nozzle_case/nozzle_case.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace nozzle_case::units {
+
+inline const QStringList kPressure{QStringLiteral("Pa"),  QStringLiteral("kPa"),  QStringLiteral("MPa"),
+                                   QStringLiteral("bar"), QStringLiteral("atm"),  QStringLiteral("psia"),
+                                   QStringLiteral("lbf/ft\u00b2")};
+inline const QStringList kTemperature{QStringLiteral("K"), QStringLiteral("\u00b0C"), QStringLiteral("\u00b0R"),
+                                      QStringLiteral("\u00b0F")};
+inline const QStringList kGasConstant{QStringLiteral("J/(kg\u00b7K)"), QStringLiteral("ft\u00b7lbf/(slug\u00b7\u00b0R)")};
+inline const QStringList kArea{QStringLiteral("m\u00b2"), QStringLiteral("cm\u00b2"), QStringLiteral("mm\u00b2"),
+                               QStringLiteral("in\u00b2"), QStringLiteral("ft\u00b2")};
+inline const QStringList kSystem{QStringLiteral("SI"), QStringLiteral("US customary")};
+
+inline QString figureUnit(flow::Figure figure, flow::UnitSystem system)
+{
+    const bool si = system == flow::UnitSystem::SI;
+    switch (figure) {
+    case flow::Figure::MassFlow: return si ? QStringLiteral("kg/s") : QStringLiteral("lbm/s");
+    case flow::Figure::Velocity: return si ? QStringLiteral("m/s") : QStringLiteral("ft/s");
+    case flow::Figure::Force: return si ? QStringLiteral("N") : QStringLiteral("lbf");
+    case flow::Figure::Density: return si ? QStringLiteral("kg/m\u00b3") : QStringLiteral("lbm/ft\u00b3");
+    }
+    return {};
+}
+
+inline QString pressureUnit(const NozzleCase::Units &u) { return kPressure[int(u.pressure)]; }
+inline QString temperatureUnit(const NozzleCase::Units &u) { return kTemperature[int(u.temperature)]; }
+inline QString areaUnit(const NozzleCase::Units &u) { return kArea[int(u.area)]; }
+
+// Every selector as the system has it.
+inline NozzleCase::Units systemUnits(flow::UnitSystem system)
+{
+    if (system == flow::UnitSystem::SI)
+        return {flow::PressureUnit::kPa, flow::TemperatureUnit::K, flow::GasConstantUnit::JPerKgK, flow::AreaUnit::SqCm,
+                system};
+    return {flow::PressureUnit::psia, flow::TemperatureUnit::R, flow::GasConstantUnit::FtLbfPerSlugR,
+            flow::AreaUnit::SqIn, system};
+}
+
+// A figure in units as shown: 6 significant digits, with its unit.
+inline QString figureText(double value, const QString &unit)
+{
+    return QString::number(value, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212)) + QChar(0x00a0) + unit;
+}
+
+} // namespace nozzle_case::units
