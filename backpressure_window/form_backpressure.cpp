@@ -15,6 +15,7 @@
 #include "nozzle_case/nozzle_case.h"
 
 #include <QClipboard>
+#include <QComboBox>
 #include <QDir>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -130,6 +131,9 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     form_runtime::addPictureMenu(*Picture_pressure, texts::kChartFile);
     auto *conical = line(texts::kConical, "Label_Conical", this);
     buildExitLip();
+    buildInUnits();
+    auto *pbUnitsLabel = new QLabel(texts::kPb, this);
+    pbUnitsLabel->setBuddy(Text_pb);
 
     auto *copy = new QPushButton(texts::kCopyTables, this);
     copy->setObjectName(QStringLiteral("Command_CopyTables"));
@@ -142,6 +146,9 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     inputs->addWidget(pbLabel, 1, 0);
     inputs->addWidget(Text_pbp0, 1, 1);
     inputs->addWidget(Slider_pbp0, 1, 2);
+    inputs->addWidget(pbUnitsLabel, 2, 0);
+    inputs->addWidget(Text_pb, 2, 1);
+    inputs->addWidget(Unit_pb, 2, 2, 1, 1, Qt::AlignLeft);
     inputs->setColumnStretch(2, 1);
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -156,7 +163,10 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     layout->addWidget(Label_Input);
     layout->addWidget(Label_Regime);
     layout->addWidget(Label_Critical);
+    layout->addWidget(Label_Units);
+    layout->addWidget(Table_Performance, 0, Qt::AlignLeft);
     layout->addWidget(Table_Nozzle, 0, Qt::AlignLeft);
+    layout->addWidget(Table_NozzleUnits, 0, Qt::AlignLeft);
     layout->addWidget(Table_Shock, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addWidget(Label_LookUpProblem);
@@ -168,15 +178,21 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     layout->addWidget(Label_Lip);
     layout->addWidget(Table_Lip, 0, Qt::AlignLeft);
     layout->addWidget(Picture_lip);
+    layout->addWidget(Picture_CF);
     layout->addLayout(buttons);
 
     rest_ = new QTimer(this);
     rest_->setSingleShot(true);
     rest_->setInterval(kRestMs);
     connect(rest_, &QTimer::timeout, this, [this] {
-        if (flow_)
-            announcement_.announce(Label_Lip->isHidden() ? Label_Regime->text()
-                                                         : Label_Regime->text() + QLatin1Char(' ') + Label_Lip->text());
+        if (!flow_)
+            return;
+        QStringList said{Label_Regime->text()};
+        if (!Label_Lip->isHidden())
+            said << Label_Lip->text();
+        if (!saidInUnits_.isEmpty())
+            said << saidInUnits_;
+        announcement_.announce(said.join(QLatin1Char(' ')));
     });
     connect(Text_AeAt, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
     connect(Text_pbp0, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
@@ -283,11 +299,12 @@ void Form_BackPressure::showFlow()
         Picture_pressure->setDescription(texts::kNoCase);
         showShocks();
         showLip();
+        showInUnits();
         return;
     }
     const flow::BackPressureFlow &f = *flow_;
     const QString As = f.beforeShock ? form_runtime::ratioText(f.beforeShock->A_At) : QString();
-    Label_Regime->setText(texts::regimeLine(f, As));
+    Label_Regime->setText(texts::regimeLine(f, As) + separationNote());
     showCritical(f.critical);
     std::vector<TableRow> places{nozzleRow(texts::kThroat, f.throat)};
     if (f.beforeShock && f.regime == flow::Regime::ShockInside) {
@@ -303,6 +320,7 @@ void Form_BackPressure::showFlow()
     showShocks();
     drawChart();
     showLip();
+    showInUnits();
 }
 
 void Form_BackPressure::showCritical(const flow::CriticalPressures &critical)
@@ -382,6 +400,10 @@ QString Form_BackPressure::tablesText(QChar separator) const
         text += QStringLiteral("Exit lip") + separator + QLatin1Char('"') + Label_Lip->text() + QStringLiteral("\"\n");
     if (lip_->rowCount() > 0)
         text += lip_->text(texts::kLipHeader, separator) + QLatin1Char('\n');
+    if (nozzleUnits_->rowCount() > 0)
+        text += nozzleUnits_->text(texts::kPlaceHeader, separator) + QLatin1Char('\n');
+    if (performance_->rowCount() > 0)
+        text += performance_->text(texts::kPerformanceHeader, separator) + QLatin1Char('\n');
     return text + oblique_->text(texts::kObliqueHeader, separator);
 }
 

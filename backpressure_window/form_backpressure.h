@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/thrust_chart.h"
 #include "flow/back_pressure.h"
 #include "flow/oblique_shock.h"
 #include "form_runtime/accessibility.h"
@@ -12,6 +13,7 @@ class NozzleCase;
 #include <utility>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QLineEdit;
 class QTableView;
@@ -67,6 +69,15 @@ private:
     std::pair<std::vector<form_runtime::TableRow>, QString> obliqueRows() const;
     void showOblique();
 
+    // In units (in_units.cpp): pb in a unit of its choice, the places in
+    // units and the thrust at pb where the reservoir is given; the thrust
+    // coefficient against pb/p01 always.
+    void buildInUnits();
+    void showInUnits();
+    void pbTyped();
+    void followUnits();
+    QString separationNote() const; // Summerfield's criterion, for the regime line
+
     NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;
     QLineEdit *Text_AeAt, *Text_pbp0;
@@ -82,6 +93,16 @@ private:
     form_runtime::ChartSurface *Picture_lip;
     std::optional<flow::LipShock> lipShock_;
     std::optional<flow::LipFan> lipFan_;
+    QLineEdit *Text_pb;
+    QComboBox *Unit_pb;
+    QLabel *Label_Units;
+    form_runtime::ValueTable *nozzleUnits_, *performance_;
+    QTableView *Table_NozzleUnits, *Table_Performance;
+    form_runtime::ChartSurface *Picture_CF;
+    charts::ThrustCurve thrust_;   // CF at every pb/p01 of this nozzle and gas
+    QString columnUnits_;          // the units the tables' headers name
+    QString saidInUnits_;          // the mass flow and thrust, for the announcement
+    bool typingPb_ = false;
     std::optional<double> obliqueM1_;                     // typed into the oblique look-up
     std::optional<std::pair<int, double>> obliqueGiven_; // then theta, beta or p2/p1: its column and value
     QTimer *rest_;                              // the inputs have rested: the regime is announced

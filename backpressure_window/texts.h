@@ -192,6 +192,35 @@ inline QString pressureOutside(const QString &p, const QString &normal, const QS
         .arg(p, normal, M1);
 }
 
+// In units.
+inline const QString kPb = QStringLiteral("pb =");
+inline const QString kPbSpoken = QStringLiteral("Back pressure pb, in its unit");
+inline const QString kPbUnitSpoken = QStringLiteral("Unit of pb");
+inline const QString kNozzleUnitsName = QStringLiteral("Nozzle table in units");
+inline const QString kPerformanceName = QStringLiteral("Performance table");
+inline const QString kPerformanceHeader = QStringLiteral("Performance");
+inline const QString kAtPb = QStringLiteral("At pb");
+inline const QString kNoReservoir = QStringLiteral(
+    "For pb and the figures in units, give p0, T0 and R in the Reservoir panel (Reservoir in the menu bar).");
+inline const QString kNoThroatArea = QStringLiteral(
+    "For the mass flow and the thrust, solve in the main window: they need its throat area A*.");
+inline QString pbNotANumber(const QString &typed)
+{
+    return QStringLiteral("pb = \u201c%1\u201d is not a number: type it with \".\" as the decimal point.").arg(typed);
+}
+inline QString separation(const QString &pe_pb)
+{
+    return QStringLiteral(" The jet would likely separate from the wall (pe/pb = %1, below 0.4 by Summerfield's "
+                          "criterion); the figures are those of the attached one-dimensional flow.")
+        .arg(pe_pb);
+}
+inline QString saidInUnits(const QString &mdot, const QString &F)
+{
+    return QStringLiteral("Mass flow %1, thrust %2.").arg(mdot, F);
+}
+inline const QString kThrustChartName = QStringLiteral("Thrust coefficient chart");
+inline const QString kThrustChartFile = QStringLiteral("thrust-coefficient");
+
 inline const QString kCopyTables = QStringLiteral("Copy tables");
 inline const QString kSaveAsCsv = QStringLiteral("Save as CSV\u2026");
 inline const QString kCsvFilter = QStringLiteral("CSV table (*.csv)");

@@ -86,7 +86,8 @@ TEST_F(SolveTest, BackPressureWindowFindsTheShockAndFollowsItsInputs)
     };
     for (const Step &s : {Step{950, "Subsonic throughout: the throat is not choked."},
                           Step{300, "Overexpanded: supersonic exit below the back pressure; shocks stand outside the "
-                                    "nozzle."},
+                                    "nozzle. The jet would likely separate from the wall (pe/pb = 0.3131, below 0.4 by "
+                                    "Summerfield's criterion); the figures are those of the attached one-dimensional flow."},
                           Step{50, "Underexpanded: supersonic exit above the back pressure; the jet expands outside."},
                           Step{1000, "No flow: the back pressure equals the reservoir pressure."}}) {
         slider->setValue(s.position);

@@ -1,0 +1,179 @@
+// The Back pressure panel in units: pb typed in a unit of its choice beside
+// pb/p01, the places of the nozzle in units, the thrust and its coefficients
+// at pb (where the Reservoir panel has given p01, T01 and R, and the main
+// window the throat area), and the chart of CF against pb/p01.
+
+#include "backpressure_window/form_backpressure.h"
+
+#include "backpressure_window/texts.h"
+#include "flow/nozzle_performance.h"
+#include "form_runtime/chart_export.h"
+#include "form_runtime/chart_surface.h"
+#include "form_runtime/table_view.h"
+#include "form_runtime/text_box.h"
+#include "form_runtime/value_table.h"
+#include "form_runtime/wrapped_label.h"
+#include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/units_text.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSignalBlocker>
+#include <QTableView>
+
+#include <cmath>
+
+namespace texts = backpressure_window::texts;
+namespace units = nozzle_case::units;
+using form_runtime::TableColumn;
+using form_runtime::TableRow;
+using form_runtime::ValueTable;
+
+void Form_BackPressure::buildInUnits()
+{
+    Text_pb = new QLineEdit(this);
+    Text_pb->setObjectName(QStringLiteral("Text_pb"));
+    Text_pb->setAccessibleName(texts::kPbSpoken);
+    Unit_pb = new QComboBox(this);
+    Unit_pb->setObjectName(QStringLiteral("Unit_pb"));
+    Unit_pb->setAccessibleName(texts::kPbUnitSpoken);
+    Unit_pb->addItems(units::kPressure);
+    Unit_pb->setCurrentIndex(int(case_.units().pressure));
+    Label_Units = new form_runtime::WrappedLabel(QString(), this);
+    Label_Units->setObjectName(QStringLiteral("Label_Units"));
+    nozzleUnits_ = new ValueTable({}, this);
+    performance_ = new ValueTable({}, this);
+    Table_NozzleUnits = tableView(nozzleUnits_, texts::kNozzleUnitsName, "Table_NozzleUnits", 4, texts::kAnyShock);
+    Table_Performance = tableView(performance_, texts::kPerformanceName, "Table_Performance", 1, texts::kAnyShock);
+    Picture_CF = new form_runtime::ChartSurface(this);
+    Picture_CF->setObjectName(QStringLiteral("Picture_CF"));
+    Picture_CF->setAccessibleName(texts::kThrustChartName);
+    Picture_CF->setMinimumSize(380, 280);
+    QPalette paper = Picture_CF->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    Picture_CF->setPalette(paper);
+    Picture_CF->showAxes(true);
+    form_runtime::addPictureMenu(*Picture_CF, texts::kThrustChartFile);
+
+    connect(Text_pb, &QLineEdit::textEdited, this, &Form_BackPressure::pbTyped);
+    connect(Unit_pb, &QComboBox::currentIndexChanged, this, &Form_BackPressure::showInUnits);
+    connect(&case_, &NozzleCase::reservoirChanged, this, &Form_BackPressure::followUnits);
+}
+
+// Summerfield's criterion: an overexpanded jet with pe/pb below 0.4 likely
+// leaves the wall inside the nozzle.
+QString Form_BackPressure::separationNote() const
+{
+    if (!flow_ || flow_->regime != flow::Regime::Overexpanded || !(flow_->exit.p_p01 < flow::kSeparationRatio * flow_->pb_p01))
+        return {};
+    return texts::separation(form_runtime::ratioText(flow_->exit.p_p01 / flow_->pb_p01));
+}
+
+// pb typed in its unit: pb/p01 follows, and with it the whole panel.
+void Form_BackPressure::pbTyped()
+{
+    const std::optional<flow::Reservoir> &r = case_.reservoir();
+    bool ok = false;
+    const double v = QLocale::c().toDouble(Text_pb->text().trimmed(), &ok);
+    if (!r || !ok || !std::isfinite(v)) {
+        Label_Units->setText(r ? texts::pbNotANumber(Text_pb->text()) : texts::kNoReservoir);
+        return;
+    }
+    typingPb_ = true;
+    Text_pbp0->setText(form_runtime::unroundedText(flow::toSI(flow::PressureUnit(Unit_pb->currentIndex()), v) / r->p0));
+    typingPb_ = false;
+}
+
+void Form_BackPressure::followUnits()
+{
+    const QSignalBlocker quiet(Unit_pb);
+    Unit_pb->setCurrentIndex(int(case_.units().pressure));
+    showInUnits();
+}
+
+void Form_BackPressure::showInUnits()
+{
+    saidInUnits_.clear();
+    const flow::GasConstants &gas = case_.gas();
+    if (!flow_) {
+        Picture_CF->Cls();
+        nozzleUnits_->setRows({});
+        performance_->setRows({});
+        return;
+    }
+    if (thrust_.Ae_At != flow_->Ae_At || thrust_.k != gas.k)
+        thrust_ = charts::thrustCurve(flow_->Ae_At, gas);
+    charts::grafik_CF(*Picture_CF, thrust_, *flow_, gas);
+
+    const std::optional<flow::Reservoir> &r = case_.reservoir();
+    const std::optional<double> At = case_.throatArea();
+    const NozzleCase::Units &u = case_.units();
+    const auto pbUnit = flow::PressureUnit(Unit_pb->currentIndex());
+    Text_pb->setEnabled(r.has_value());
+    if (!typingPb_) {
+        const QSignalBlocker quiet(Text_pb);
+        Text_pb->setText(r ? QString::number(flow::fromSI(pbUnit, flow_->pb_p01 * r->p0), 'g', 10) : QString());
+    }
+    Label_Units->setText(!r ? texts::kNoReservoir : !At ? texts::kNoThroatArea : QString());
+    Label_Units->setHidden(Label_Units->text().isEmpty());
+    Table_NozzleUnits->setHidden(!r);
+    Table_Performance->setHidden(!r || !At);
+    if (!r)
+        return;
+
+    // The headers name the units; new units are new columns.
+    const QString p = units::kPressure[int(pbUnit)], T = units::temperatureUnit(u);
+    const QString rho = units::figureUnit(flow::Figure::Density, u.system);
+    const QString V = units::figureUnit(flow::Figure::Velocity, u.system);
+    const QString mdot = units::figureUnit(flow::Figure::MassFlow, u.system);
+    const QString F = units::figureUnit(flow::Figure::Force, u.system);
+    const QString named = QStringList{p, T, rho, V, mdot, F}.join(QLatin1Char('|'));
+    if (named != columnUnits_) {
+        columnUnits_ = named;
+        using Format = TableColumn::Format;
+        const auto column = [](const QString &symbol, const QString &spoken, const QString &unit) {
+            return TableColumn{QStringLiteral("%1 (%2)").arg(symbol, unit), QStringLiteral("%1, %2").arg(spoken, unit),
+                               Format::Figure};
+        };
+        nozzleUnits_->setColumns({column(QStringLiteral("p"), QStringLiteral("pressure"), p),
+                                  column(QStringLiteral("T"), QStringLiteral("temperature"), T),
+                                  column(QStringLiteral("\u03c1"), QStringLiteral("density"), rho),
+                                  column(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
+                                  column(QStringLiteral("V"), QStringLiteral("velocity"), V)});
+        performance_->setColumns({column(QStringLiteral("\u1e41"), QStringLiteral("mass flow"), mdot),
+                                  column(QStringLiteral("Ve"), QStringLiteral("exit velocity"), V),
+                                  column(QStringLiteral("pe"), QStringLiteral("exit pressure"), p),
+                                  column(QStringLiteral("F"), QStringLiteral("thrust"), F),
+                                  {QStringLiteral("CF"), QStringLiteral("thrust coefficient"), Format::Ratio},
+                                  column(QStringLiteral("c*"), QStringLiteral("characteristic velocity"), V),
+                                  column(QStringLiteral("Isp"), QStringLiteral("specific impulse"), QStringLiteral("s"))});
+    }
+    const auto inUnits = [&](const flow::StateInUnits &s) {
+        return std::vector<double>{flow::fromSI(pbUnit, s.p), flow::fromSI(u.temperature, s.T),
+                                   flow::fromSI(flow::Figure::Density, u.system, s.rho),
+                                   flow::fromSI(flow::Figure::Velocity, u.system, s.a),
+                                   flow::fromSI(flow::Figure::Velocity, u.system, s.V)};
+    };
+    std::vector<TableRow> places;
+    for (const TableRow &place : nozzle_->tableRows()) { // M, A/At, p/p01, T/T01, ...
+        const flow::StateInUnits s = flow::stateInUnits(*r, place.values[0], place.values[2], place.values[3], gas);
+        places.push_back({place.name, inUnits(s), {}});
+    }
+    nozzleUnits_->setRows(std::move(places));
+    if (!At) {
+        performance_->setRows({});
+        return;
+    }
+    const flow::Performance perf = flow::performance(*flow_, *r, *At, gas);
+    const double shownMdot = flow::fromSI(flow::Figure::MassFlow, u.system, perf.massFlow);
+    const double shownF = flow::fromSI(flow::Figure::Force, u.system, perf.thrust);
+    performance_->setRows({{texts::kAtPb,
+                            {shownMdot, flow::fromSI(flow::Figure::Velocity, u.system, perf.exit.V),
+                             flow::fromSI(pbUnit, perf.exit.p), shownF, perf.CF,
+                             flow::fromSI(flow::Figure::Velocity, u.system, perf.cStar), perf.Isp},
+                            {}}});
+    saidInUnits_ = texts::saidInUnits(units::figureText(shownMdot, mdot), units::figureText(shownF, F));
+}
