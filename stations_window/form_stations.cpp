@@ -5,6 +5,9 @@
 #include "form_runtime/table_view.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/units_text.h"
+#include "flow/nozzle_performance.h"
+#include "form_runtime/value_table.h"
 #include "stations_window/texts.h"
 
 #include <QButtonGroup>
@@ -63,6 +66,19 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
 
     notes_ = wrappedLabel(QString(), "Label_StationNotes", this);
     notes_->hide();
+    units_ = new form_runtime::ValueTable({}, this);
+    unitsView_ = new form_runtime::TableView(this);
+    unitsView_->setObjectName(QStringLiteral("Table_StationUnits"));
+    unitsView_->setAccessibleName(texts::kUnitsTableName);
+    unitsView_->setModel(units_);
+    unitsView_->setTabKeyNavigation(false);
+    unitsView_->setWordWrap(false);
+    unitsView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    unitsView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    unitsView_->fitToFont(texts::kStation2Supersonic, 5);
+    unitsView_->hide();
+    massFlow_ = wrappedLabel(QString(), "Label_MassFlow", this);
+    massFlow_->hide();
     auto *help = wrappedLabel(texts::kLookUpHelp, "Label_LookUp", this);
     lookUpLine_ = wrappedLabel(QString(), "Label_LookUpProblem", this);
 
@@ -94,6 +110,8 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     layout->addWidget(solvedFrom_);
     layout->addWidget(view_, 0, Qt::AlignLeft);
     layout->addWidget(notes_);
+    layout->addWidget(unitsView_, 0, Qt::AlignLeft);
+    layout->addWidget(massFlow_);
     layout->addWidget(help);
     layout->addLayout(branchRow);
     layout->addWidget(lookUpLine_);
@@ -114,6 +132,9 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     connect(save, &QPushButton::clicked, this, &Form_Stations::chooseCsvFile);
     connect(&case_, &NozzleCase::gasChanged, this, &Form_Stations::followGas);
     connect(&case_, &NozzleCase::solutionChanged, this, &Form_Stations::followSolution);
+    connect(&case_, &NozzleCase::reservoirChanged, this, &Form_Stations::showInUnits);
+    connect(table_, &QAbstractItemModel::dataChanged, this, &Form_Stations::showInUnits);
+    connect(table_, &QAbstractItemModel::modelReset, this, &Form_Stations::showInUnits);
     table_->setGas(case_.gas());
     followSolution();
 }
@@ -174,4 +195,53 @@ void Form_Stations::chooseCsvFile()
 {
     form_runtime::chooseCsvFile(this, texts::kSaveAsCsv, texts::kCsvFile, texts::kCsvFilter, csv(),
                                 [this](const QString &name) { saveAsCsv(name); });
+}
+
+void Form_Stations::showInUnits()
+{
+    const std::optional<flow::Reservoir> &r = case_.reservoir();
+    const std::vector<nozzle_case::StationRow> rows = table_->rows();
+    const bool shown = r && !rows.empty();
+    if (unitsView_->isHidden() == shown)
+        unitsView_->setHidden(!shown);
+    const std::optional<double> At = case_.throatArea();
+    massFlow_->setHidden(!shown || !At);
+    if (!shown) {
+        units_->setRows({});
+        return;
+    }
+    namespace units = nozzle_case::units;
+    const NozzleCase::Units &u = case_.units();
+    const QString p = units::pressureUnit(u), T = units::temperatureUnit(u);
+    const QString rho = units::figureUnit(flow::Figure::Density, u.system), V = units::figureUnit(flow::Figure::Velocity, u.system);
+    const QString named = QStringList{p, T, rho, V}.join(QLatin1Char('|'));
+    if (named != columnUnits_) {
+        columnUnits_ = named;
+        const auto column = [](const QString &symbol, const QString &spoken, const QString &unit) {
+            return form_runtime::TableColumn{QStringLiteral("%1 (%2)").arg(symbol, unit),
+                                             QStringLiteral("%1, %2").arg(spoken, unit),
+                                             form_runtime::TableColumn::Format::Figure};
+        };
+        units_->setColumns({column(QStringLiteral("p"), QStringLiteral("pressure"), p),
+                            column(QStringLiteral("T"), QStringLiteral("temperature"), T),
+                            column(QStringLiteral("\u03c1"), QStringLiteral("density"), rho),
+                            column(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
+                            column(QStringLiteral("V"), QStringLiteral("velocity"), V)});
+    }
+    std::vector<form_runtime::TableRow> inUnits;
+    for (const nozzle_case::StationRow &row : rows) {
+        const flow::StateInUnits s = flow::stateInUnits(*r, row.state.M, row.state.p_p0, row.state.T_T0, case_.gas());
+        inUnits.push_back({row.name,
+                           {flow::fromSI(u.pressure, s.p), flow::fromSI(u.temperature, s.T),
+                            flow::fromSI(flow::Figure::Density, u.system, s.rho),
+                            flow::fromSI(flow::Figure::Velocity, u.system, s.a),
+                            flow::fromSI(flow::Figure::Velocity, u.system, s.V)},
+                           {}});
+    }
+    units_->setRows(std::move(inUnits));
+    if (At)
+        massFlow_->setText(texts::massFlow(
+            units::figureText(flow::fromSI(flow::Figure::MassFlow, u.system, flow::chokedMassFlow(*r, *At, case_.gas())),
+                              units::figureUnit(flow::Figure::MassFlow, u.system)),
+            units::figureText(case_.solution()->As, units::areaUnit(u))));
 }

@@ -11,6 +11,7 @@ class QRadioButton;
 
 namespace form_runtime {
 class TableView;
+class ValueTable;
 }
 
 // The Stations panel that "Stations" opens: the whole isentropic table at
@@ -31,12 +32,16 @@ private:
     void followGas(bool anotherK);
     void followSolution();
     void chooseCsvFile();
+    void showInUnits(); // where the reservoir is given: p, T, rho, a and V at each station, and the mass flow
     QByteArray csv() const; // the table as the CSV file holds it
 
     NozzleCase &case_;
     stations_window::StationTable *table_;
     form_runtime::TableView *view_;
-    QLabel *gas_, *noSolution_, *solvedFrom_, *notes_, *lookUpLine_;
+    QLabel *gas_, *noSolution_, *solvedFrom_, *notes_, *lookUpLine_, *massFlow_;
+    form_runtime::ValueTable *units_;
+    form_runtime::TableView *unitsView_;
+    QString columnUnits_;
     QRadioButton *subsonic_, *supersonic_;
     form_runtime::Announcement announcement_{this};
 };

@@ -44,4 +44,10 @@ inline QString areaNeedsAThroat()
     return QStringLiteral("The area needs a throat area: solve in the main window first, or type A/A*.");
 }
 
+inline const QString kUnitsTableName = QStringLiteral("Stations in units");
+inline QString massFlow(const QString &mdot, const QString &As)
+{
+    return QStringLiteral("Mass flow \u1e41 = %1 through A* = %2, the same at every station.").arg(mdot, As);
+}
+
 } // namespace stations_window::texts

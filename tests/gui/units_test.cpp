@@ -1,0 +1,93 @@
+// The nozzle in units, as a student solves the two textbook problems: SI
+// (air, R = 287, from 1 MPa and 500 K through 10 cm^2 to 25 cm^2, into
+// 101.325 kPa), then US customary by the system switch (100 psia, 540 R,
+// 1 in^2 to 1.87 in^2, into 40 psia, R = 1716 ft lbf/(slug R)).
+
+#include "solve_fixture.h"
+
+#include "backpressure_window/form_backpressure.h"
+#include "form_runtime/text_box.h"
+#include "reservoir_window/form_reservoir.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+#include <cmath>
+
+namespace {
+
+using testing_gui::shownRow;
+using testing_gui::SolveTest;
+
+// A cell that rounds to the figure printed in the problem, given to its last digit.
+testing::AssertionResult printedAs(const QString &cell, double printed, double lastDigit)
+{
+    const double shown = QString(cell).replace(QChar(0x2212), QLatin1Char('-')).toDouble();
+    if (std::fabs(shown - printed) <= lastDigit / 2 * (1 + 1e-9))
+        return testing::AssertionSuccess();
+    return testing::AssertionFailure() << cell.toStdString() << " is not " << printed;
+}
+
+TEST_F(SolveTest, NozzleInUnitsSolvesTheSiProblemThenTheUsOne)
+{
+    auto &reservoir = testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
+    const auto box = [&reservoir](const char *name) { return reservoir.findChild<QLineEdit *>(QLatin1String(name)); };
+    const auto unit = [](QWidget &panel, const char *name) { return panel.findChild<QComboBox *>(QLatin1String(name)); };
+    const auto retype = [](QLineEdit *edit, const QString &text) {
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    };
+    EXPECT_EQ(box("Text_R")->text(), QStringLiteral("287.0550228")) << "air's R: 8.314462618 / 0.0289647";
+
+    // SI: areas in cm^2; A1 = 10 at M1 = 1 is the throat, A2 = 25.
+    unit(reservoir, "Unit_p0")->setCurrentIndex(2); // MPa
+    retype(box("Text_p0"), QStringLiteral("1"));
+    retype(box("Text_T0"), QStringLiteral("500"));
+    retype(box("Text_R"), QStringLiteral("287"));
+    solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("25"));
+    EXPECT_TRUE(reservoir.findChild<QLabel *>(QStringLiteral("Label_MassFlow"))->text().contains(QStringLiteral("1.80757\u00a0kg/s")));
+    auto &panel = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+    auto *performance = panel.findChild<QTableView *>(QStringLiteral("Table_Performance"));
+    unit(panel, "Unit_pb")->setCurrentIndex(1); // kPa
+    retype(panel.findChild<QLineEdit *>(QStringLiteral("Text_pb")), QStringLiteral("101.325"));
+    EXPECT_EQ(panel.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->text(), QStringLiteral("0.101325"));
+    // mdot, Ve, pe, F, CF, c*, Isp: F = mdot Ve + (pe - pb) Ae = 1336.30 - 93.35 N.
+    const QStringList si = shownRow(performance, 0);
+    ASSERT_EQ(si.size(), 8);
+    EXPECT_EQ(si[0], QStringLiteral("At pb"));
+    EXPECT_TRUE(printedAs(si[1], 1.80757, 1e-5));
+    EXPECT_TRUE(printedAs(si[2], 739.28, 0.01));
+    EXPECT_TRUE(printedAs(si[3], 63.984, 1e-3));
+    EXPECT_TRUE(printedAs(si[4], 1242.95, 0.01));
+    EXPECT_EQ(performance->model()->headerData(3, Qt::Horizontal).toString(), QStringLiteral("F (N)"));
+
+    // US customary: every selector at once; the boxes keep their quantities.
+    unit(reservoir, "Unit_System")->setCurrentIndex(1);
+    EXPECT_EQ(unit(reservoir, "Unit_p0")->currentText(), QStringLiteral("psia"));
+    EXPECT_EQ(unit(reservoir, "Unit_Area")->currentText(), QStringLiteral("in\u00b2"));
+    EXPECT_EQ(box("Text_p0")->text(), QStringLiteral("145.0377377")) << "1 MPa";
+    EXPECT_EQ(box("Text_T0")->text(), QStringLiteral("900")) << "500 K";
+    retype(box("Text_p0"), QStringLiteral("100"));
+    retype(box("Text_T0"), QStringLiteral("540"));
+    retype(box("Text_R"), QStringLiteral("1716"));
+    solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1.87"));
+    retype(panel.findChild<QLineEdit *>(QStringLiteral("Text_pb")), QStringLiteral("40"));
+    const QStringList us = shownRow(performance, 0);
+    ASSERT_EQ(us.size(), 8);
+    EXPECT_TRUE(printedAs(us[1], 2.2886, 1e-4)); // lbm/s
+    EXPECT_TRUE(printedAs(us[2], 1752.6, 0.1));  // ft/s
+    EXPECT_TRUE(printedAs(us[3], 10.589, 1e-3)); // psia
+    EXPECT_TRUE(printedAs(us[4], 69.66, 0.01));  // lbf
+    EXPECT_EQ(performance->model()->headerData(0, Qt::Horizontal).toString(), QStringLiteral("\u1e41 (lbm/s)"));
+    EXPECT_TRUE(panel.findChild<QLabel *>(QStringLiteral("Label_Regime"))->text().contains(QLatin1String("separate from the wall")));
+
+    // T0 of no physical meaning: the sign, and no figure in units.
+    unit(reservoir, "Unit_T0")->setCurrentIndex(1); // degrees C
+    retype(box("Text_T0"), QStringLiteral("-300"));
+    EXPECT_FALSE(static_cast<form_runtime::TextBox *>(box("Text_T0"))->note().isEmpty());
+    EXPECT_TRUE(performance->isHidden());
+}
+
+} // namespace
