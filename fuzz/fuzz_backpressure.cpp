@@ -9,14 +9,18 @@
 // the oblique one's second column (the byte over 7, modulo 8) and, by its top
 // bit, steam instead of air; the rest is split at line feeds into Ae/At,
 // pb/p01, the normal-shock look-up's text, the oblique look-up's M1 and its
-// second text. Leaks are looked for every so many inputs and when the run
-// ends (see leak_check.h).
+// second text, and the Reservoir panel's p0, T0 and R and pb in its unit:
+// every outcome is finite figures in units, or no figure where a box has no
+// physical meaning (and then its sign). Leaks are looked for every so many
+// inputs and when the run ends (see leak_check.h).
 
 #include "leak_check.h"
 #include "window_target.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
+#include "reservoir_window/form_reservoir.h"
 
 #include <QAbstractItemModel>
 #include <QApplication>
@@ -34,6 +38,7 @@ namespace {
 QApplication *app;
 NozzleCase *nozzleCase;
 Form_BackPressure *window;
+Form_Reservoir *reservoir;
 
 void fail(const char *why)
 {
@@ -82,6 +87,9 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     nozzleCase = new NozzleCase;
     window = new Form_BackPressure(*nozzleCase);
     window->show();
+    reservoir = new Form_Reservoir(*nozzleCase);
+    reservoir->show();
+    nozzleCase->setSolution({{}, 1e-3, 2, QString()}); // a throat of 10 cm^2, for the mass flow
     return 0;
 }
 
@@ -152,6 +160,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("the oblique look-up shows a value that is not finite");
         if (!filled && !obliqueProblem->text().isEmpty() && tableText("Table_Oblique") != before)
             fail("a refused oblique look-up changed its rows");
+    }
+
+    // The reservoir and pb in units.
+    for (const auto &[name, i] : {std::pair{"Text_p0", 5}, std::pair{"Text_T0", 6}, std::pair{"Text_R", 7}})
+        reservoir->findChild<QLineEdit *>(QLatin1String(name))->setText(part(i));
+    auto *pbInUnits = window->findChild<QLineEdit *>(QStringLiteral("Text_pb"));
+    if (pbInUnits->isEnabled()) {
+        pbInUnits->setText(part(8));
+        emit pbInUnits->textEdited(part(8));
+    }
+    const auto &r = nozzleCase->reservoir();
+    const auto *performance = window->findChild<QTableView *>(QStringLiteral("Table_Performance"));
+    if (r) {
+        if (!(r->p0 > 0 && r->T0 > 0 && r->R > 0 && std::isfinite(r->p0) && std::isfinite(r->T0) && std::isfinite(r->R)))
+            fail("a reservoir with no physical meaning was taken");
+        if (!finiteWhereShown(window->findChild<QTableView *>(QStringLiteral("Table_NozzleUnits"))->model()) ||
+            !finiteWhereShown(performance->model()))
+            fail("a figure in units is not finite");
+    } else {
+        if (!performance->isHidden() && window->flow())
+            fail("figures in units stand without a reservoir");
+        bool signed_ = false;
+        for (const char *name : {"Text_p0", "Text_T0", "Text_R"}) {
+            auto *box = reservoir->findChild<form_runtime::TextBox *>(QLatin1String(name));
+            signed_ = signed_ || !box->note().isEmpty() || box->text().trimmed().isEmpty();
+        }
+        if (!signed_)
+            fail("no reservoir, and no box says why");
     }
     QCoreApplication::sendPostedEvents();
     return 0;
