@@ -46,7 +46,7 @@ void Form_BackPressure::buildInUnits()
     nozzleUnits_ = new ValueTable({}, this);
     performance_ = new ValueTable({}, this);
     Table_NozzleUnits = tableView(nozzleUnits_, texts::kNozzleUnitsName, "Table_NozzleUnits", 4, texts::kAnyShock);
-    Table_Performance = tableView(performance_, texts::kPerformanceName, "Table_Performance", 1, texts::kAnyShock);
+    Table_Performance = tableView(performance_, texts::kPerformanceName, "Table_Performance", 7, texts::kAnyShock);
     Picture_CF = new form_runtime::ChartSurface(this);
     Picture_CF->setObjectName(QStringLiteral("Picture_CF"));
     Picture_CF->setAccessibleName(texts::kThrustChartName);
@@ -143,13 +143,7 @@ void Form_BackPressure::showInUnits()
                                   column(QStringLiteral("\u03c1"), QStringLiteral("density"), rho),
                                   column(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
                                   column(QStringLiteral("V"), QStringLiteral("velocity"), V)});
-        performance_->setColumns({column(QStringLiteral("\u1e41"), QStringLiteral("mass flow"), mdot),
-                                  column(QStringLiteral("Ve"), QStringLiteral("exit velocity"), V),
-                                  column(QStringLiteral("pe"), QStringLiteral("exit pressure"), p),
-                                  column(QStringLiteral("F"), QStringLiteral("thrust"), F),
-                                  {QStringLiteral("CF"), QStringLiteral("thrust coefficient"), Format::Ratio},
-                                  column(QStringLiteral("c*"), QStringLiteral("characteristic velocity"), V),
-                                  column(QStringLiteral("Isp"), QStringLiteral("specific impulse"), QStringLiteral("s"))});
+        performance_->setColumns({{texts::kAtPb, texts::kAtPbSpoken, Format::Figure}});
     }
     const auto inUnits = [&](const flow::StateInUnits &s) {
         return std::vector<double>{flow::fromSI(pbUnit, s.p), flow::fromSI(u.temperature, s.T),
@@ -170,10 +164,15 @@ void Form_BackPressure::showInUnits()
     const flow::Performance perf = flow::performance(*flow_, *r, *At, gas);
     const double shownMdot = flow::fromSI(flow::Figure::MassFlow, u.system, perf.massFlow);
     const double shownF = flow::fromSI(flow::Figure::Force, u.system, perf.thrust);
-    performance_->setRows({{texts::kAtPb,
-                            {shownMdot, flow::fromSI(flow::Figure::Velocity, u.system, perf.exit.V),
-                             flow::fromSI(pbUnit, perf.exit.p), shownF, perf.CF,
-                             flow::fromSI(flow::Figure::Velocity, u.system, perf.cStar), perf.Isp},
-                            {}}});
+    const auto row = [](const QString &quantity, const QString &unit, double value) {
+        return TableRow{unit.isEmpty() ? quantity : QStringLiteral("%1 (%2)").arg(quantity, unit), {value}, {}};
+    };
+    performance_->setRows({row(QStringLiteral("\u1e41"), mdot, shownMdot),
+                           row(QStringLiteral("Ve"), V, flow::fromSI(flow::Figure::Velocity, u.system, perf.exit.V)),
+                           row(QStringLiteral("pe"), p, flow::fromSI(pbUnit, perf.exit.p)),
+                           row(QStringLiteral("F"), F, shownF),
+                           row(QStringLiteral("CF"), QString(), perf.CF),
+                           row(QStringLiteral("c*"), V, flow::fromSI(flow::Figure::Velocity, u.system, perf.cStar)),
+                           row(QStringLiteral("Isp"), QStringLiteral("s"), perf.Isp)});
     saidInUnits_ = texts::saidInUnits(units::figureText(shownMdot, mdot), units::figureText(shownF, F));
 }

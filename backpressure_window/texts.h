@@ -200,6 +200,7 @@ inline const QString kNozzleUnitsName = QStringLiteral("Nozzle table in units");
 inline const QString kPerformanceName = QStringLiteral("Performance table");
 inline const QString kPerformanceHeader = QStringLiteral("Performance");
 inline const QString kAtPb = QStringLiteral("At pb");
+inline const QString kAtPbSpoken = QStringLiteral("at the back pressure pb");
 inline const QString kNoReservoir = QStringLiteral(
     "For pb and the figures in units, give p0, T0 and R in the Reservoir panel (Reservoir in the menu bar).");
 inline const QString kNoThroatArea = QStringLiteral(

@@ -68,8 +68,8 @@ void grafik_CF(Surface &chart, const ThrustCurve &curve, const flow::BackPressur
     across.to = 1;
     Surface::Axis up;
     up.title = QStringLiteral("CF = F/(p01 At)");
-    up.from = bottom;
-    up.to = top;
+    up.from = bottom - margin; // numbered to the chart's top, its title above
+    up.to = top + margin;
     up.grid = true;
     chart.setAxes(across, up);
     chart.addLegendEntry({QStringLiteral("CF of this nozzle"), kCurve});

@@ -4,7 +4,9 @@
 // iteration chart's "Show the iterates"; "stations" renders the Stations
 // window instead, with p/p0 = 0.5 looked up; "backpressure" the Back pressure
 // window, at pb/p01 = 0.6 (or "backpressure=PB" at PB) with M1 = 2 looked up,
-// "lip=PB" only its exit lip's line, table and sketch at PB; "large-Picture_geo",
+// "lip=PB" only its exit lip's line, table and sketch at PB; "reservoir" the
+// Reservoir panel with the SI problem (1 MPa, 500 K, R = 287, areas in cm^2),
+// "performance" the Back pressure panel's top for it at 101.325 kPa; "large-Picture_geo",
 // "large-Picture_iter" or "large-Picture_pressure" that chart opened large,
 // at 1280x800 (the Back pressure chart at pb/p01 = 0.6). Runs headless;
 // VENTROLEX_DARK set, under a dark palette.
@@ -17,6 +19,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QTableView>
@@ -35,12 +38,15 @@ int main(int argc, char *argv[])
     const bool stations = args.size() == 7 && args[6] == QLatin1String("stations");
     const QString large = args.size() == 7 && args[6].startsWith(QLatin1String("large-")) ? args[6].mid(6) : QString();
     const bool lip = args.size() == 7 && args[6].startsWith(QLatin1String("lip="));
+    const bool reservoirShown = args.size() == 7 && args[6] == QLatin1String("reservoir");
+    const bool performanceShown = args.size() == 7 && args[6] == QLatin1String("performance");
+    const bool inUnits = reservoirShown || performanceShown;
     const QString pb = args.size() == 7 && args[6].startsWith(QLatin1String("backpressure=")) ? args[6].mid(13)
                        : lip                                                                   ? args[6].mid(4)
                                                                                                : QStringLiteral("0.6");
-    const bool backPressure = args.size() == 7 && (args[6].startsWith(QLatin1String("backpressure")) || lip ||
+    const bool backPressure = args.size() == 7 && (args[6].startsWith(QLatin1String("backpressure")) || lip || performanceShown ||
                                                    large == QLatin1String("Picture_pressure"));
-    if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty()) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
+    if ((args.size() != 6 && !iterates && !stations && !backPressure && large.isEmpty() && !inUnits) || (args[2] != QLatin1String("A2") && args[2] != QLatin1String("M"))) {
         std::fprintf(stderr, "usage: ventrolex_screenshot OUT.png A2|M M1 A1 VALUE [iterates|stations|backpressure]\n");
         return 2;
     }
@@ -66,6 +72,14 @@ int main(int argc, char *argv[])
     });
     closer.start(10);
 
+    if (inUnits) { // the SI problem: 1 MPa, 500 K, R = 287, areas in cm^2
+        form.findChild<QAction *>(QStringLiteral("Mn_Reservoir"))->trigger();
+        auto *panel = form.findChild<QWidget *>(QStringLiteral("Form_Reservoir"));
+        panel->findChild<QComboBox *>(QStringLiteral("Unit_p0"))->setCurrentIndex(2);
+        panel->findChild<QLineEdit *>(QStringLiteral("Text_p0"))->setText(QStringLiteral("1"));
+        panel->findChild<QLineEdit *>(QStringLiteral("Text_T0"))->setText(QStringLiteral("500"));
+        panel->findChild<QLineEdit *>(QStringLiteral("Text_R"))->setText(QStringLiteral("287"));
+    }
     const bool findArea = args[2] == QLatin1String("A2");
     form.findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(args[3]);
     form.findChild<QLineEdit *>(QStringLiteral("Text_A1"))->setText(args[4]);
@@ -90,7 +104,9 @@ int main(int argc, char *argv[])
     if (backPressure) {
         form.findChild<QAction *>(QStringLiteral("Mn_BackPressure"))->trigger();
         Form_BackPressure &window = *form.findChild<Form_BackPressure *>();
-        window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(pb);
+        if (performanceShown) // pb and the places in kPa
+            window.findChild<QComboBox *>(QStringLiteral("Unit_pb"))->setCurrentIndex(1);
+        window.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"))->setText(performanceShown ? QStringLiteral("0.101325") : pb);
         auto *shocks = window.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
         shocks->setData(shocks->index(shocks->rowCount() - 1, 0), QStringLiteral("2"), Qt::EditRole);
         shown = &window;
@@ -114,7 +130,18 @@ int main(int argc, char *argv[])
             dock->resize(660, std::max(800, shown->sizeHint().height() + 40));
         QApplication::processEvents();
     }
+    if (reservoirShown) {
+        shown = form.findChild<QWidget *>(QStringLiteral("Form_Reservoir"));
+        auto *dock = qobject_cast<QDockWidget *>(shown->parentWidget()->parentWidget()->parentWidget());
+        dock->setFloating(true);
+        dock->resize(520, 330);
+        QApplication::processEvents();
+    }
     QRect part; // the whole of what is shown, or the exit lip's part of the panel
+    if (performanceShown) {
+        const auto *last = shown->findChild<QWidget *>(QStringLiteral("Table_NozzleUnits"));
+        part = QRect(QPoint(0, 0), QPoint(shown->width() - 1, last->geometry().bottom() + 6));
+    }
     if (lip) {
         const auto *line = shown->findChild<QWidget *>(QStringLiteral("Label_Lip"));
         const auto *sketch = shown->findChild<QWidget *>(QStringLiteral("Picture_lip"));
