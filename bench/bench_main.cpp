@@ -94,6 +94,7 @@ int main(int argc, char *argv[])
     reporter.printRatio("solve with both panels open", "BM_SolveForMachWithPanelsOpen/open:1",
                         "BM_SolveForMachWithPanelsOpen/open:0", 1.1);
     reporter.printUnder("zoom step, both panels open", "BM_ZoomStep", 50);
+    reporter.printUnder("p0 changed, three panels open", "BM_ReservoirStep/1", 2);
     reporter.printRatio("back-pressure slider step", "BM_BackPressureStep", "BM_BackPressureFloor", 1.3);
     reporter.printRatio("back-pressure step at the exit lip", "BM_BackPressureStepAtLip", "BM_BackPressureAtLipFloor", 1.3);
     reporter.printUnder("back-pressure step at the exit lip", "BM_BackPressureStepAtLip", 2);

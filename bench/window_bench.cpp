@@ -151,6 +151,34 @@ BENCHMARK(BM_SolveForMachWithPanelsOpen)
     ->Unit(benchmark::kMicrosecond)
     ->Apply(withFastest);
 
+// A change of p0 in the Reservoir panel, after the worked example with the
+// Stations, Back pressure and Reservoir panels open: every panel's figures in
+// units follow (arg 0), and the panel in front is painted (arg 1); the form,
+// which nothing of this changes, is not.
+void BM_ReservoirStep(benchmark::State &state)
+{
+    WorkedExample example;
+    example.command->click();
+    for (const char *item : {"Mn_Stations", "Mn_BackPressure", "Mn_Reservoir"})
+        example.form.findChild<QAction *>(QLatin1String(item))->trigger();
+    auto *p0 = example.form.findChild<QLineEdit *>(QStringLiteral("Text_p0"));
+    example.form.findChild<QLineEdit *>(QStringLiteral("Text_T0"))->setText(QStringLiteral("500"));
+    p0->setText(QStringLiteral("1000"));
+    QCoreApplication::sendPostedEvents();
+    QWidget *front = example.form.findChild<QWidget *>(QStringLiteral("Dock_Reservoir"));
+    QPixmap pixels(front->size());
+    bool high = false;
+    for (auto _ : state) {
+        high = !high;
+        p0->setText(high ? QStringLiteral("1001") : QStringLiteral("1000"));
+        QCoreApplication::sendPostedEvents(); // the panels' layouts
+        if (state.range(0))
+            front->render(&pixels);
+        benchmark::DoNotOptimize(pixels.cacheKey());
+    }
+}
+BENCHMARK(BM_ReservoirStep)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond)->Apply(withFastest);
+
 // One zoom step, 100 % to 125 % or back, with both panels open after the
 // worked example: every control placed again, every font and chart at the new
 // size, the whole window laid out and painted.
