@@ -49,17 +49,8 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
                                                "each form's value at M, 0 to %1. Iteration functions for A2/A* %2")
                                     .arg(form_runtime::shownText(Ymax), form_runtime::shownText(AAr)));
 
-    using Surface = form_runtime::ChartSurface;
-    Surface::Axis mach;
-    mach.title = QStringLiteral("M");
-    mach.from = 0;
-    mach.to = kMachRange;
-    Surface::Axis next;
-    next.title = QStringLiteral("next iterate F(M)");
-    next.from = -Ymax;
-    next.to = 0;
-    next.negated = true; // values are drawn negated
-    Picture_iter.setAxes(mach, next);
+    // Values are drawn negated, and so are the numbers.
+    Picture_iter.setAxes({QStringLiteral("M"), 0, kMachRange}, {QStringLiteral("next iterate F(M)"), -Ymax, 0, true});
     Picture_iter.addLegendEntry({QStringLiteral("subsonic form"), {form_runtime::kRed}});
     Picture_iter.addLegendEntry({QStringLiteral("supersonic form"), {form_runtime::kRed}});
     Picture_iter.addLegendEntry({QStringLiteral("M = g(M)"), {}});

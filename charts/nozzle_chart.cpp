@@ -46,17 +46,9 @@ void grafik_Geo(form_runtime::ChartSurface &Picture_geo, GeoTables &tables, cons
     Picture_geo.setDescription(QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area "
                                               "ratio, ±(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4"));
 
-    using Surface = form_runtime::ChartSurface;
-    Surface::Axis mach;
-    mach.title = QStringLiteral("M");
-    mach.from = 0;
-    mach.to = kMachRange;
-    Surface::Axis half;
-    half.title = QStringLiteral("±(A/A*)/2");
-    half.from = -kHalfHeightRange;
-    half.to = kHalfHeightRange;
-    half.negated = true; // the upper wall is drawn at minus the half-height
-    Picture_geo.setAxes(mach, half);
+    // The upper wall is drawn at minus the half-height: its numbers are negated.
+    Picture_geo.setAxes({QStringLiteral("M"), 0, kMachRange},
+                        {QStringLiteral("\u00b1(A/A*)/2"), -kHalfHeightRange, kHalfHeightRange, true});
     Picture_geo.addLegendEntry({QStringLiteral("contour ±(A/A*)/2"), {}});
     Picture_geo.setReadOut([gas](double x, double) -> QString {
         const double M = std::round(x * 100) / 100; // the pointer is good for two decimals

@@ -182,12 +182,7 @@ void grafik_pressure(form_runtime::ChartSurface &chart, const flow::BackPressure
     across.marks = {{0, QStringLiteral("inlet\nA/At = %1").arg(form_runtime::shownText(kInletArea))},
                     {1, QStringLiteral("throat\nA/At = 1")},
                     {kExit, QStringLiteral("exit\nAe/At = %1").arg(form_runtime::shownText(Ae))}};
-    Surface::Axis up;
-    up.title = QStringLiteral("p/p01");
-    up.from = 0;
-    up.to = 1;
-    up.grid = true;
-    chart.setAxes(across, up);
+    chart.setAxes(across, {QStringLiteral("p/p01"), 0, 1, false, true});
     chart.addLegendEntry({QStringLiteral("today's flow"), kToday});
     chart.addLegendEntry({QStringLiteral("choked, subsonic exit (%1)").arg(ratioText(f.critical.chokedSubsonic)), kChoked});
     chart.addLegendEntry({QStringLiteral("normal shock at the exit (%1)").arg(ratioText(f.critical.shockAtExit)), kShockAtExit});

@@ -62,16 +62,9 @@ void grafik_CF(Surface &chart, const ThrustCurve &curve, const flow::BackPressur
     chart.Text(f.pb_p01, CF, QStringLiteral("CF = %1").arg(form_runtime::ratioText(CF)), Qt::AlignLeft | Qt::AlignBottom,
                form_runtime::kRed);
 
-    Surface::Axis across;
-    across.title = QStringLiteral("pb/p01");
-    across.from = 0;
-    across.to = 1;
-    Surface::Axis up;
-    up.title = QStringLiteral("CF = F/(p01 At)");
-    up.from = bottom - margin; // numbered to the chart's top, its title above
-    up.to = top + margin;
-    up.grid = true;
-    chart.setAxes(across, up);
+    // Numbered to the chart's top, its title above.
+    chart.setAxes({QStringLiteral("pb/p01"), 0, 1},
+                  {QStringLiteral("CF = F/(p01 At)"), bottom - margin, top + margin, false, true});
     chart.addLegendEntry({QStringLiteral("CF of this nozzle"), kCurve});
     chart.addLegendEntry({QStringLiteral("design, CF = %1").arg(form_runtime::ratioText(CFdesign)), {RGB(140, 0, 140)}, true});
     chart.addLegendEntry({QStringLiteral("choked, subsonic exit"), kChoked});

@@ -83,7 +83,7 @@ public:
         double from = 0, to = 0; // in the frame's coordinates
         bool negated = false;    // the numbers are minus the coordinate
         bool grid = false;       // light lines across the drawing at the numbers
-        std::vector<std::pair<double, QString>> marks;
+        std::vector<std::pair<double, QString>> marks = {};
     };
 
     struct LegendEntry {
