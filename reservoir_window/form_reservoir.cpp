@@ -86,6 +86,7 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
         Text_R->setText(boxText(flow::fromSI(u.R, case_.reservoir()->R)));
     } else if (case_.gasR()) {
         Text_R->setText(boxText(flow::fromSI(u.R, *case_.gasR())));
+        kept_[Text_R] = *case_.gasR();
     }
 
     auto *intro = line("Label_Intro", this);
@@ -122,7 +123,10 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     layout->addStretch();
 
     for (TextBox *b : {Text_p0, Text_T0, Text_R})
-        connect(b, &QLineEdit::textChanged, this, &Form_Reservoir::readBoxes);
+        connect(b, &QLineEdit::textChanged, this, [this, b] {
+            kept_.erase(b); // typed or set anew: read as it stands
+            readBoxes();
+        });
     connect(Unit_p0, &QComboBox::currentIndexChanged, this,
             [this] { unitChosen(Text_p0, Unit_p0, p0Unit_, pressureToSI, pressureFromSI); });
     connect(Unit_T0, &QComboBox::currentIndexChanged, this,
@@ -142,6 +146,8 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
 Form_Reservoir::Reading Form_Reservoir::read(TextBox *box, const QString &quantity, double (*toSI)(int, double),
                                              int unit) const
 {
+    if (const auto kept = kept_.find(box); kept != kept_.end())
+        return {kept->second, {}};
     const QString typed = box->text().trimmed();
     if (typed.isEmpty())
         return {};
@@ -198,6 +204,7 @@ void Form_Reservoir::unitChosen(TextBox *box, QComboBox *unit, int &was, double 
     if (r.si && r.note.isEmpty()) {
         const QSignalBlocker quiet(box);
         box->setText(boxText(fromSI(now, *r.si)));
+        kept_[box] = *r.si;
     }
     if (!settingSystem_)
         writeUnits();
@@ -229,10 +236,13 @@ void Form_Reservoir::writeUnits()
 // The gas's own R, where it has one; a mixture's is the student's to give.
 void Form_Reservoir::followGas()
 {
-    if (case_.gasR())
+    if (case_.gasR()) {
         Text_R->setText(boxText(flow::fromSI(flow::GasConstantUnit(RUnit_), *case_.gasR())));
-    else
+        kept_[Text_R] = *case_.gasR(); // the gas's own, to the last digit
+        readBoxes();
+    } else {
         Text_R->clear();
+    }
     showResults();
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <map>
 #include <optional>
 
 class NozzleCase;
@@ -43,5 +44,8 @@ private:
     QComboBox *Unit_p0, *Unit_T0, *Unit_R, *Unit_Area, *Unit_System;
     QLabel *Label_Input, *Label_Throat, *Label_Sonic, *Label_MassFlow;
     int p0Unit_, T0Unit_, RUnit_; // the units the boxes' numbers are in now
+    // A box's quantity as it was before another unit rounded its number to
+    // ten digits, until the box is typed into again.
+    std::map<const form_runtime::TextBox *, double> kept_;
     bool settingSystem_ = false;
 };

@@ -82,6 +82,18 @@ TEST(NozzlePerformance, AgreesWithItsClosedFormsInLongDouble)
     }
 }
 
+TEST(NozzlePerformance, NoFlowHasNoMassFlowAndNoSpecificFigures)
+{
+    const auto still = flow::backPressureFlow(2, 1, air);
+    ASSERT_TRUE(still);
+    const flow::Performance p = flow::performance(*still, {1e5, 300, 287}, 1e-3, air);
+    EXPECT_EQ(p.massFlow, 0);
+    EXPECT_EQ(p.thrust, 0);
+    EXPECT_TRUE(std::isnan(p.cStar)) << "c* = p01 At / 0";
+    EXPECT_TRUE(std::isnan(p.Isp));
+    EXPECT_FALSE(p.separates);
+}
+
 TEST(Units, RoundTripAndMatchTheExactFactors)
 {
     struct Exact {

@@ -325,6 +325,14 @@ TEST_F(SolveTest, BackPressureWindowShowsTheWaveAtTheExitLipAndLooksUpObliqueSho
     EXPECT_FALSE(model->setData(model->index(0, 1), QStringLiteral("25"), Qt::EditRole));
     EXPECT_TRUE(problem->text().contains(QLatin1String("the shock stands off"))) << problem->text().toStdString();
     EXPECT_EQ(shownRow(oblique, 0)[3], QStringLiteral("39.31")) << "a refused look-up leaves the rows";
+    // What no oblique shock at M1 = 2 has is refused with its range: beta from mu = 30 degrees, p2/p1 to 4.5.
+    for (const auto &[column, typed, range] : {std::tuple{2, "20", "from 30.00\u00b0 (a Mach wave)"},
+                                               {3, "5", "to 4.5000 (the normal shock)"},
+                                               {0, "0.8", "M1 must be above 1"},
+                                               {4, "0.5", "Type M1, then"}}) {
+        EXPECT_FALSE(model->setData(model->index(0, column), QLatin1String(typed), Qt::EditRole)) << typed;
+        EXPECT_TRUE(problem->text().contains(QString::fromUtf8(range))) << problem->text().toStdString();
+    }
     ASSERT_TRUE(model->setData(model->index(0, 3), QStringLiteral("4.5"), Qt::EditRole)); // p2/p1 of the normal shock
     EXPECT_EQ(shownRow(oblique, 0).mid(0, 6), (QStringList{"Any oblique shock", "2", "0.00", "90.00", "4.5000", "0.5774"}));
 }

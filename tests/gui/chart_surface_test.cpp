@@ -1,10 +1,13 @@
 #include "gui_helpers.h"
 
 #include "flow/arithmetic.h"
+#include "form_runtime/chart_decor.h"
+#include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <cmath>
 
@@ -124,3 +127,72 @@ TEST_F(ChartSurfaceTest, DoubleClickIsReported)
 }
 
 } // namespace
+
+namespace {
+
+// Round numbers for an axis: steps of 1, 2 or 5 times a power of ten, no more
+// than asked for, with the decimals the step needs.
+TEST(ChartAxes, RoundNumbersStepByOneTwoOrFiveWithTheDecimalsTheyNeed)
+{
+    struct Case {
+        double from, to;
+        int most;
+        std::vector<double> values;
+        int decimals;
+    };
+    const Case cases[] = {
+        {0, 1, 5, {0, 0.2, 0.4, 0.6, 0.8, 1}, 1},
+        {-6, 6, 6, {-6, -4, -2, 0, 2, 4, 6}, 0},
+        {0, 4, 8, {0, 0.5, 1, 1.5, 2, 2.5, 3, 3.5, 4}, 1},
+        {-0.2, 1.57, 4, {0, 0.5, 1, 1.5}, 1},
+        {0.0012, 0.0031, 4, {0.0015, 0.002, 0.0025, 0.003}, 4},
+        {5, 0, 2, {0, 5}, 0}, // either way round
+        {1, 1, 5, {}, 0},     // no range, no numbers
+        {0, INFINITY, 5, {}, 0},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(testing::Message() << c.from << " to " << c.to << ", at most " << c.most);
+        const form_runtime::RoundNumbers r = form_runtime::roundNumbers(c.from, c.to, c.most);
+        ASSERT_EQ(r.values.size(), c.values.size());
+        for (std::size_t i = 0; i < c.values.size(); ++i)
+            EXPECT_NEAR(r.values[i], c.values[i], 1e-12);
+        EXPECT_EQ(r.decimals, c.decimals);
+    }
+}
+
+} // namespace
+
+TEST_F(ChartSurfaceTest, AxesShrinkTheDrawingAndBringTheirNotesIntoEveryCopy)
+{
+    surface.resize(400, 300);
+    surface.Scale(0, 1, 4, 0);
+    surface.Line(0, 0.5, 4, 0.5, form_runtime::ChartSurface::LineStyle{form_runtime::kRed, 2, form_runtime::ChartSurface::Dash::Dashed});
+    surface.setAxes({QStringLiteral("M"), 0, 4}, {QStringLiteral("p/p0"), 0, 1});
+    surface.addLegendEntry({QStringLiteral("the red line"), {form_runtime::kRed}});
+    surface.Note(2, 0.5, QStringLiteral("a note"), Qt::AlignHCenter | Qt::AlignBottom);
+    const auto svgTexts = [this] {
+        QStringList texts;
+        QXmlStreamReader svg(form_runtime::chartSvg(surface));
+        while (!svg.atEnd() && svg.readNext() != QXmlStreamReader::Invalid)
+            if (svg.isStartElement() && svg.name() == QLatin1String("text"))
+                texts << svg.readElementText();
+        return texts;
+    };
+    // Hidden, the axes take no room and their note is nowhere.
+    EXPECT_EQ(surface.plotArea(surface.contentsRect()), QRectF(surface.contentsRect()));
+    EXPECT_TRUE(svgTexts().isEmpty());
+    surface.showAxes(true);
+    const QRectF plot = surface.plotArea(surface.contentsRect());
+    EXPECT_GT(plot.left(), surface.contentsRect().left() + 10) << "room for the numbers";
+    EXPECT_LT(plot.bottom(), surface.contentsRect().bottom() - 20) << "room for the numbers, the title and the legend";
+    for (const char *text : {"M", "p/p0", "0", "1", "4", "the red line", "a note"})
+        EXPECT_TRUE(svgTexts().contains(QLatin1String(text))) << text;
+    // The dashed line has its gaps, and lies in the drawing's smaller area.
+    const QImage image = rendered(&surface);
+    const double y = ChartSurface::map(surface.frame(), 0, 0.5, plot).y();
+    int dashes = 0, gaps = 0;
+    for (double x = plot.left() + 2; x < plot.right() - 2; x += 1)
+        (hasColourNear(image, QPointF(x, y), red, 0) ? dashes : gaps) += 1;
+    EXPECT_GT(dashes, 100);
+    EXPECT_GT(gaps, 30);
+}

@@ -5,6 +5,7 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/chart_decor.h"
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
 
@@ -104,6 +105,15 @@ TEST_F(SolveTest, ChartOpensLargeAndFollowsEverySolve)
         labels << label.text;
     EXPECT_EQ(labels, (QStringList{"M1 = 0.5", "M2 = 2"}));
     EXPECT_EQ(large->description(), geo->description());
+
+    // Floated onto a 1920x1080 projector, its lines and texts grow with it.
+    const double small = large->lineScale();
+    dock->setFloating(true);
+    dock->resize(1800, 1000);
+    QCoreApplication::processEvents();
+    EXPECT_GT(large->lineScale(), 2 * small);
+    EXPECT_GT(form_runtime::decorate(*large, large->contentsRect()).font.pointSizeF(), 2 * large->font().pointSizeF());
+    dock->setFloating(false);
 
     // Opened again, the same panel comes forward; the other charts get their own.
     openLarge(geo);

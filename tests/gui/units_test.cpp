@@ -7,9 +7,13 @@
 
 #include "backpressure_window/form_backpressure.h"
 #include "form_runtime/text_box.h"
+#include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
+#include "stations_window/form_stations.h"
 
+#include <QAction>
 #include <QComboBox>
+#include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
@@ -62,6 +66,16 @@ TEST_F(SolveTest, NozzleInUnitsSolvesTheSiProblemThenTheUsOne)
     EXPECT_TRUE(printedAs(figure(2), 63.984, 1e-3));
     EXPECT_TRUE(printedAs(figure(3), 1242.95, 0.01));
     EXPECT_TRUE(printedAs(figure(4), 1.24295, 1e-5)); // CF = F / (p01 At)
+    // The Stations panel at the throat: T* = 500 / 1.2 K, a* = sqrt(1.4 287 T*), p* = 0.528282 MPa.
+    auto &stations = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
+    auto *inUnits = form.findChild<QTableView *>(QStringLiteral("Table_StationUnits"));
+    ASSERT_NE(inUnits, nullptr);
+    const QStringList throat = shownRow(inUnits, 1);
+    EXPECT_EQ(throat[0], QStringLiteral("Throat"));
+    EXPECT_TRUE(printedAs(throat[1], 0.528282, 1e-6));
+    EXPECT_TRUE(printedAs(throat[2], 416.667, 1e-3));
+    EXPECT_TRUE(printedAs(throat[4], 409.166, 1e-3));
+    EXPECT_TRUE(stations.findChild<QLabel *>(QStringLiteral("Label_MassFlow"))->text().contains(QStringLiteral("1.80757\u00a0kg/s")));
 
     // US customary: every selector at once; the boxes keep their quantities.
     unit(reservoir, "Unit_System")->setCurrentIndex(1);
@@ -86,6 +100,64 @@ TEST_F(SolveTest, NozzleInUnitsSolvesTheSiProblemThenTheUsOne)
     retype(box("Text_T0"), QStringLiteral("-300"));
     EXPECT_FALSE(static_cast<form_runtime::TextBox *>(box("Text_T0"))->note().isEmpty());
     EXPECT_TRUE(performance->isHidden());
+}
+
+// The reservoir's boxes as the student types them: a value with no physical
+// meaning is signed and gives no figure; one read in part is signed and
+// used; another unit keeps the quantity; each gas brings its own R.
+TEST_F(SolveTest, ReservoirSignsWhatHasNoMeaningAndKeepsQuantitiesAcrossUnits)
+{
+    auto &reservoir = testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
+    const auto box = [&reservoir](const char *name) { return reservoir.findChild<form_runtime::TextBox *>(QLatin1String(name)); };
+    const auto unit = [&reservoir](const char *name) { return reservoir.findChild<QComboBox *>(QLatin1String(name)); };
+    NozzleCase &nozzle = *form.findChild<NozzleCase *>();
+    box("Text_p0")->setText(QStringLiteral("100"));
+    box("Text_T0")->setText(QStringLiteral("300"));
+    ASSERT_TRUE(nozzle.reservoir());
+    struct Typed {
+        const char *box;
+        int unit; // of that box
+        const char *text;
+        bool signed_, reservoir;
+    };
+    for (const Typed &t : {Typed{"Text_p0", 1, "0", true, false}, {"Text_p0", 1, "-5", true, false},
+                           {"Text_p0", 1, "abc", true, false}, {"Text_p0", 1, "1e999", true, false},
+                           {"Text_p0", 1, "1,5", true, true}, {"Text_T0", 1, "-300", true, false},
+                           {"Text_T0", 1, "-250", false, true}, {"Text_R", 0, "0", true, false},
+                           {"Text_R", 0, "287", false, true}}) {
+        SCOPED_TRACE(testing::Message() << t.box << " = " << t.text);
+        const char *unitName = QByteArray(t.box).endsWith("p0") ? "Unit_p0" : QByteArray(t.box).endsWith("T0") ? "Unit_T0" : "Unit_R";
+        unit(unitName)->setCurrentIndex(t.unit);
+        box(t.box)->setText(QLatin1String(t.text));
+        EXPECT_EQ(!box(t.box)->note().isEmpty(), t.signed_) << box(t.box)->note().toStdString();
+        EXPECT_EQ(nozzle.reservoir().has_value(), t.reservoir);
+        box(t.box)->setText(QStringLiteral("100"));
+        unit(unitName)->setCurrentIndex(QByteArray(t.box).endsWith("T0") ? 0 : t.unit);
+        box(t.box)->setText(QLatin1String(QByteArray(t.box).endsWith("R") ? "287" : QByteArray(t.box).endsWith("T0") ? "300" : "100"));
+    }
+    EXPECT_NEAR(nozzle.reservoir()->T0, 300, 1e-12);
+
+    // 100 kPa is 14.50377377 psia; 300 K is 80.33 F; the case's quantities stay.
+    unit("Unit_p0")->setCurrentIndex(5);
+    EXPECT_EQ(box("Text_p0")->text(), QStringLiteral("14.50377377"));
+    unit("Unit_T0")->setCurrentIndex(3);
+    EXPECT_EQ(box("Text_T0")->text(), QStringLiteral("80.33"));
+    EXPECT_EQ(nozzle.reservoir()->p0, 1e5) << "the quantity, not its ten shown digits";
+    EXPECT_EQ(nozzle.reservoir()->T0, 300);
+
+    // Helium and argon share k = 5/3 and a solution, not R (8.314462618 / molar mass).
+    const QList<QAction *> gases = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions();
+    unit("Unit_R")->setCurrentIndex(0);
+    gases[1]->trigger(); // helium
+    EXPECT_EQ(box("Text_R")->text(), QStringLiteral("2077.264394"));
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+    gases[2]->trigger(); // argon: the same k, the solution stays
+    EXPECT_EQ(box("Text_R")->text(), QStringLiteral("208.1321372"));
+    EXPECT_TRUE(nozzle.solution());
+    gases[5]->trigger(); // combustion gases: no single R
+    EXPECT_TRUE(box("Text_R")->text().isEmpty());
+    EXPECT_FALSE(nozzle.reservoir());
+    gases[0]->trigger();
 }
 
 } // namespace
