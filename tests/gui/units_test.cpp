@@ -6,6 +6,7 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/chart_surface.h"
 #include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
@@ -158,6 +159,41 @@ TEST_F(SolveTest, ReservoirSignsWhatHasNoMeaningAndKeepsQuantitiesAcrossUnits)
     EXPECT_TRUE(box("Text_R")->text().isEmpty());
     EXPECT_FALSE(nozzle.reservoir());
     gases[0]->trigger();
+}
+
+// pb and pb/p01 typed either way, in any unit; the announcement says the
+// mass flow and the thrust; CF at design (the SI problem's 1.33630) on its
+// chart; and without a reservoir pb waits for one, saying so.
+TEST_F(SolveTest, BackPressureTakesPbInUnitsAndSaysTheThrust)
+{
+    auto &panel = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+    auto *pb = panel.findChild<QLineEdit *>(QStringLiteral("Text_pb"));
+    auto *ratio = panel.findChild<QLineEdit *>(QStringLiteral("Text_pbp0"));
+    EXPECT_FALSE(pb->isEnabled());
+    EXPECT_TRUE(panel.findChild<QLabel *>(QStringLiteral("Label_Units"))->text().contains(QLatin1String("Reservoir panel")));
+
+    auto &reservoir = testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
+    reservoir.findChild<QLineEdit *>(QStringLiteral("Text_p0"))->setText(QStringLiteral("1000")); // kPa
+    reservoir.findChild<QLineEdit *>(QStringLiteral("Text_T0"))->setText(QStringLiteral("500"));
+    reservoir.findChild<QLineEdit *>(QStringLiteral("Text_R"))->setText(QStringLiteral("287"));
+    solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("25")); // Ae/At = 2.5
+    ratio->setText(QStringLiteral("0.5"));
+    EXPECT_TRUE(pb->isEnabled());
+    EXPECT_EQ(pb->text(), QStringLiteral("500"));
+    panel.findChild<QComboBox *>(QStringLiteral("Unit_pb"))->setCurrentIndex(3); // bar
+    EXPECT_EQ(pb->text(), QStringLiteral("5"));
+    pb->selectAll();
+    QTest::keyClicks(pb, QStringLiteral("0.63984"));
+    EXPECT_EQ(ratio->text(), QStringLiteral("0.063984")) << "near design";
+
+    const QStringList heard = announcedWhile([] { QTest::qWait(800); });
+    ASSERT_EQ(heard.size(), 1);
+    EXPECT_TRUE(heard[0].contains(QStringLiteral("Mass flow 1.80757\u00a0kg/s, thrust 1336.3"))) << heard[0].toStdString();
+    const auto *thrust = panel.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_CF"));
+    bool design = false;
+    for (const auto &entry : thrust->axes()->legend)
+        design = design || entry.text == QLatin1String("design, CF = 1.3363");
+    EXPECT_TRUE(design);
 }
 
 } // namespace
