@@ -113,6 +113,10 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
         grid->addWidget(unit, row++, 1, 1, 2);
     }
     grid->setColumnStretch(3, 1);
+    // Each box, then its unit, down the panel.
+    QWidget *const order[] = {Text_p0, Unit_p0, Text_T0, Unit_T0, Text_R, Unit_R, Unit_Area, Unit_System};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(intro);
     layout->addLayout(grid);
