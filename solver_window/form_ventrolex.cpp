@@ -256,7 +256,8 @@ void Form_Ventrolex::Mn_BackPressure_Click()
     if (!backPressureDock) {
         auto *panel = new Form_BackPressure(*case_);
         backPressureDock = dockPanel(panel, texts::kBackPressurePanel, "Dock_BackPressure");
-        offerLargeView(panel->findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure")));
+        for (const char *chart : {"Picture_pressure", "Picture_CF"})
+            offerLargeView(panel->findChild<form_runtime::ChartSurface *>(QLatin1String(chart)));
     }
     showPanel(backPressureDock);
 }

@@ -173,14 +173,22 @@ void Form_Stations::followGas(bool anotherK)
 void Form_Stations::copyTable()
 {
     QGuiApplication::clipboard()->setText(texts::kGasHeader + QLatin1Char('\t') + case_.gasName() + QLatin1Char('\n') +
-                                          nozzle_case::tableText(table_->rows(), QLatin1Char('\t')));
+                                          nozzle_case::tableText(table_->rows(), QLatin1Char('\t')) +
+                                          inUnitsText(QLatin1Char('\t')));
 }
 
 QByteArray Form_Stations::csv() const
 {
     return (texts::kGasHeader + QStringLiteral(",\"") + case_.gasName() + QStringLiteral("\"\n") +
-            nozzle_case::tableText(table_->rows(), QLatin1Char(',')))
+            nozzle_case::tableText(table_->rows(), QLatin1Char(',')) + inUnitsText(QLatin1Char(',')))
         .toUtf8();
+}
+
+// The stations in units, their units in the headers, after the table, when shown.
+QString Form_Stations::inUnitsText(QChar separator) const
+{
+    return units_->rowCount() == 0 ? QString()
+                                   : QLatin1Char('\n') + units_->text(texts::kStationHeader, separator);
 }
 
 void Form_Stations::saveAsCsv(const QString &fileName)

@@ -13,7 +13,9 @@
 #include "stations_window/form_stations.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QLabel>
 #include <QLineEdit>
@@ -77,6 +79,8 @@ TEST_F(SolveTest, NozzleInUnitsSolvesTheSiProblemThenTheUsOne)
     EXPECT_TRUE(printedAs(throat[2], 416.667, 1e-3));
     EXPECT_TRUE(printedAs(throat[4], 409.166, 1e-3));
     EXPECT_TRUE(stations.findChild<QLabel *>(QStringLiteral("Label_MassFlow"))->text().contains(QStringLiteral("1.80757\u00a0kg/s")));
+    stations.copyTable(); // the units in the headers
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("Station\tp (MPa)\tT (K)\t\u03c1 (kg/m\u00b3)")));
 
     // US customary: every selector at once; the boxes keep their quantities.
     unit(reservoir, "Unit_System")->setCurrentIndex(1);
