@@ -21,6 +21,8 @@
 #include <QTableView>
 
 #include <cmath>
+#include <iterator>
+#include <tuple>
 
 namespace texts = backpressure_window::texts;
 using form_runtime::TableRow;

@@ -33,6 +33,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace texts = backpressure_window::texts;

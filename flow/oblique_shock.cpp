@@ -3,6 +3,7 @@
 #include "flow/isentropic.h"
 #include "flow/normal_shock.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

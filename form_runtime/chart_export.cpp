@@ -21,6 +21,8 @@
 #include <QStandardPaths>
 #include <QXmlStreamWriter>
 
+#include <algorithm>
+
 namespace form_runtime {
 
 namespace {

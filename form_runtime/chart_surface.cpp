@@ -16,6 +16,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 

@@ -17,6 +17,8 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <iterator>
+#include <tuple>
 
 namespace texts = reservoir_window::texts;
 namespace units = nozzle_case::units;
