@@ -151,9 +151,9 @@ void Form_Ventrolex::buildControls()
     Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
     Mn_BackPressure = menuBar()->addAction(texts::kBackPressure);
     Mn_BackPressure->setObjectName(QStringLiteral("Mn_BackPressure"));
-    Mn_Reservoir = menuBar()->addAction(texts::kReservoir);
-    Mn_Reservoir->setObjectName(QStringLiteral("Mn_Reservoir"));
     buildGasMenu();
+    Mn_Reservoir = menuBar()->addAction(texts::kReservoir); // beside the gas, whose R it shows
+    Mn_Reservoir->setObjectName(QStringLiteral("Mn_Reservoir"));
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
     connect(Option_Msub, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_Msub_Click);

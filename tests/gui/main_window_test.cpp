@@ -167,7 +167,7 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
     ASSERT_NE(stations, nullptr);
-    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+R, Alt+G, Alt+V.
+    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+R, Alt+V.
     EXPECT_EQ(about->text(), QStringLiteral("&About"));
     EXPECT_EQ(stations->text(), QStringLiteral("&Stations"));
     EXPECT_EQ(about->menu(), nullptr);
@@ -184,7 +184,7 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     EXPECT_EQ(gas->title(), QStringLiteral("&Gas"));
     EXPECT_EQ(view->title(), QStringLiteral("&View"));
     EXPECT_EQ(form.menuBar()->actions(),
-              (QList<QAction *>{about, stations, backPressure, reservoir, gas->menuAction(), view->menuAction()}));
+              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), reservoir, view->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();
