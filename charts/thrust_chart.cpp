@@ -16,7 +16,7 @@ using form_runtime::RGB;
 using Surface = form_runtime::ChartSurface;
 using Style = Surface::LineStyle;
 using Dash = Surface::Dash;
-constexpr int kSamples = 400;
+constexpr int kSamples = 200;
 const Style kCurve{RGB(0, 0, 160), 2.5F, Dash::Solid};
 const Style kChoked{RGB(0, 128, 0), 1.5F, Dash::Dashed};
 const Style kShockAtExit{RGB(200, 90, 0), 2, Dash::Dotted};

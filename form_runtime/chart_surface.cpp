@@ -242,6 +242,18 @@ void ChartSurface::leaveEvent(QEvent *event)
     update();
 }
 
+void ChartSurface::connectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&ChartSurface::drawingChanged))
+        ++followers_;
+}
+
+void ChartSurface::disconnectNotify(const QMetaMethod &signal)
+{
+    if (signal == QMetaMethod::fromSignal(&ChartSurface::drawingChanged))
+        --followers_;
+}
+
 void ChartSurface::follow(const ChartSurface &source)
 {
     copyFrom(source);
@@ -268,7 +280,7 @@ void ChartSurface::copyFrom(const ChartSurface &source)
 void ChartSurface::setDescription(const QString &description)
 {
     description_ = description;
-    if (!changePending_ && isSignalConnected(QMetaMethod::fromSignal(&ChartSurface::drawingChanged)))
+    if (followers_ > 0 && !changePending_)
         repaintSoon();
     if (describePending_)
         return;
@@ -290,7 +302,7 @@ void ChartSurface::repaintSoon()
         repaintPending_ = true;
         update();
     }
-    if (!changePending_ && isSignalConnected(QMetaMethod::fromSignal(&ChartSurface::drawingChanged))) {
+    if (followers_ > 0 && !changePending_) {
         changePending_ = true;
         QMetaObject::invokeMethod(
             this,

@@ -189,6 +189,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
+    void connectNotify(const QMetaMethod &signal) override;
+    void disconnectNotify(const QMetaMethod &signal) override;
     void leaveEvent(QEvent *event) override;
 
 private:
@@ -207,6 +209,7 @@ private:
     QString description_;
     bool describePending_ = false;
     bool changePending_ = false;
+    int followers_ = 0; // connections to drawingChanged, counted as they are made
     std::vector<Label> labels_;
     std::optional<Axes> axes_;
     bool axesShown_ = false;
