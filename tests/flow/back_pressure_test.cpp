@@ -97,4 +97,49 @@ TEST(BackPressure, RegimesFollowOneAnotherAsTheBackPressureFalls)
         EXPECT_FALSE(flow::backPressureFlow(Ae_At, pb, air)) << Ae_At << " " << pb;
 }
 
+// The flow at any place of the nozzle Ae/At = 2 (what its chart reads under
+// the pointer), against the area-Mach relation solved here by bisection in
+// long double: the converging part subsonic; the diverging part subsonic,
+// supersonic, or subsonic behind the shock with A/A2* = (A/At) (p02/p01).
+TEST(BackPressure, EveryPlaceAgreesWithTheAreaMachRelation)
+{
+    using L = long double;
+    const L k = 1.4L;
+    const auto areaRatio = [k](L M) { return std::pow(2 / (k + 1) * (1 + (k - 1) / 2 * M * M), (k + 1) / (2 * (k - 1))) / M; };
+    const auto mach = [&](L A_As, bool supersonic) {
+        L lo = supersonic ? 1 : 1e-9L, hi = supersonic ? 50 : 1;
+        for (int i = 0; i < 200; ++i) {
+            const L mid = (lo + hi) / 2;
+            ((areaRatio(mid) > A_As) == supersonic ? hi : lo) = mid;
+        }
+        return (lo + hi) / 2;
+    };
+    const auto pressure = [k](L M) { return std::pow(1 + (k - 1) / 2 * M * M, -k / (k - 1)); };
+    struct Place {
+        double pb, A_At;
+        bool diverging;
+    };
+    for (const Place &c : {Place{0.95, 1.5, true}, {0.95, 2.0, false}, {0.6, 1.2, true}, {0.6, 1.9, true},
+                           {0.6, 1.5, false}, {0.3, 1.6, true}, {0.3, 2.2, false}}) {
+        SCOPED_TRACE(testing::Message() << "pb/p01 = " << c.pb << ", A/At = " << c.A_At << (c.diverging ? " diverging" : ""));
+        const auto f = flow::backPressureFlow(2, c.pb, air);
+        ASSERT_TRUE(f);
+        L M, p;
+        if (f->regime == flow::Regime::Subsonic) { // A* beyond the throat: At/A* from the throat's M
+            M = mach(c.A_At * areaRatio(f->throat.M), false);
+            p = pressure(M);
+        } else if (c.diverging && f->beforeShock && c.A_At > f->beforeShock->A_At) {
+            const L p02 = f->afterShock->p0_p01;
+            M = mach(c.A_At * p02, false);
+            p = pressure(M) * p02;
+        } else {
+            M = mach(c.A_At, c.diverging);
+            p = pressure(M);
+        }
+        const flow::PlaceInFlow at = flow::placeInFlow(*f, c.A_At, c.diverging, air);
+        EXPECT_NEAR(at.M, double(M), 1e-12 * double(M));
+        EXPECT_NEAR(at.p_p01, double(p), 1e-12 * double(p));
+    }
+}
+
 } // namespace
