@@ -56,16 +56,8 @@ void Form_BackPressure::buildExitLip()
     lip_ = new ValueTable({std::begin(texts::kLipColumns), std::end(texts::kLipColumns)}, this);
     Table_Lip = tableView(lip_, texts::kLipTableName, "Table_Lip", 2, texts::kFanFirst);
     Table_Lip->hide();
-    Picture_lip = new form_runtime::ChartSurface(this);
-    Picture_lip->setObjectName(QStringLiteral("Picture_lip"));
-    Picture_lip->setAccessibleName(texts::kLipChartName);
-    Picture_lip->setMinimumSize(380, 190);
-    QPalette paper = Picture_lip->palette(); // white paper, as the pressure chart
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture_lip->setPalette(paper);
+    Picture_lip = paperChart("Picture_lip", texts::kLipChartName, texts::kLipChartFile, QSize(380, 190));
     Picture_lip->installEventFilter(this);
-    form_runtime::addPictureMenu(*Picture_lip, texts::kLipChartFile);
     Picture_lip->hide();
 
     oblique_ = new ValueTable({std::begin(texts::kObliqueColumns), std::end(texts::kObliqueColumns)}, this);

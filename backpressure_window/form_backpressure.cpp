@@ -118,18 +118,10 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     auto *help = line(texts::kLookUpHelp, "Label_LookUp", this);
     Label_LookUpProblem = line(QString(), "Label_LookUpProblem", this);
 
-    Picture_pressure = new form_runtime::ChartSurface(this);
-    Picture_pressure->setObjectName(QStringLiteral("Picture_pressure"));
-    Picture_pressure->setAccessibleName(texts::kChartName);
-    Picture_pressure->setMinimumSize(380, 300); // room for its axes and legend
+    Picture_pressure = paperChart("Picture_pressure", texts::kChartName, texts::kChartFile,
+                                  QSize(380, 300)); // room for its axes and legend
     Picture_pressure->showAxes(true);
     Picture_pressure->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding); // grows with the panel
-    // White paper whatever the desktop's colours: the curves are drawn in fixed colours.
-    QPalette paper = Picture_pressure->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture_pressure->setPalette(paper);
-    form_runtime::addPictureMenu(*Picture_pressure, texts::kChartFile);
     auto *conical = line(texts::kConical, "Label_Conical", this);
     buildExitLip();
     buildInUnits();
@@ -204,6 +196,23 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     connect(&case_, &NozzleCase::solutionChanged, this, &Form_BackPressure::followSolution);
     followSolution();
     solve();
+}
+
+// A chart on white paper whatever the desktop's colours, as its curves are
+// drawn in fixed colours, with its picture menu.
+form_runtime::ChartSurface *Form_BackPressure::paperChart(const char *name, const QString &accessibleName,
+                                                          const QString &fileBaseName, QSize least)
+{
+    auto *chart = new form_runtime::ChartSurface(this);
+    chart->setObjectName(QLatin1String(name));
+    chart->setAccessibleName(accessibleName);
+    chart->setMinimumSize(least);
+    QPalette paper = chart->palette();
+    paper.setColor(QPalette::Window, Qt::white);
+    paper.setColor(QPalette::WindowText, Qt::black);
+    chart->setPalette(paper);
+    form_runtime::addPictureMenu(*chart, fileBaseName);
+    return chart;
 }
 
 QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown,

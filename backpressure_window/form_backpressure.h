@@ -7,6 +7,7 @@
 
 class NozzleCase;
 
+#include <QSize>
 #include <QWidget>
 
 #include <optional>
@@ -56,6 +57,8 @@ private:
     void sliderMoved(int position);
     bool lookUpShock(int column, const QString &typed);
     void chooseCsvFile();
+    form_runtime::ChartSurface *paperChart(const char *name, const QString &accessibleName,
+                                           const QString &fileBaseName, QSize least);
     QTableView *tableView(form_runtime::ValueTable *table, const QString &name, const char *objectName,
                           int rowsShown, const QString &widestName);
 

@@ -47,16 +47,8 @@ void Form_BackPressure::buildInUnits()
     performance_ = new ValueTable({}, this);
     Table_NozzleUnits = tableView(nozzleUnits_, texts::kNozzleUnitsName, "Table_NozzleUnits", 4, texts::kAnyShock);
     Table_Performance = tableView(performance_, texts::kPerformanceName, "Table_Performance", 7, texts::kAnyShock);
-    Picture_CF = new form_runtime::ChartSurface(this);
-    Picture_CF->setObjectName(QStringLiteral("Picture_CF"));
-    Picture_CF->setAccessibleName(texts::kThrustChartName);
-    Picture_CF->setMinimumSize(380, 280);
-    QPalette paper = Picture_CF->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    Picture_CF->setPalette(paper);
+    Picture_CF = paperChart("Picture_CF", texts::kThrustChartName, texts::kThrustChartFile, QSize(380, 280));
     Picture_CF->showAxes(true);
-    form_runtime::addPictureMenu(*Picture_CF, texts::kThrustChartFile);
 
     connect(Text_pb, &QLineEdit::textEdited, this, &Form_BackPressure::pbTyped);
     connect(Unit_pb, &QComboBox::currentIndexChanged, this, &Form_BackPressure::showInUnits);
@@ -125,36 +117,20 @@ void Form_BackPressure::showInUnits()
         return;
 
     // The headers name the units; new units are new columns.
-    const QString p = units::kPressure[int(pbUnit)], T = units::temperatureUnit(u);
-    const QString rho = units::figureUnit(flow::Figure::Density, u.system);
+    const QString p = units::kPressure[int(pbUnit)];
     const QString V = units::figureUnit(flow::Figure::Velocity, u.system);
     const QString mdot = units::figureUnit(flow::Figure::MassFlow, u.system);
     const QString F = units::figureUnit(flow::Figure::Force, u.system);
-    const QString named = QStringList{p, T, rho, V, mdot, F}.join(QLatin1Char('|'));
+    const QString named = units::stateUnitsKey(pbUnit, u);
     if (named != columnUnits_) {
         columnUnits_ = named;
-        using Format = TableColumn::Format;
-        const auto column = [](const QString &symbol, const QString &spoken, const QString &unit) {
-            return TableColumn{QStringLiteral("%1 (%2)").arg(symbol, unit), QStringLiteral("%1, %2").arg(spoken, unit),
-                               Format::Figure};
-        };
-        nozzleUnits_->setColumns({column(QStringLiteral("p"), QStringLiteral("pressure"), p),
-                                  column(QStringLiteral("T"), QStringLiteral("temperature"), T),
-                                  column(QStringLiteral("\u03c1"), QStringLiteral("density"), rho),
-                                  column(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
-                                  column(QStringLiteral("V"), QStringLiteral("velocity"), V)});
-        performance_->setColumns({{texts::kAtPb, texts::kAtPbSpoken, Format::Figure}});
+        nozzleUnits_->setColumns(units::stateColumns(pbUnit, u));
+        performance_->setColumns({{texts::kAtPb, texts::kAtPbSpoken, TableColumn::Format::Figure}});
     }
-    const auto inUnits = [&](const flow::StateInUnits &s) {
-        return std::vector<double>{flow::fromSI(pbUnit, s.p), flow::fromSI(u.temperature, s.T),
-                                   flow::fromSI(flow::Figure::Density, u.system, s.rho),
-                                   flow::fromSI(flow::Figure::Velocity, u.system, s.a),
-                                   flow::fromSI(flow::Figure::Velocity, u.system, s.V)};
-    };
     std::vector<TableRow> places;
     for (const TableRow &place : nozzle_->tableRows()) { // M, A/At, p/p01, T/T01, ...
         const flow::StateInUnits s = flow::stateInUnits(*r, place.values[0], place.values[2], place.values[3], gas);
-        places.push_back({place.name, inUnits(s), {}});
+        places.push_back({place.name, units::stateValues(s, pbUnit, u), {}});
     }
     nozzleUnits_->setRows(std::move(places));
     if (!At) {

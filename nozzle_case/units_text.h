@@ -3,11 +3,15 @@
 // The units as every panel names them, in the order of flow/units.h, and
 // the figures in units as the panels show them.
 
+#include "flow/nozzle_performance.h"
 #include "flow/units.h"
+#include "form_runtime/value_table.h"
 #include "nozzle_case/nozzle_case.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <vector>
 
 namespace nozzle_case::units {
 
@@ -51,6 +55,36 @@ inline NozzleCase::Units systemUnits(flow::UnitSystem system)
 inline QString figureText(double value, const QString &unit)
 {
     return QString::number(value, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212)) + QChar(0x00a0) + unit;
+}
+
+// A column of figures in a unit, the unit named in its header: "p (kPa)".
+inline form_runtime::TableColumn figureColumn(const QString &symbol, const QString &spoken, const QString &unit)
+{
+    return {QStringLiteral("%1 (%2)").arg(symbol, unit), QStringLiteral("%1, %2").arg(spoken, unit),
+            form_runtime::TableColumn::Format::Figure};
+}
+
+// The columns of a state in units (p, T, rho, a, V), pressures in `pressure`,
+// and a state's values for them.
+inline std::vector<form_runtime::TableColumn> stateColumns(flow::PressureUnit pressure, const NozzleCase::Units &u)
+{
+    const QString V = figureUnit(flow::Figure::Velocity, u.system);
+    return {figureColumn(QStringLiteral("p"), QStringLiteral("pressure"), kPressure[int(pressure)]),
+            figureColumn(QStringLiteral("T"), QStringLiteral("temperature"), temperatureUnit(u)),
+            figureColumn(QStringLiteral("\u03c1"), QStringLiteral("density"), figureUnit(flow::Figure::Density, u.system)),
+            figureColumn(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
+            figureColumn(QStringLiteral("V"), QStringLiteral("velocity"), V)};
+}
+inline std::vector<double> stateValues(const flow::StateInUnits &s, flow::PressureUnit pressure, const NozzleCase::Units &u)
+{
+    return {flow::fromSI(pressure, s.p), flow::fromSI(u.temperature, s.T),
+            flow::fromSI(flow::Figure::Density, u.system, s.rho), flow::fromSI(flow::Figure::Velocity, u.system, s.a),
+            flow::fromSI(flow::Figure::Velocity, u.system, s.V)};
+}
+// What the columns' headers name, to tell when they must change.
+inline QString stateUnitsKey(flow::PressureUnit pressure, const NozzleCase::Units &u)
+{
+    return QStringLiteral("%1|%2|%3").arg(int(pressure)).arg(int(u.temperature)).arg(int(u.system));
 }
 
 } // namespace nozzle_case::units

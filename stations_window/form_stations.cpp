@@ -220,31 +220,15 @@ void Form_Stations::showInUnits()
     }
     namespace units = nozzle_case::units;
     const NozzleCase::Units &u = case_.units();
-    const QString p = units::pressureUnit(u), T = units::temperatureUnit(u);
-    const QString rho = units::figureUnit(flow::Figure::Density, u.system), V = units::figureUnit(flow::Figure::Velocity, u.system);
-    const QString named = QStringList{p, T, rho, V}.join(QLatin1Char('|'));
+    const QString named = units::stateUnitsKey(u.pressure, u);
     if (named != columnUnits_) {
         columnUnits_ = named;
-        const auto column = [](const QString &symbol, const QString &spoken, const QString &unit) {
-            return form_runtime::TableColumn{QStringLiteral("%1 (%2)").arg(symbol, unit),
-                                             QStringLiteral("%1, %2").arg(spoken, unit),
-                                             form_runtime::TableColumn::Format::Figure};
-        };
-        units_->setColumns({column(QStringLiteral("p"), QStringLiteral("pressure"), p),
-                            column(QStringLiteral("T"), QStringLiteral("temperature"), T),
-                            column(QStringLiteral("\u03c1"), QStringLiteral("density"), rho),
-                            column(QStringLiteral("a"), QStringLiteral("speed of sound"), V),
-                            column(QStringLiteral("V"), QStringLiteral("velocity"), V)});
+        units_->setColumns(units::stateColumns(u.pressure, u));
     }
     std::vector<form_runtime::TableRow> inUnits;
     for (const nozzle_case::StationRow &row : rows) {
         const flow::StateInUnits s = flow::stateInUnits(*r, row.state.M, row.state.p_p0, row.state.T_T0, case_.gas());
-        inUnits.push_back({row.name,
-                           {flow::fromSI(u.pressure, s.p), flow::fromSI(u.temperature, s.T),
-                            flow::fromSI(flow::Figure::Density, u.system, s.rho),
-                            flow::fromSI(flow::Figure::Velocity, u.system, s.a),
-                            flow::fromSI(flow::Figure::Velocity, u.system, s.V)},
-                           {}});
+        inUnits.push_back({row.name, units::stateValues(s, u.pressure, u), {}});
     }
     units_->setRows(std::move(inUnits));
     if (At)
