@@ -12,6 +12,7 @@
 #include "form_runtime/table_view.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/texts.h"
+#include "form_runtime/typed_number.h"
 #include "form_runtime/value_table.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
@@ -157,16 +158,14 @@ void Form_BackPressure::showOblique()
 
 bool Form_BackPressure::lookUpOblique(int column, const QString &typed)
 {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(typed.trimmed(), &ok);
+    const form_runtime::TypedNumber t = form_runtime::readTyped(texts::kObliqueColumns[column].shown, typed);
     const auto oldM1 = obliqueM1_;
-    const auto oldGiven = obliqueGiven_;
-    QString problem;
-    if (!ok) {
-        problem = form_runtime::texts::notANumber(typed);
+    QString problem = t.problem;
+    if (!t.value) {
+        // the reader said why
     } else if (column == texts::kObliqueM1) {
-        if (v > 1 && std::isfinite(v))
-            obliqueM1_ = v;
+        if (*t.value > 1 && std::isfinite(*t.value))
+            obliqueM1_ = *t.value;
         else
             problem = texts::obliqueM1Outside(form_runtime::texts::quoted(typed));
     } else if (column > texts::kObliqueP) {
@@ -174,7 +173,7 @@ bool Form_BackPressure::lookUpOblique(int column, const QString &typed)
     } else if (!obliqueM1_) {
         problem = texts::kObliqueNeedsM1;
     } else {
-        obliqueGiven_ = std::pair{column, v};
+        obliqueGiven_ = std::pair{column, *t.value};
     }
     auto [rows, why] = obliqueRows();
     QString dropped;
@@ -187,8 +186,12 @@ bool Form_BackPressure::lookUpOblique(int column, const QString &typed)
         problem = why;
     Label_ObliqueProblem->setText(problem.isEmpty() ? dropped : problem);
     if (!problem.isEmpty()) {
-        obliqueM1_ = oldM1;
-        obliqueGiven_ = oldGiven;
+        // Nothing typed into that cell before stands beside it; an M1 typed
+        // into its own cell stays, with its theta max.
+        obliqueM1_ = column == texts::kObliqueM1 ? std::nullopt : oldM1;
+        obliqueGiven_.reset();
+        showOblique();
+        oblique_->refuse(column, typed, problem);
         announcement_.announce(problem);
         return false;
     }

@@ -10,9 +10,11 @@
 #include "form_runtime/table_view.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/texts.h"
+#include "form_runtime/typed_number.h"
 #include "form_runtime/value_table.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/units_text.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -35,8 +37,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace texts = backpressure_window::texts;
+namespace units = nozzle_case::units;
 using form_runtime::TableRow;
 using form_runtime::ValueTable;
 using form_runtime::unroundedText;
@@ -46,14 +50,6 @@ namespace {
 constexpr int kSliderSteps = 1000;
 constexpr double kBoxStep = 0.01; // Up and Down in the pb/p01 box
 constexpr int kRestMs = 600;      // the inputs rest this long before the regime is announced
-
-// The whole text as a number, or nothing.
-std::optional<double> numberIn(const QString &text)
-{
-    bool ok = false;
-    const double v = QLocale::c().toDouble(text.trimmed(), &ok);
-    return ok ? std::optional<double>(v) : std::nullopt;
-}
 
 TableRow nozzleRow(const QString &name, const flow::NozzleStation &s)
 {
@@ -86,12 +82,12 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
 
     Label_Gas = line(texts::gasLine(case_.gasName()), "Label_Gas", this);
     auto *aeLabel = new QLabel(texts::kAeAt, this);
-    Text_AeAt = new QLineEdit(QStringLiteral("2"), this);
+    Text_AeAt = new form_runtime::TextBox(this);
     Text_AeAt->setObjectName(QStringLiteral("Text_AeAt"));
     Text_AeAt->setAccessibleName(texts::kAeAtSpoken);
     aeLabel->setBuddy(Text_AeAt);
     auto *pbLabel = new QLabel(texts::kPbP01, this);
-    Text_pbp0 = new QLineEdit(QStringLiteral("0.6"), this);
+    Text_pbp0 = new form_runtime::TextBox(this);
     Text_pbp0->setObjectName(QStringLiteral("Text_pbp0"));
     Text_pbp0->setAccessibleName(texts::kPbP01Spoken);
     Text_pbp0->installEventFilter(this);
@@ -187,8 +183,23 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
             said << saidInUnits_;
         announcement_.announce(said.join(QLatin1Char(' ')));
     });
-    connect(Text_AeAt, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
-    connect(Text_pbp0, &QLineEdit::textChanged, this, &Form_BackPressure::solve);
+    // What the case holds of the inputs, or a nozzle of Ae/At = 2 at pb/p01
+    // = 0.6. Of pb and pb/p01, the one typed last is read; the other follows.
+    const bool pbGiven = case_.backPressureGiven() == NozzleCase::Input::pb;
+    for (auto [box, input, first] : {std::tuple{Text_AeAt, NozzleCase::Input::AeAt, "2"},
+                                     std::tuple{Text_pbp0, NozzleCase::Input::pbRatio, pbGiven ? "" : "0.6"},
+                                     std::tuple{Text_pb, NozzleCase::Input::pb, ""}}) {
+        const NozzleCase::Typed &held = case_.input(input);
+        if (input == NozzleCase::Input::pb && (!held.text.isEmpty() || held.value))
+            Unit_pb->setCurrentIndex(held.unit);
+        fill(box, held.text.isEmpty() && !held.value ? QLatin1String(first) : held.text);
+        const bool given = input == NozzleCase::Input::AeAt || (input == NozzleCase::Input::pb) == pbGiven;
+        if (given && !held.filled)
+            readInput(box);
+    }
+    pressureUnit_ = int(case_.units().pressure);
+    for (form_runtime::TextBox *box : {Text_AeAt, Text_pbp0, Text_pb})
+        connect(box, &QLineEdit::textChanged, this, [this, box] { typedInto(box); });
     connect(Slider_pbp0, &QSlider::valueChanged, this, &Form_BackPressure::sliderMoved);
     connect(copy, &QPushButton::clicked, this, &Form_BackPressure::copyTables);
     connect(save, &QPushButton::clicked, this, &Form_BackPressure::chooseCsvFile);
@@ -196,6 +207,7 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     connect(&case_, &NozzleCase::solutionChanged, this, &Form_BackPressure::followSolution);
     followSolution();
     solve();
+    sliderRest_ = Slider_pbp0->value();
 }
 
 // A chart on white paper whatever the desktop's colours, as its curves are
@@ -249,39 +261,143 @@ void Form_BackPressure::followGas(bool anotherK)
 }
 
 // The nozzle of the last solution: station 2 is its exit, A* its throat.
+// Without a solution the nozzle stays, and only its figures in units go.
 void Form_BackPressure::followSolution()
 {
     const std::optional<NozzleCase::Solution> &s = case_.solution();
     if (s && s->A2_As >= 1 && std::isfinite(s->A2_As)) {
-        Text_AeAt->setText(unroundedText(s->A2_As));
-        Text_AeAt->setCursorPosition(0); // its first digits in view; the value is unrounded
+        fill(Text_AeAt, form_runtime::inputText(s->A2_As));
+        problems_.erase(Text_AeAt);
+        Text_AeAt->unflag();
+        case_.setInput(NozzleCase::Input::AeAt, {Text_AeAt->text(), 0, s->A2_As, true});
     }
+    solve();
+}
+
+void Form_BackPressure::fill(form_runtime::TextBox *box, const QString &text)
+{
+    filling_ = true;
+    box->setText(text);
+    box->setCursorPosition(0);
+    filling_ = false;
+}
+
+void Form_BackPressure::typedInto(form_runtime::TextBox *box)
+{
+    if (filling_)
+        return;
+    readInput(box);
+    solve();
+}
+
+// A box's text into the case: its value when read whole and sound, else the
+// sign on the box and why.
+void Form_BackPressure::readInput(form_runtime::TextBox *box)
+{
+    const QString name = box == Text_AeAt ? texts::kAeAtName : box == Text_pbp0 ? texts::kPbP01Name : texts::kPbName;
+    const int unit = box == Text_pb ? Unit_pb->currentIndex() : 0;
+    const form_runtime::TypedNumber t = form_runtime::readTyped(name, box->text());
+    std::optional<double> value = t.value;
+    QString problem = t.problem;
+    if (value) {
+        const QString shown = unroundedText(*value).replace(QLatin1Char('-'), QChar(0x2212));
+        if (box == Text_AeAt && !(*value >= 1))
+            problem = texts::noDivergingPart(shown);
+        else if (box != Text_AeAt && *value < 0)
+            problem = texts::negative(name, box == Text_pb ? shown + QChar(0x00a0) + Unit_pb->currentText() : shown);
+        else if (box == Text_pbp0 && *value > 1)
+            problem = texts::ratioAboveOne(shown);
+        else if (box == Text_pb)
+            value = flow::toSI(flow::PressureUnit(unit), *value);
+    }
+    if (!problem.isEmpty())
+        value.reset();
+    if (problem.isEmpty())
+        problems_.erase(box);
+    else
+        problems_[box] = problem;
+    case_.setInput(box == Text_AeAt ? NozzleCase::Input::AeAt : box == Text_pbp0 ? NozzleCase::Input::pbRatio
+                                                                                 : NozzleCase::Input::pb,
+                   {box->text(), unit, value, false});
+}
+
+std::optional<double> Form_BackPressure::backPressure(QString &problem, form_runtime::TextBox *&at) const
+{
+    const bool inUnit = case_.backPressureGiven() == NozzleCase::Input::pb;
+    at = inUnit ? Text_pb : Text_pbp0;
+    if (const auto p = problems_.find(at); p != problems_.end()) {
+        problem = p->second;
+        return std::nullopt;
+    }
+    const NozzleCase::Typed &typed = case_.input(case_.backPressureGiven());
+    if (!typed.value) {
+        problem = form_runtime::texts::typedEmpty(inUnit ? texts::kPbName : texts::kPbP01Name);
+        return std::nullopt;
+    }
+    if (!inUnit)
+        return typed.value;
+    const std::optional<double> &p0 = case_.input(NozzleCase::Input::p0).value;
+    const QString unit = units::kPressure[typed.unit];
+    const QString pb = form_runtime::texts::quoted(typed.text) + QChar(0x00a0) + unit;
+    if (!p0) {
+        problem = texts::pbNeedsP0(pb);
+        return std::nullopt;
+    }
+    const double ratio = *typed.value / *p0;
+    if (!(ratio <= 1)) {
+        problem = texts::pbAboveP0(pb, units::figureText(flow::fromSI(flow::PressureUnit(typed.unit), *p0), unit));
+        return std::nullopt;
+    }
+    return ratio;
 }
 
 void Form_BackPressure::solve()
 {
-    const std::optional<double> Ae = numberIn(Text_AeAt->text()), pb = numberIn(Text_pbp0->text());
-    const bool nozzle = Ae && *Ae >= 1 && std::isfinite(*Ae);
+    const std::optional<double> &Ae = case_.input(NozzleCase::Input::AeAt).value;
+    form_runtime::TextBox *pbBox = nullptr;
+    QString pbProblem;
+    const std::optional<double> pb = backPressure(pbProblem, pbBox);
+    const bool nozzle = Ae && std::isfinite(*Ae);
     QString problem;
-    if (!Ae)
-        problem = texts::kAeAtNotANumber;
+    form_runtime::TextBox *at = nullptr;
+    if (const auto p = problems_.find(Text_AeAt); p != problems_.end())
+        problem = p->second, at = Text_AeAt;
     else if (!nozzle)
-        problem = texts::kNoDivergingPart;
+        problem = form_runtime::texts::typedEmpty(texts::kAeAtName), at = Text_AeAt;
     else if (!pb)
-        problem = texts::kPbNotANumber;
-    else if (!(*pb >= 0 && *pb <= 1))
-        problem = texts::kPbOutside;
+        problem = pbProblem, at = pbBox;
+    for (form_runtime::TextBox *box : {Text_AeAt, Text_pbp0, Text_pb})
+        box->flag(box == at ? problem : QString());
+    // The box of the back pressure not typed last follows the one that was;
+    // it shows nothing of a value not read whole.
+    const std::optional<double> &p0 = case_.input(NozzleCase::Input::p0).value;
+    const bool inUnit = case_.backPressureGiven() == NozzleCase::Input::pb;
+    const auto pbUnit = flow::PressureUnit(Unit_pb->currentIndex());
+    if (inUnit) {
+        fill(Text_pbp0, pb ? form_runtime::inputText(*pb) : QString());
+        case_.setInput(NozzleCase::Input::pbRatio, {Text_pbp0->text(), 0, pb, true});
+    } else {
+        const std::optional<double> inPa = pb && p0 ? std::optional<double>(*pb * *p0) : std::nullopt;
+        fill(Text_pb, inPa ? form_runtime::inputText(flow::fromSI(pbUnit, *inPa)) : QString());
+        case_.setInput(NozzleCase::Input::pb, {Text_pb->text(), int(pbUnit), inPa, true});
+    }
+    Text_pb->setEnabled(p0.has_value() || inUnit);
     Label_Input->setText(problem);
     Label_Input->setHidden(problem.isEmpty());
     Label_Regime->setHidden(!problem.isEmpty()); // the one line stands in its place
     announcement_.clear();
     if (!problem.isEmpty()) {
-        // Nothing stands from a value typed on the way; the slider stays where
-        // it was, and what a sound Ae/At gives on its own stays.
+        // Nothing stands from a value typed on the way: the slider goes back
+        // to where it stood before the typing, and what a sound Ae/At gives
+        // on its own stays.
         rest_->stop();
         flow_.reset();
+        {
+            const QSignalBlocker still(Slider_pbp0);
+            Slider_pbp0->setValue(sliderRest_);
+        }
         showFlow();
-        if (nozzle)
+        if (at != Text_AeAt && nozzle && *Ae >= 1)
             showCritical(flow::criticalPressures(*Ae, case_.gas()));
         return;
     }
@@ -289,6 +405,8 @@ void Form_BackPressure::solve()
         const QSignalBlocker still(Slider_pbp0);
         Slider_pbp0->setValue(int(std::lround(*pb * kSliderSteps)));
     }
+    if (!Text_pbp0->hasFocus() && !Text_pb->hasFocus())
+        sliderRest_ = Slider_pbp0->value();
     flow_ = flow::backPressureFlow(*Ae, *pb, case_.gas());
     showFlow();
     rest_->start();
@@ -296,6 +414,7 @@ void Form_BackPressure::solve()
 
 void Form_BackPressure::sliderMoved(int position)
 {
+    sliderRest_ = position;
     Text_pbp0->setText(unroundedText(double(position) / kSliderSteps));
 }
 
@@ -363,12 +482,11 @@ void Form_BackPressure::drawChart()
 bool Form_BackPressure::lookUpShock(int column, const QString &typed)
 {
     const auto quantity = flow::ShockQuantity(column);
-    const std::optional<double> v = numberIn(typed);
-    QString problem;
+    const QString name = texts::kShockColumns[column].shown;
+    const form_runtime::TypedNumber v = form_runtime::readTyped(name, typed);
+    QString problem = v.problem;
     std::optional<double> M1;
-    if (!v) {
-        problem = form_runtime::texts::notANumber(typed);
-    } else if (!(M1 = flow::shockMachFrom(quantity, *v, case_.gas()))) {
+    if (v.value && !(M1 = flow::shockMachFrom(quantity, *v.value, case_.gas()))) {
         const flow::ShockRange r = flow::shockRange(quantity, case_.gas());
         const bool rising = r.strong > r.weak;
         const QString range = QStringLiteral("from %1 (no shock) %2 %3, not reached")
@@ -376,21 +494,25 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
                                                                               : QStringLiteral("down towards"),
                                        std::isinf(r.strong) ? QStringLiteral("\u221e")
                                                             : form_runtime::ratioText(r.strong));
-        problem = texts::noShock(texts::kShockColumns[column].shown, form_runtime::texts::quoted(typed), range);
+        problem = texts::noShock(name, form_runtime::texts::quoted(typed), range);
     }
     flow::NormalShock s{};
     if (problem.isEmpty()) {
         s = flow::normalShock(*M1, case_.gas());
         for (int q = 0; q < flow::kShockQuantities; ++q)
             if (!std::isfinite(s[flow::ShockQuantity(q)]))
-                problem = texts::tooStrong(texts::kShockColumns[column].shown, form_runtime::texts::quoted(typed));
+                problem = texts::tooStrong(name, form_runtime::texts::quoted(typed));
     }
     Label_LookUpProblem->setText(problem);
     if (!problem.isEmpty()) {
+        // Nothing of the row before stays beside what was typed.
+        lookedUp_.reset();
+        showShocks();
+        shock_->refuse(column, typed, problem);
         announcement_.announce(problem);
         return false;
     }
-    s[quantity] = *v; // the value typed stands as typed
+    s[quantity] = *v.value; // the value typed stands as typed
     lookedUp_ = s;
     showShocks();
     return true;
@@ -447,10 +569,11 @@ bool Form_BackPressure::eventFilter(QObject *watched, QEvent *event)
     if (watched == Text_pbp0 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
-            const double now = numberIn(Text_pbp0->text()).value_or(double(Slider_pbp0->value()) / kSliderSteps);
+            const double now = flow_ ? flow_->pb_p01 : double(Slider_pbp0->value()) / kSliderSteps;
             const double next = std::round((now + (key == Qt::Key_Up ? kBoxStep : -kBoxStep)) * kSliderSteps) /
                                 kSliderSteps;
             Text_pbp0->setText(unroundedText(std::clamp(next, 0.0, 1.0)));
+            sliderRest_ = Slider_pbp0->value();
             return true;
         }
     }

@@ -10,6 +10,7 @@ class NozzleCase;
 #include <QSize>
 #include <QWidget>
 
+#include <map>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -23,6 +24,7 @@ class QTimer;
 namespace form_runtime {
 class ChartSurface;
 class Slider;
+class TextBox;
 class ValueTable;
 struct TableRow;
 } // namespace form_runtime
@@ -49,6 +51,13 @@ protected:
 private:
     void followGas(bool anotherK);
     void followSolution(); // Ae/At from the last solution: A2/A*, when at least 1
+    // A box typed into: its text read whole into the case's input, or why not.
+    void typedInto(form_runtime::TextBox *box);
+    void readInput(form_runtime::TextBox *box);
+    // The program writes a figure into a box: rounded, its start in view.
+    void fill(form_runtime::TextBox *box, const QString &text);
+    // The back pressure from the one of pb and pb/p01 typed last, or why none.
+    std::optional<double> backPressure(QString &problem, form_runtime::TextBox *&at) const;
     void solve();          // the results from the inputs, when they make a nozzle
     void showFlow();
     void showCritical(const flow::CriticalPressures &critical);
@@ -77,13 +86,13 @@ private:
     // coefficient against pb/p01 always.
     void buildInUnits();
     void showInUnits();
-    void pbTyped();
+    void pbUnitChosen();
     void followUnits();
     QString separationNote() const; // Summerfield's criterion, for the regime line
 
     NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;
-    QLineEdit *Text_AeAt, *Text_pbp0;
+    form_runtime::TextBox *Text_AeAt, *Text_pbp0;
     form_runtime::Slider *Slider_pbp0;
     QLabel *Label_Gas, *Label_Input, *Label_Regime, *Label_Critical, *Label_LookUpProblem;
     form_runtime::ValueTable *nozzle_, *shock_;
@@ -96,8 +105,12 @@ private:
     form_runtime::ChartSurface *Picture_lip;
     std::optional<flow::LipShock> lipShock_;
     std::optional<flow::LipFan> lipFan_;
-    QLineEdit *Text_pb;
+    form_runtime::TextBox *Text_pb;
     QComboBox *Unit_pb;
+    std::map<const form_runtime::TextBox *, QString> problems_; // why a box's text gives no value
+    bool filling_ = false;   // the program writes a box: no typing to read
+    int sliderRest_ = 0;     // where the slider stood before the boxes were typed into
+    int pressureUnit_ = 0;   // the case's pressure unit that Unit_pb last followed
     QLabel *Label_Units;
     form_runtime::ValueTable *nozzleUnits_, *performance_;
     QTableView *Table_NozzleUnits, *Table_Performance;
@@ -105,7 +118,6 @@ private:
     charts::ThrustCurve thrust_;   // CF at every pb/p01 of this nozzle and gas
     QString columnUnits_;          // the units the tables' headers name
     QString saidInUnits_;          // the mass flow and thrust, for the announcement
-    bool typingPb_ = false;
     std::optional<double> obliqueM1_;                     // typed into the oblique look-up
     std::optional<std::pair<int, double>> obliqueGiven_; // then theta, beta or p2/p1: its column and value
     QTimer *rest_;                              // the inputs have rested: the regime is announced

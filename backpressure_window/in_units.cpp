@@ -33,7 +33,7 @@ using form_runtime::ValueTable;
 
 void Form_BackPressure::buildInUnits()
 {
-    Text_pb = new QLineEdit(this);
+    Text_pb = new form_runtime::TextBox(this);
     Text_pb->setObjectName(QStringLiteral("Text_pb"));
     Text_pb->setAccessibleName(texts::kPbSpoken);
     Unit_pb = new QComboBox(this);
@@ -50,9 +50,12 @@ void Form_BackPressure::buildInUnits()
     Picture_CF = paperChart("Picture_CF", texts::kThrustChartName, texts::kThrustChartFile, QSize(380, 280));
     Picture_CF->showAxes(true);
 
-    connect(Text_pb, &QLineEdit::textEdited, this, &Form_BackPressure::pbTyped);
-    connect(Unit_pb, &QComboBox::currentIndexChanged, this, &Form_BackPressure::showInUnits);
+    connect(Unit_pb, &QComboBox::currentIndexChanged, this, &Form_BackPressure::pbUnitChosen);
     connect(&case_, &NozzleCase::reservoirChanged, this, &Form_BackPressure::followUnits);
+    connect(&case_, &NozzleCase::inputChanged, this, [this](NozzleCase::Input which) {
+        if (which == NozzleCase::Input::p0 && !case_.reservoir()) // a pb in its unit needs only p0
+            solve();
+    });
 }
 
 // Summerfield's criterion: an overexpanded jet with pe/pb below 0.4 likely
@@ -64,26 +67,30 @@ QString Form_BackPressure::separationNote() const
     return texts::separation(form_runtime::ratioText(flow_->exit.p_p01 / flow_->pb_p01));
 }
 
-// pb typed in its unit: pb/p01 follows, and with it the whole panel.
-void Form_BackPressure::pbTyped()
+// Another unit for pb: the back pressure it holds is shown in it; a text
+// that gives none is read in the new unit.
+void Form_BackPressure::pbUnitChosen()
 {
-    const std::optional<flow::Reservoir> &r = case_.reservoir();
-    bool ok = false;
-    const double v = QLocale::c().toDouble(Text_pb->text().trimmed(), &ok);
-    if (!r || !ok || !std::isfinite(v)) {
-        Label_Units->setText(r ? texts::pbNotANumber(Text_pb->text()) : texts::kNoReservoir);
-        return;
+    const NozzleCase::Typed &held = case_.input(NozzleCase::Input::pb);
+    if (held.value) {
+        const int unit = Unit_pb->currentIndex();
+        fill(Text_pb, form_runtime::inputText(flow::fromSI(flow::PressureUnit(unit), *held.value)));
+        case_.setInput(NozzleCase::Input::pb, {Text_pb->text(), unit, held.value, true});
+    } else if (case_.backPressureGiven() == NozzleCase::Input::pb) {
+        readInput(Text_pb);
     }
-    typingPb_ = true;
-    Text_pbp0->setText(form_runtime::unroundedText(flow::toSI(flow::PressureUnit(Unit_pb->currentIndex()), v) / r->p0));
-    typingPb_ = false;
+    solve();
 }
 
+// New reservoir or units: pb follows the unit system, and a pb typed in its
+// unit gives pb/p01 from the new p0.
 void Form_BackPressure::followUnits()
 {
-    const QSignalBlocker quiet(Unit_pb);
-    Unit_pb->setCurrentIndex(int(case_.units().pressure));
-    showInUnits();
+    if (int(case_.units().pressure) != pressureUnit_) {
+        pressureUnit_ = int(case_.units().pressure);
+        Unit_pb->setCurrentIndex(pressureUnit_); // converts what pb shows
+    }
+    solve();
 }
 
 void Form_BackPressure::showInUnits()
@@ -94,6 +101,8 @@ void Form_BackPressure::showInUnits()
         Picture_CF->Cls();
         nozzleUnits_->setRows({});
         performance_->setRows({});
+        Table_NozzleUnits->hide();
+        Table_Performance->hide();
         return;
     }
     if (thrust_.Ae_At != flow_->Ae_At || thrust_.k != gas.k)
@@ -104,12 +113,10 @@ void Form_BackPressure::showInUnits()
     const std::optional<double> At = case_.throatArea();
     const NozzleCase::Units &u = case_.units();
     const auto pbUnit = flow::PressureUnit(Unit_pb->currentIndex());
-    Text_pb->setEnabled(r.has_value());
-    if (!typingPb_) {
-        const QSignalBlocker quiet(Text_pb);
-        Text_pb->setText(r ? QString::number(flow::fromSI(pbUnit, flow_->pb_p01 * r->p0), 'g', 10) : QString());
-    }
-    Label_Units->setText(!r ? texts::kNoReservoir : !At ? texts::kNoThroatArea : QString());
+    Label_Units->setText(!r                                 ? texts::kNoReservoir
+                         : At                               ? QString()
+                         : case_.noSolutionWhy().isEmpty() ? texts::kNoThroatArea
+                                                            : case_.noSolutionWhy());
     Label_Units->setHidden(Label_Units->text().isEmpty());
     Table_NozzleUnits->setHidden(!r);
     Table_Performance->setHidden(!r || !At);

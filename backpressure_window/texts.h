@@ -22,11 +22,32 @@ inline const QString kConical = QStringLiteral(
     "The chart draws a conical nozzle (straight walls, inlet area 2.5 At) above its centre line: the tool knows "
     "areas, not lengths. Point at a place to read its A/At, M and p/p01.");
 
-// The one line for inputs that make no nozzle.
-inline const QString kAeAtNotANumber = QStringLiteral("Ae/At is not a number: type it with \".\" as the decimal point, as in 2.");
-inline const QString kNoDivergingPart = QStringLiteral("Ae/At must be at least 1: the exit is never narrower than the throat.");
-inline const QString kPbNotANumber = QStringLiteral("pb/p01 is not a number: type it with \".\" as the decimal point, as in 0.6.");
-inline const QString kPbOutside = QStringLiteral("pb/p01 must lie from 0 to 1: the back pressure is at most the reservoir's.");
+// The one line for inputs that make no nozzle: each names the box and what
+// was typed.
+inline const QString kAeAtName = QStringLiteral("Ae/At");
+inline const QString kPbP01Name = QStringLiteral("pb/p01");
+inline const QString kPbName = QStringLiteral("pb");
+inline QString noDivergingPart(const QString &Ae)
+{
+    return QStringLiteral("Ae/At = %1 is below 1: the exit is never narrower than the throat.").arg(Ae);
+}
+inline QString negative(const QString &box, const QString &value)
+{
+    return QStringLiteral("%1 = %2 is negative: a pressure is never below 0.").arg(box, value);
+}
+inline QString ratioAboveOne(const QString &ratio)
+{
+    return QStringLiteral("pb/p01 = %1 is above 1: the back pressure is at most the reservoir's.").arg(ratio);
+}
+inline QString pbAboveP0(const QString &pb, const QString &p0)
+{
+    return QStringLiteral("pb = %1 is above p0 = %2: the back pressure is at most the reservoir's.").arg(pb, p0);
+}
+inline QString pbNeedsP0(const QString &pb)
+{
+    return QStringLiteral("pb = %1 needs the reservoir's p0: give p0, T0 and R in the Reservoir panel, or type pb/p01.")
+        .arg(pb);
+}
 
 inline const QString kNoCase = QStringLiteral("No case: the inputs make no nozzle flow.");
 
@@ -205,10 +226,6 @@ inline const QString kNoReservoir = QStringLiteral(
     "For pb and the figures in units, give p0, T0 and R in the Reservoir panel (Reservoir in the menu bar).");
 inline const QString kNoThroatArea = QStringLiteral(
     "For the mass flow and the thrust, solve in the main window: they need its throat area A*.");
-inline QString pbNotANumber(const QString &typed)
-{
-    return QStringLiteral("pb = \u201c%1\u201d is not a number: type it with \".\" as the decimal point.").arg(typed);
-}
 inline QString separation(const QString &pe_pb)
 {
     return QStringLiteral(" The jet would likely separate from the wall (pe/pb = %1, below 0.4 by Summerfield's "

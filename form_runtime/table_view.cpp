@@ -80,6 +80,22 @@ void TableView::resizeEvent(QResizeEvent *event)
     QMetaObject::invokeMethod(this, &QWidget::updateGeometry, Qt::QueuedConnection);
 }
 
+void TableView::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    const QModelIndex at = currentIndex();
+    const bool across = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+    QTableView::closeEditor(editor, across ? QAbstractItemDelegate::NoHint : hint);
+    if (!across || !at.isValid())
+        return;
+    const int column = at.column() + (hint == QAbstractItemDelegate::EditNextItem ? 1 : -1);
+    if (column < 0 || column >= model()->columnCount()) {
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+        return;
+    }
+    setFocus(Qt::TabFocusReason);
+    setCurrentIndex(model()->index(at.row(), column));
+}
+
 void TableView::keyPressEvent(QKeyEvent *event)
 {
     // Ctrl+C copies the selected cells, unrounded.

@@ -15,6 +15,10 @@ namespace form_runtime {
 // into the page's text field that the editor takes the focus to, and the cell
 // gets it twice or loses it.
 //
+// Keys stay in the row typed into: Tab and Backtab in a cell's editor go to
+// the row's next or previous cell, Return ends the row and keeps the cell.
+// Past the row's ends, Tab leaves the table as it leaves any control.
+//
 // The view asks for a new size when its rows or columns change, not when only
 // its cells' values do: the item views' own adjusting to their contents asks
 // at every change of a value, which lays the whole window out again.
@@ -33,6 +37,7 @@ public:
     QSize minimumSizeHint() const override;
 
 protected:
+    void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -186,6 +186,11 @@ QString unroundedText(double value)
     return std::isnan(value) ? QString() : QString::number(value, 'g', QLocale::FloatingPointShortest);
 }
 
+QString inputText(double value)
+{
+    return QString::number(value, 'g', 10);
+}
+
 QString ratioText(double v)
 {
     if (v != 0 && std::fabs(v) < 1e-4)

@@ -70,6 +70,11 @@ QString shownText(double value);
 // double; empty for NaN (a quantity that does not exist).
 QString unroundedText(double value);
 
+// A figure the program writes into an input box (another unit's, or one
+// that follows another input): ten significant digits, so that no binary
+// noise shows, and it reads back as typed.
+QString inputText(double value);
+
 // A ratio as the tables show it: as many decimals as give at least 4
 // significant digits, and at least 4; below 1e-4, in exponent form.
 QString ratioText(double value);

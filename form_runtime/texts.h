@@ -26,6 +26,33 @@ inline QString notANumber(const QString &typed)
         .arg(quoted(typed));
 }
 
+// The one line for a box or cell whose text a panel does not read whole: it
+// names the box, quotes what was typed and says why.
+inline const QString kRangeOfNumbers = QStringLiteral("about 1.8E+308");
+inline QString typedEmpty(const QString &box)
+{
+    return QStringLiteral("%1 is empty: type a number.").arg(box);
+}
+inline QString typedNotANumber(const QString &box, const QString &typed)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d is no number: type one with \u201c.\u201d as the decimal point, as in 0.5.")
+        .arg(box, typed);
+}
+inline QString typedComma(const QString &box, const QString &typed, const QString &withPoint)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d has a comma, which is no decimal point here: type %3.")
+        .arg(box, typed, withPoint);
+}
+inline QString typedInPart(const QString &box, const QString &typed, const QString &rest)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d is no whole number: \u201c%3\u201d is not part of a number.")
+        .arg(box, typed, rest);
+}
+inline QString typedOutOfRange(const QString &box, const QString &typed)
+{
+    return QStringLiteral("%1 = \u201c%2\u201d is beyond the range of numbers (%3).").arg(box, typed, kRangeOfNumbers);
+}
+
 inline QString tableNotSaved(const QString &file, const QString &reason)
 {
     return QStringLiteral("The table could not be saved as %1: %2.").arg(file, reason);

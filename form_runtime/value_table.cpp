@@ -3,7 +3,9 @@
 #include "form_runtime/csv_file.h"
 #include "form_runtime/text_box.h"
 
+#include <QApplication>
 #include <QStringList>
+#include <QStyle>
 
 #include <cmath>
 #include <map>
@@ -17,17 +19,32 @@ ValueTable::ValueTable(std::vector<TableColumn> columns, QObject *parent)
 
 void ValueTable::setRows(std::vector<TableRow> rows)
 {
-    if (rows.size() == rows_.size()) {
-        rows_ = std::move(rows);
-        if (!rows_.empty()) {
-            emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
-            emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
-        }
-        return;
+    refused_.reset();
+    const int was = rowCount(), now = int(rows.size());
+    if (now < was) {
+        beginRemoveRows({}, now, was - 1);
+        rows_.resize(std::size_t(now));
+        endRemoveRows();
     }
-    beginResetModel();
+    if (now > was) {
+        beginInsertRows({}, was, now - 1);
+        rows_.resize(std::size_t(now));
+        endInsertRows();
+    }
     rows_ = std::move(rows);
-    endResetModel();
+    if (!rows_.empty()) {
+        emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
+        emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
+    }
+}
+
+void ValueTable::refuse(int column, const QString &typed, const QString &why)
+{
+    if (!lookUp_ || rows_.empty())
+        return;
+    const int row = lookUpRow_ < 0 ? rowCount() - 1 : lookUpRow_;
+    refused_ = Refused{column, typed, why};
+    emit dataChanged(index(row, column), index(row, column));
 }
 
 void ValueTable::setColumns(std::vector<TableColumn> columns)
@@ -86,6 +103,16 @@ int ValueTable::columnCount(const QModelIndex &parent) const
 
 QVariant ValueTable::data(const QModelIndex &index, int role) const
 {
+    if (refused_ && refused_->column == index.column() && isLookUpRow(index.row())) {
+        switch (role) {
+        case Qt::DisplayRole:
+        case Qt::EditRole: return refused_->typed;
+        case Qt::ToolTipRole:
+        case Qt::AccessibleDescriptionRole: return refused_->why;
+        case Qt::DecorationRole:
+            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+        }
+    }
     const double v = value(index.row(), index.column());
     switch (role) {
     case Qt::DisplayRole:
@@ -139,7 +166,7 @@ bool ValueTable::setData(const QModelIndex &index, const QVariant &value, int ro
     if (role != Qt::EditRole || !isLookUpRow(index.row()))
         return false;
     const QString typed = value.toString().trimmed();
-    if (typed.isEmpty() || typed == data(index, Qt::EditRole).toString())
+    if (typed == data(index, Qt::EditRole).toString())
         return false; // left as it was
     return lookUp_(index.column(), typed);
 }

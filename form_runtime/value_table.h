@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace form_runtime {
@@ -42,7 +43,9 @@ public:
 
     ValueTable(std::vector<TableColumn> columns, QObject *parent = nullptr);
 
-    // The same number of rows as before changes only the cells and names.
+    // The same number of rows as before changes only the cells and names;
+    // rows come and go at the end, so that a look-up's editor above them
+    // stays open.
     void setRows(std::vector<TableRow> rows);
     const std::vector<TableRow> &tableRows() const { return rows_; }
     void setLookUp(LookUp lookUp, int row = -1)
@@ -51,6 +54,10 @@ public:
         lookUpRow_ = row;
     }
     const std::vector<TableColumn> &columns() const { return columns_; }
+    // A look-up cell whose text gave no row: it shows what was typed, with a
+    // warning sign and, in its tooltip, why. Rows given anew take it away.
+    void refuse(int column, const QString &typed, const QString &why);
+    bool isRefused(int column) const { return refused_ && refused_->column == column; }
     // Other columns (units named in their headers), the rows emptied.
     void setColumns(std::vector<TableColumn> columns);
 
@@ -76,6 +83,11 @@ private:
     std::vector<TableRow> rows_;
     LookUp lookUp_;
     int lookUpRow_ = -1;
+    struct Refused {
+        int column;
+        QString typed, why;
+    };
+    std::optional<Refused> refused_;
 };
 
 } // namespace form_runtime

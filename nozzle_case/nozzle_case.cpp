@@ -20,6 +20,7 @@ void NozzleCase::setGas(double k, const QString &name, std::optional<double> R)
     if (anotherK) {
         gas_ = flow::gasConstants(k);
         solution_.reset();
+        noSolutionWhy_.clear();
     }
     emit gasChanged(anotherK);
     if (anotherK)
@@ -29,7 +30,32 @@ void NozzleCase::setGas(double k, const QString &name, std::optional<double> R)
 void NozzleCase::setSolution(Solution solution)
 {
     solution_ = std::move(solution);
+    noSolutionWhy_.clear();
     emit solutionChanged();
+}
+
+void NozzleCase::withdrawSolution(const QString &why)
+{
+    if (!solution_ && why == noSolutionWhy_)
+        return;
+    solution_.reset();
+    noSolutionWhy_ = why;
+    emit solutionChanged();
+}
+
+void NozzleCase::setInput(Input which, Typed typed)
+{
+    Typed &now = inputs_[std::size_t(which)];
+    if (typed.text == now.text && typed.unit == now.unit && typed.value == now.value && typed.filled == now.filled)
+        return;
+    now = std::move(typed);
+    if ((which == Input::pb || which == Input::pbRatio) && !now.filled)
+        backPressureGiven_ = which;
+    emit inputChanged(which);
+    if (which == Input::p0 || which == Input::T0 || which == Input::R) {
+        const std::optional<double> &p0 = input(Input::p0).value, &T0 = input(Input::T0).value, &R = input(Input::R).value;
+        setReservoir(p0 && T0 && R ? std::optional<flow::Reservoir>(flow::Reservoir{*p0, *T0, *R}) : std::nullopt);
+    }
 }
 
 void NozzleCase::setReservoir(std::optional<flow::Reservoir> reservoir)
@@ -56,5 +82,11 @@ std::optional<double> NozzleCase::throatArea() const
 {
     if (!solution_ || !(solution_->As > 0) || !std::isfinite(solution_->As))
         return std::nullopt;
-    return flow::toSI(units_.area, solution_->As);
+    return flow::toSI(solution_->areaUnit, solution_->As);
+}
+
+std::optional<double> NozzleCase::throatAreaShown() const
+{
+    const std::optional<double> At = throatArea();
+    return At ? std::optional<double>(flow::fromSI(units_.area, *At)) : std::nullopt;
 }

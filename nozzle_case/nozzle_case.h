@@ -35,6 +35,23 @@ public:
         std::vector<Station> stations; // station 1, the throat, station 2 (or both)
         double As, A2_As;              // the throat area, and station 2's area ratio
         QString solvedFrom;            // its inputs, as the panels name them
+        // The unit the main window's areas were typed in when it was solved:
+        // another unit later shows the same nozzle, never reads it anew.
+        flow::AreaUnit areaUnit = flow::AreaUnit::SqCm;
+    };
+
+    // An input of the panels as it stands: the text in its box, the unit it
+    // is in (an index into its quantity's units; 0 where it has none), and
+    // its value (in SI where it has a unit) when the text was read whole and
+    // has a physical meaning. A text the program wrote (the figure of another
+    // unit, or one that follows another input) is `filled`: shown rounded,
+    // while its value stays exact.
+    enum class Input { AeAt, pbRatio, pb, p0, T0, R };
+    struct Typed {
+        QString text;
+        int unit = 0;
+        std::optional<double> value;
+        bool filled = false;
     };
 
     explicit NozzleCase(QObject *parent = nullptr);
@@ -64,23 +81,39 @@ public:
     void setReservoir(std::optional<flow::Reservoir> reservoir);
     const Units &units() const { return units_; }
     void setUnits(const Units &units);
-    // The last solution's throat area in m^2, read in the area unit.
+    // The last solution's throat area in m^2, in the unit it was solved in.
     std::optional<double> throatArea() const;
+    // The same in the area unit chosen now.
+    std::optional<double> throatAreaShown() const;
 
-    // The last completed solution, or none since the gas was chosen.
+    // The last completed solution, or none: none since the gas was chosen,
+    // or since a solve was refused, and then why.
     const std::optional<Solution> &solution() const { return solution_; }
+    const QString &noSolutionWhy() const { return noSolutionWhy_; }
     void setSolution(Solution solution);
+    void withdrawSolution(const QString &why);
+
+    // What the panels' boxes hold. Setting p0, T0 or R sets the reservoir,
+    // once all three have values. Of pb and pb/p01, the one typed last gives
+    // the back pressure; the other follows it.
+    const Typed &input(Input which) const { return inputs_[std::size_t(which)]; }
+    void setInput(Input which, Typed typed);
+    Input backPressureGiven() const { return backPressureGiven_; }
 
 signals:
     void gasChanged(bool anotherK);
     void solutionChanged();
     void reservoirChanged(); // the reservoir or the units
+    void inputChanged(NozzleCase::Input which);
 
 private:
     flow::GasConstants gas_;
     QString gasName_;
     std::optional<double> gasR_;
     std::optional<Solution> solution_;
+    QString noSolutionWhy_;
+    Typed inputs_[6];
+    Input backPressureGiven_ = Input::pbRatio;
     std::optional<flow::Reservoir> reservoir_;
     Units units_;
 };

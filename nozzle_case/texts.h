@@ -18,6 +18,11 @@ inline const QString kStation2 = QStringLiteral("Station 2");
 inline const QString kStation2Subsonic = QStringLiteral("Station 2, subsonic");
 inline const QString kStation2Supersonic = QStringLiteral("Station 2, supersonic");
 
+// Why no panel shows a throat after a solve the main window refused.
+inline const QString kSolveRefused =
+    QStringLiteral("No throat: the last solve in the main window was refused, so nothing of its nozzle is shown. "
+                   "Solve again for these figures.");
+
 // The solution the rows belong to, above the table.
 inline QString fromMachSolve(const QString &M1, const QString &A1, const QString &A2)
 {

@@ -5,6 +5,7 @@
 #include "form_runtime/number_text.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/texts.h"
+#include "form_runtime/typed_number.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/units_text.h"
@@ -33,13 +34,6 @@ double temperatureFromSI(int unit, double v) { return flow::fromSI(flow::Tempera
 double gasConstantToSI(int unit, double v) { return flow::toSI(flow::GasConstantUnit(unit), v); }
 double gasConstantFromSI(int unit, double v) { return flow::fromSI(flow::GasConstantUnit(unit), v); }
 
-// A number for a box: ten significant digits, so that a unit's conversion
-// does not show as 145.03773773020923.
-QString boxText(double value)
-{
-    return QString::number(value, 'g', 10);
-}
-
 QComboBox *selector(const QStringList &items, int current, const char *name, const QString &spoken, QWidget *parent)
 {
     auto *box = new QComboBox(parent);
@@ -64,9 +58,6 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     setObjectName(QStringLiteral("Form_Reservoir"));
     setWindowTitle(texts::kTitle);
     const NozzleCase::Units &u = case_.units();
-    p0Unit_ = int(u.pressure);
-    T0Unit_ = int(u.temperature);
-    RUnit_ = int(u.R);
 
     const auto box = [this](const char *name, const QString &spoken) {
         auto *b = new TextBox(this);
@@ -77,19 +68,17 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     Text_p0 = box("Text_p0", texts::kP0Spoken);
     Text_T0 = box("Text_T0", texts::kT0Spoken);
     Text_R = box("Text_R", texts::kRSpoken);
-    Unit_p0 = selector(units::kPressure, p0Unit_, "Unit_p0", texts::kP0UnitSpoken, this);
-    Unit_T0 = selector(units::kTemperature, T0Unit_, "Unit_T0", texts::kT0UnitSpoken, this);
-    Unit_R = selector(units::kGasConstant, RUnit_, "Unit_R", texts::kRUnitSpoken, this);
+    Unit_p0 = selector(units::kPressure, int(u.pressure), "Unit_p0", texts::kP0UnitSpoken, this);
+    Unit_T0 = selector(units::kTemperature, int(u.temperature), "Unit_T0", texts::kT0UnitSpoken, this);
+    Unit_R = selector(units::kGasConstant, int(u.R), "Unit_R", texts::kRUnitSpoken, this);
     Unit_Area = selector(units::kArea, int(u.area), "Unit_Area", texts::kAreaUnitSpoken, this);
     Unit_System = selector(units::kSystem, int(u.system), "Unit_System", texts::kSystemSpoken, this);
-    if (case_.reservoir()) {
-        Text_p0->setText(boxText(flow::fromSI(u.pressure, case_.reservoir()->p0)));
-        Text_T0->setText(boxText(flow::fromSI(u.temperature, case_.reservoir()->T0)));
-        Text_R->setText(boxText(flow::fromSI(u.R, case_.reservoir()->R)));
-    } else if (case_.gasR()) {
-        Text_R->setText(boxText(flow::fromSI(u.R, *case_.gasR())));
-        kept_[Text_R] = *case_.gasR();
-    }
+    fields_ = {Field{Text_p0, Unit_p0, NozzleCase::Input::p0, QStringLiteral("p0"), pressureToSI, pressureFromSI,
+                     &units::kPressure, {}},
+               Field{Text_T0, Unit_T0, NozzleCase::Input::T0, QStringLiteral("T0"), temperatureToSI,
+                     temperatureFromSI, &units::kTemperature, {}},
+               Field{Text_R, Unit_R, NozzleCase::Input::R, QStringLiteral("R"), gasConstantToSI, gasConstantFromSI,
+                     &units::kGasConstant, {}}};
 
     auto *intro = line("Label_Intro", this);
     intro->setText(texts::kIntro);
@@ -128,93 +117,103 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     layout->addWidget(Label_MassFlow);
     layout->addStretch();
 
-    for (TextBox *b : {Text_p0, Text_T0, Text_R})
-        connect(b, &QLineEdit::textChanged, this, [this, b] {
-            kept_.erase(b); // typed or set anew: read as it stands
-            readBoxes();
-        });
-    connect(Unit_p0, &QComboBox::currentIndexChanged, this,
-            [this] { unitChosen(Text_p0, Unit_p0, p0Unit_, pressureToSI, pressureFromSI); });
-    connect(Unit_T0, &QComboBox::currentIndexChanged, this,
-            [this] { unitChosen(Text_T0, Unit_T0, T0Unit_, temperatureToSI, temperatureFromSI); });
-    connect(Unit_R, &QComboBox::currentIndexChanged, this,
-            [this] { unitChosen(Text_R, Unit_R, RUnit_, gasConstantToSI, gasConstantFromSI); });
+    // What the case holds already, or the gas's own R.
+    for (Field &f : fields_) {
+        const NozzleCase::Typed &held = case_.input(f.input);
+        if (!held.text.isEmpty() || held.value) {
+            f.unit->setCurrentIndex(held.unit);
+            f.box->setText(held.text);
+            read(f, false);
+        } else if (f.input == NozzleCase::Input::R && case_.gasR()) {
+            fill(f, case_.gasR());
+        } else {
+            case_.setInput(f.input, {QString(), f.unit->currentIndex(), std::nullopt, false});
+        }
+    }
+    for (Field &f : fields_) {
+        connect(f.box, &QLineEdit::textChanged, this, [this, &f] { typedInto(f); });
+        connect(f.unit, &QComboBox::currentIndexChanged, this, [this, &f] { unitChosen(f); });
+    }
     connect(Unit_Area, &QComboBox::currentIndexChanged, this, &Form_Reservoir::writeUnits);
     connect(Unit_System, &QComboBox::currentIndexChanged, this, &Form_Reservoir::systemChosen);
     connect(&case_, &NozzleCase::gasChanged, this, &Form_Reservoir::followGas);
     connect(&case_, &NozzleCase::solutionChanged, this, &Form_Reservoir::showResults);
     connect(&case_, &NozzleCase::reservoirChanged, this, &Form_Reservoir::showResults);
-    readBoxes();
-}
-
-// What a box reads as, in SI, and its doubt: text that is not a number, a
-// number read only in part, or a value with no physical meaning.
-Form_Reservoir::Reading Form_Reservoir::read(TextBox *box, const QString &quantity, double (*toSI)(int, double),
-                                             int unit) const
-{
-    if (const auto kept = kept_.find(box); kept != kept_.end())
-        return {kept->second, {}};
-    const QString typed = box->text().trimmed();
-    if (typed.isEmpty())
-        return {};
-    form_runtime::NumberReading r;
-    try {
-        r = form_runtime::readNumber(typed.toStdString());
-    } catch (const flow::ArithmeticError &) {
-        return {std::nullopt, texts::outOfRange(form_runtime::texts::quoted(typed))};
-    }
-    if (!r.number)
-        return {std::nullopt, texts::notANumber(form_runtime::texts::quoted(typed))};
-    const double si = toSI(unit, r.value);
-    const QString value = form_runtime::unroundedText(r.value);
-    if (!(si > 0) || !std::isfinite(si))
-        return {std::nullopt, texts::noMeaning(quantity, value + QLatin1Char(' ') + (quantity == QLatin1String("p0") ? units::kPressure[unit]
-                                                                                     : quantity == QLatin1String("T0") ? units::kTemperature[unit]
-                                                                                                                       : units::kGasConstant[unit]))};
-    if (!r.rest.empty())
-        return {si, texts::readInPart(value, form_runtime::texts::quoted(typed))};
-    return {si, {}};
-}
-
-void Form_Reservoir::readBoxes()
-{
-    const Reading p0 = read(Text_p0, QStringLiteral("p0"), pressureToSI, p0Unit_);
-    const Reading T0 = read(Text_T0, QStringLiteral("T0"), temperatureToSI, T0Unit_);
-    const Reading R = read(Text_R, QStringLiteral("R"), gasConstantToSI, RUnit_);
-    QStringList notes;
-    for (const auto &[box, reading] : {std::pair{Text_p0, &p0}, std::pair{Text_T0, &T0}, std::pair{Text_R, &R}}) {
-        if (reading->note.isEmpty())
-            box->unflag();
-        else
-            box->flag(reading->note);
-        if (!reading->note.isEmpty())
-            notes << reading->note;
-    }
-    Label_Input->setText(notes.join(QLatin1Char(' ')));
-    Label_Input->setHidden(notes.isEmpty());
-    if (p0.si && T0.si && R.si)
-        case_.setReservoir(flow::Reservoir{*p0.si, *T0.si, *R.si});
-    else
-        case_.setReservoir(std::nullopt);
+    showProblems();
     showResults();
 }
 
-// Another unit for a box: the number it holds is converted, so that the
-// quantity stays what it was.
-void Form_Reservoir::unitChosen(TextBox *box, QComboBox *unit, int &was, double (*toSI)(int, double),
-                                double (*fromSI)(int, double))
+// A box typed into: its text read whole, in its unit, or why not.
+void Form_Reservoir::typedInto(Field &f)
 {
-    const int now = unit->currentIndex();
-    const Reading r = read(box, QString(), toSI, was);
-    was = now;
-    if (r.si && r.note.isEmpty()) {
-        const QSignalBlocker quiet(box);
-        box->setText(boxText(fromSI(now, *r.si)));
-        kept_[box] = *r.si;
+    if (filling_)
+        return;
+    read(f, true);
+    showProblems();
+}
+
+// A box's text as the case's input: its value in SI when read whole and
+// above 0, else the sign and why. An empty box the student has not typed
+// into is only waiting.
+void Form_Reservoir::read(Field &f, bool typed)
+{
+    const int unit = f.unit->currentIndex();
+    const QString text = f.box->text();
+    std::optional<double> si;
+    f.problem.clear();
+    if (typed || !text.trimmed().isEmpty()) {
+        const form_runtime::TypedNumber t = form_runtime::readTyped(f.name, text);
+        if (t.value) {
+            si = f.toSI(unit, *t.value);
+            if (!(*si > 0) || !std::isfinite(*si)) {
+                si.reset();
+                f.problem = texts::noMeaning(f.name, form_runtime::unroundedText(*t.value) + QChar(0x00a0) +
+                                                         (*f.units)[unit]);
+            }
+        } else {
+            f.problem = t.problem;
+        }
     }
+    f.box->flag(f.problem);
+    case_.setInput(f.input, {text, unit, si, false});
+}
+
+// The program writes a quantity into a box, in the unit shown, rounded to
+// ten digits; the case keeps its value exact.
+void Form_Reservoir::fill(Field &f, std::optional<double> si)
+{
+    const int unit = f.unit->currentIndex();
+    filling_ = true;
+    f.box->setText(si ? form_runtime::inputText(f.fromSI(unit, *si)) : QString());
+    f.box->setCursorPosition(0);
+    filling_ = false;
+    f.problem.clear();
+    f.box->unflag();
+    case_.setInput(f.input, {f.box->text(), unit, si, true});
+}
+
+void Form_Reservoir::showProblems()
+{
+    QStringList notes;
+    for (const Field &f : fields_)
+        if (!f.problem.isEmpty())
+            notes << f.problem;
+    Label_Input->setText(notes.join(QLatin1Char(' ')));
+    Label_Input->setHidden(notes.isEmpty());
+}
+
+// Another unit for a box: the quantity it holds is shown in it; a text that
+// gives none is read in the new unit.
+void Form_Reservoir::unitChosen(Field &f)
+{
+    const NozzleCase::Typed &held = case_.input(f.input);
+    if (held.value)
+        fill(f, held.value);
+    else
+        read(f, false);
+    showProblems();
     if (!settingSystem_)
         writeUnits();
-    readBoxes();
 }
 
 void Form_Reservoir::systemChosen(int system)
@@ -242,13 +241,8 @@ void Form_Reservoir::writeUnits()
 // The gas's own R, where it has one; a mixture's is the student's to give.
 void Form_Reservoir::followGas()
 {
-    if (case_.gasR()) {
-        Text_R->setText(boxText(flow::fromSI(flow::GasConstantUnit(RUnit_), *case_.gasR())));
-        kept_[Text_R] = *case_.gasR(); // the gas's own, to the last digit
-        readBoxes();
-    } else {
-        Text_R->clear();
-    }
+    fill(fields_[2], case_.gasR());
+    showProblems();
     showResults();
 }
 
@@ -256,10 +250,14 @@ void Form_Reservoir::showResults()
 {
     const NozzleCase::Units &u = case_.units();
     const std::optional<double> At = case_.throatArea();
-    Label_Throat->setText(At ? texts::throat(units::figureText(case_.solution()->As, units::areaUnit(u))) : texts::kNoThroat);
+    if (At)
+        Label_Throat->setText(texts::throat(units::figureText(*case_.throatAreaShown(), units::areaUnit(u)),
+                                            units::kArea[int(case_.solution()->areaUnit)]));
+    else
+        Label_Throat->setText(case_.noSolutionWhy().isEmpty() ? texts::kNoThroat : case_.noSolutionWhy());
     const std::optional<flow::Reservoir> &r = case_.reservoir();
     if (!r) {
-        Label_Sonic->setText(!case_.gasR() && Text_R->text().trimmed().isEmpty() ? texts::kNoGasR : texts::kNoReservoir);
+        Label_Sonic->setText(!case_.gasR() && !case_.input(NozzleCase::Input::R).value ? texts::kNoGasR : texts::kNoReservoir);
         Label_MassFlow->clear();
         Label_MassFlow->hide();
         return;

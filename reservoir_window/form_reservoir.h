@@ -1,11 +1,13 @@
 #pragma once
 
+#include "nozzle_case/nozzle_case.h"
+
+#include <QStringList>
 #include <QWidget>
 
-#include <map>
+#include <array>
 #include <optional>
 
-class NozzleCase;
 class QComboBox;
 class QLabel;
 
@@ -25,17 +27,24 @@ public:
     explicit Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent = nullptr);
 
 private:
-    struct Reading {
-        std::optional<double> si; // the value in SI, when it has a physical meaning
-        QString note;             // why it may not be what was meant; empty when sound
+    // A box, its unit and the case's input it holds.
+    struct Field {
+        form_runtime::TextBox *box;
+        QComboBox *unit;
+        NozzleCase::Input input;
+        QString name;
+        double (*toSI)(int unit, double value);
+        double (*fromSI)(int unit, double value);
+        const QStringList *units;
+        QString problem; // why its text gives no value, or empty
     };
-    Reading read(form_runtime::TextBox *box, const QString &quantity, double (*toSI)(int unit, double value),
-                 int unit) const;
-    void readBoxes();
-    void unitChosen(form_runtime::TextBox *box, QComboBox *unit, int &was, double (*toSI)(int, double),
-                    double (*fromSI)(int, double));
+    void typedInto(Field &f);
+    void read(Field &f, bool typed);
+    void fill(Field &f, std::optional<double> si);
+    void unitChosen(Field &f);
     void systemChosen(int system);
     void followGas();
+    void showProblems();
     void showResults();
     void writeUnits();
 
@@ -43,9 +52,7 @@ private:
     form_runtime::TextBox *Text_p0, *Text_T0, *Text_R;
     QComboBox *Unit_p0, *Unit_T0, *Unit_R, *Unit_Area, *Unit_System;
     QLabel *Label_Input, *Label_Throat, *Label_Sonic, *Label_MassFlow;
-    int p0Unit_, T0Unit_, RUnit_; // the units the boxes' numbers are in now
-    // A box's quantity as it was before another unit rounded its number to
-    // ten digits, until the box is typed into again.
-    std::map<const form_runtime::TextBox *, double> kept_;
+    std::array<Field, 3> fields_;
+    bool filling_ = false;       // the program writes a box: no typing to read
     bool settingSystem_ = false;
 };

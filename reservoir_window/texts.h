@@ -23,32 +23,19 @@ inline const QString kRUnitSpoken = QStringLiteral("Unit of R");
 inline const QString kAreaUnitSpoken = QStringLiteral("Unit of the areas A1, A* and A2");
 inline const QString kSystemSpoken = QStringLiteral("Unit system: sets every unit at once");
 
-// What a box was read as, where that may not be what was meant.
-inline QString notANumber(const QString &typed)
-{
-    return QStringLiteral("%1 is not a number: type it with \".\" as the decimal point.").arg(typed);
-}
-inline QString readInPart(const QString &value, const QString &typed)
-{
-    return QStringLiteral("Read as %1: what follows it in %2 was not read.").arg(value, typed);
-}
+// A value that gives no reservoir.
 inline QString noMeaning(const QString &quantity, const QString &value)
 {
     return QStringLiteral("%1 = %2 has no physical meaning: it must be above 0%3.")
         .arg(quantity, value, quantity == QLatin1String("T0") ? QStringLiteral(" K") : QString());
 }
-inline QString outOfRange(const QString &typed)
-{
-    return QStringLiteral("%1 lies beyond the range of numbers.").arg(typed);
-}
-
 // The results.
 inline const QString kNoReservoir =
     QStringLiteral("Give p0, T0 and R above 0 for the figures in units.");
 inline const QString kNoGasR = QStringLiteral("This gas has no single R: type the one of your mixture.");
-inline QString throat(const QString &As)
+inline QString throat(const QString &As, const QString &solvedIn)
 {
-    return QStringLiteral("A* = %1, the last solution's throat.").arg(As);
+    return QStringLiteral("A* = %1, the last solution's throat (its areas were typed in %2).").arg(As, solvedIn);
 }
 inline const QString kNoThroat = QStringLiteral("A*: no solution yet; solve in the main window for the mass flow.");
 inline QString sonic(const QString &p, const QString &T, const QString &a)

@@ -12,54 +12,24 @@
 #include "form_runtime/number_text.h"
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/texts.h"
+#include "form_runtime/typed_number.h"
 #include "solver_window/texts.h"
-#include "stations_window/texts.h"
 
 #include <QStringList>
 
 #include <cmath>
 
 namespace texts = solver_window::texts;
-using stations_window::texts::quoted;
+using form_runtime::texts::quoted;
 
 namespace {
-
-// How a box's text was read: the reading, whether it left the double range,
-// and for a decimal comma the same text with a point in its place.
-struct BoxReading {
-    form_runtime::NumberReading reading;
-    bool outOfRange = false;
-    QString trimmed, withPoint; // withPoint empty unless the comma was meant as a decimal point
-};
-
-BoxReading readingOf(const QString &typed)
-{
-    BoxReading r;
-    r.trimmed = typed.trimmed();
-    try {
-        r.reading = form_runtime::readNumber(typed.toStdString());
-    } catch (const flow::ArithmeticError &) {
-        r.outOfRange = true;
-        return r;
-    }
-    if (r.reading.number && !r.reading.rest.empty() && r.reading.rest[0] == ',') {
-        // A decimal comma: the same text with a point in its place would read whole.
-        QString withPoint = r.trimmed;
-        withPoint[withPoint.indexOf(QLatin1Char(','))] = QLatin1Char('.');
-        try {
-            if (form_runtime::readNumber(withPoint.toStdString()).rest.empty())
-                r.withPoint = withPoint;
-        } catch (const flow::ArithmeticError &) {
-        }
-    }
-    return r;
-}
 
 // What a box's text was read as, where that may not be what was meant: the
 // sign's note and the short form for the announcement; both empty otherwise.
 Form_Ventrolex::Doubt doubtAbout(const QString &typed, const QString &name, bool mach)
 {
-    const BoxReading r = readingOf(typed);
+    const form_runtime::BoxReading r = form_runtime::readBox(typed);
     if (r.outOfRange)
         return {}; // the fault's own message says the number is out of range
     const form_runtime::NumberReading &reading = r.reading;
@@ -87,7 +57,7 @@ Form_Ventrolex::Doubt doubtAbout(const QString &typed, const QString &name, bool
 // The same for a message box's second paragraph: one sentence with the text as typed.
 QString causeIn(const QString &typed, const QString &name, bool mach)
 {
-    const BoxReading r = readingOf(typed);
+    const form_runtime::BoxReading r = form_runtime::readBox(typed);
     const form_runtime::NumberReading &reading = r.reading;
     const QString value = form_runtime::unroundedText(reading.value);
     if (r.outOfRange)

@@ -12,6 +12,7 @@
 #include "form_runtime/number_text.h"
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/typed_number.h"
 #include "flow/units.h"
 #include "solver_window/texts.h"
 
@@ -55,11 +56,13 @@ void Form_Ventrolex::askForOtherK()
                                                 form_runtime::unroundedText(gas().k), &ok);
     if (!ok)
         return;
-    double k = 0;
-    try {
-        k = form_runtime::valueOfText(typed.toStdString());
-    } catch (const flow::ArithmeticError &) {
+    // Read whole, as every panel's box: "1,3" is named for its comma, not for the range of k.
+    const form_runtime::TypedNumber typedK = form_runtime::readTyped(QStringLiteral("k"), typed);
+    if (!typedK.value) {
+        form_runtime::MsgBox(typedK.problem, this);
+        return;
     }
+    const double k = *typedK.value;
     if (!flow::isIdealGasK(k)) {
         form_runtime::MsgBox(texts::kNoSuchGas, this);
         return;

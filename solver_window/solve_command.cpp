@@ -53,6 +53,7 @@ void Form_Ventrolex::Command1_Click()
             findMachForArea();
     } catch (const flow::ArithmeticError &fault) {
         withdrawResults();
+        case_->withdrawSolution(names::kSolveRefused);
         if (!throatShown) // no A* of another solve beside these inputs
             Text_Astar->setText(QString());
         const bool comma = std::any_of(boxesRead.begin(), boxesRead.end(),
@@ -116,6 +117,7 @@ void Form_Ventrolex::findAreaForMach()
                                 As,
                                 A2_As,
                                 names::fromAreaSolve(unroundedText(M1), unroundedText(A1), unroundedText(M2))};
+    shared.areaUnit = case_->units().area;
     completed(std::move(solution), std::move(shared), texts::areaFound(shownText(As), shownText(A2)));
 }
 
@@ -131,6 +133,7 @@ void Form_Ventrolex::findMachForArea()
     // No station of the stream is narrower than the throat.
     if (A2_A1 < divide(1, A1_As)) {
         withdrawResults();
+        case_->withdrawSolution(names::kSolveRefused);
         narrowerThan = As;
         MsgBox(texts::kNoSolution, narrowerCause(A2, As, A2_A1, A1_As), this);
         return;
@@ -179,6 +182,7 @@ void Form_Ventrolex::findMachForArea()
                                 As,
                                 A2_As,
                                 names::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2))};
+    shared.areaUnit = case_->units().area;
     roots.prepend(texts::machNumbersFound(shownText(As), shownText(Msub), shownText(Msup)));
     completed(std::move(solution), std::move(shared), roots.join(QStringLiteral(". ")));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flow/arithmetic.h"
+#include "form_runtime/texts.h"
 
 #include <QString>
 
@@ -232,7 +233,7 @@ inline QString faultMessage(flow::ArithmeticError::Kind kind)
 
 // The second paragraph of a message box: what in the student's input caused
 // it, with their numbers, and what to do.
-inline const QString kRangeOfNumbers = QStringLiteral("about 1.8E+308");
+using form_runtime::texts::kRangeOfNumbers;
 inline QString causeEmpty(const QString &box)
 {
     return QStringLiteral("%1 is empty, so it was read as 0.").arg(box);

@@ -156,8 +156,9 @@ void Form_Stations::followSolution()
     };
     show(solvedFrom_, solution ? solution->solvedFrom : QString());
     show(notes_, table_->notes());
-    if (noSolution_->isHidden() != table_->hasStations())
-        noSolution_->setHidden(table_->hasStations());
+    show(noSolution_, table_->hasStations() ? QString()
+                      : case_.noSolutionWhy().isEmpty() ? texts::kNoSolutionYet
+                                                        : case_.noSolutionWhy());
 }
 
 // Another gas: its look-ups; the case withdraws the old gas's solution.
@@ -235,5 +236,5 @@ void Form_Stations::showInUnits()
         massFlow_->setText(texts::massFlow(
             units::figureText(flow::fromSI(flow::Figure::MassFlow, u.system, flow::chokedMassFlow(*r, *At, case_.gas())),
                               units::figureUnit(flow::Figure::MassFlow, u.system)),
-            units::figureText(case_.solution()->As, units::areaUnit(u))));
+            units::figureText(*case_.throatAreaShown(), units::areaUnit(u))));
 }

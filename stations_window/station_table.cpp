@@ -3,6 +3,7 @@
 #include "nozzle_case/station_rows.h"
 
 #include "form_runtime/text_box.h"
+#include "form_runtime/typed_number.h"
 #include "stations_window/texts.h"
 
 #include <QLocale>
@@ -116,17 +117,20 @@ QString StationTable::notes() const
 
 bool StationTable::lookUpTyped(int column, const QString &typed)
 {
-    bool ok = false;
-    const double v = QLocale::c().toDouble(typed, &ok);
-    QString problem;
-    if (!ok)
-        problem = texts::notANumber(typed);
-    else if (column == kA && std::isnan(As_))
+    const form_runtime::TypedNumber v = form_runtime::readTyped(texts::kColumns[column].shown, typed);
+    QString problem = v.problem;
+    if (v.value && column == kA && std::isnan(As_))
         problem = texts::areaNeedsAThroat();
-    else if (!lookUp(column, v))
+    else if (v.value && !lookUp(column, *v.value))
         problem = texts::noStation(texts::kColumns[column].shown, typed, range(column, As_, gas_));
-    if (problem.isEmpty())
-        showRows();
+    if (!problem.isEmpty()) {
+        // Nothing of the station found before stands beside what was typed.
+        input_.reset();
+        found_.reset();
+    }
+    showRows();
+    if (!problem.isEmpty())
+        refuse(column, typed, problem);
     emit lookedUp(problem);
     return problem.isEmpty();
 }

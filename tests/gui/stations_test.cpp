@@ -71,7 +71,12 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
     const QString noStation = QStringLiteral("No station has p/p0 = 1.5: p/p0 lies between 0 and 1, both left out.");
     EXPECT_EQ(announcedWhile([&] { lookUp("1.5"); }), QStringList{noStation}) << "said, not only shown";
     EXPECT_EQ(problem->text(), noStation);
-    EXPECT_EQ(shownRow(view, 4), found);
+    QStringList refused(12);
+    refused[0] = QStringLiteral("Any station");
+    refused[4] = QStringLiteral("1.5");
+    EXPECT_EQ(shownRow(view, 4), refused) << "what was typed, and nothing of the station before";
+    EXPECT_EQ(view->model()->index(4, 3).data(Qt::ToolTipRole).toString(), noStation);
+    lookUp("0.5");
 
     // The whole table goes with the results, and to the clipboard, unrounded.
 
@@ -102,11 +107,13 @@ TEST_F(SolveTest, StationsLookUpTakesTheChosenBranchAndSaysWhenTheCsvCannotBeWri
     EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("0.3059"));
     window.findChild<QRadioButton *>(QStringLiteral("Option_Supersonic"))->click();
     EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("2.1972"));
-    // No station is narrower than the throat, on either branch; the row stays.
+    // No station is narrower than the throat, on either branch: the row's
+    // station goes, and the cell keeps what was typed.
     EXPECT_FALSE(table.setData(areaRatio, QStringLiteral("0.5"), Qt::EditRole));
     EXPECT_EQ(window.findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"))->text(),
               QStringLiteral("No station has A/A* = 0.5: A/A* lies at or above 1."));
-    EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QStringLiteral("2.1972"));
+    EXPECT_EQ(table.index(table.lookUpRow(), 0).data().toString(), QString());
+    EXPECT_EQ(table.index(table.lookUpRow(), 2).data().toString(), QStringLiteral("0.5"));
 
     QTemporaryDir dir;
     const QString name = dir.filePath(QStringLiteral("no-such-folder/stations.csv"));
@@ -170,11 +177,12 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
     }
     EXPECT_NEAR(value(3, 0), 1.702370, 1e-6);
 
-    // A refused solve keeps the rows and the solve they came from.
+    // A refused solve withdraws its stations, and says why.
     type("Text_A2", QStringLiteral("0.5"));
     solve();
-    EXPECT_EQ(from->text(), QStringLiteral("From M1 = 0.5, A1 = 1, A2 = 1 (option M)"));
-    EXPECT_EQ(shownRow(view, 3)[1], QStringLiteral("1.7024"));
+    EXPECT_TRUE(from->isHidden());
+    EXPECT_EQ(view->model()->rowCount(), 1) << "the look-up row alone";
+    EXPECT_TRUE(window.findChild<QLabel *>(QStringLiteral("Label_NoSolution"))->text().contains(QLatin1String("refused")));
     window.close();
 }
 

@@ -108,8 +108,8 @@ TEST_F(SolveTest, NozzleInUnitsSolvesTheSiProblemThenTheUsOne)
 }
 
 // The reservoir's boxes as the student types them: a value with no physical
-// meaning is signed and gives no figure; one read in part is signed and
-// used; another unit keeps the quantity; each gas brings its own R.
+// meaning or not read whole is signed and gives no figure; another unit
+// keeps the quantity; each gas brings its own R.
 TEST_F(SolveTest, ReservoirSignsWhatHasNoMeaningAndKeepsQuantitiesAcrossUnits)
 {
     auto &reservoir = testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
@@ -127,7 +127,7 @@ TEST_F(SolveTest, ReservoirSignsWhatHasNoMeaningAndKeepsQuantitiesAcrossUnits)
     };
     for (const Typed &t : {Typed{"Text_p0", 1, "0", true, false}, {"Text_p0", 1, "-5", true, false},
                            {"Text_p0", 1, "abc", true, false}, {"Text_p0", 1, "1e999", true, false},
-                           {"Text_p0", 1, "1,5", true, true}, {"Text_T0", 1, "-300", true, false},
+                           {"Text_p0", 1, "1,5", true, false}, {"Text_T0", 1, "-300", true, false},
                            {"Text_T0", 1, "-250", false, true}, {"Text_R", 0, "0", true, false},
                            {"Text_R", 0, "287", false, true}}) {
         SCOPED_TRACE(testing::Message() << t.box << " = " << t.text);
