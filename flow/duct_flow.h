@@ -68,7 +68,9 @@ struct DuctFlow {
 // The flow, or nothing where there is none to find: Ae/At below 1 or not
 // finite, 4fL/D below 0 or T02/T01 below 1 (cooling) or either not finite,
 // pb/p01 outside [0, 1]. A back pressure within 1e-9 (relative) of a critical
-// one is taken as that one.
+// one is taken as that one. Where the shock's place in the duct is not
+// determined (heat, or no friction: every place leaves the same exit), the
+// shock is given in the nozzle's exit plane.
 std::optional<DuctFlow> ductFlow(double Ae_At, Duct duct, double pb_p01, const GasConstants &gas);
 
 } // namespace flow

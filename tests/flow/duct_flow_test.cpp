@@ -52,7 +52,6 @@ LD solve(F f, LD lo, LD hi, LD target)
     return (lo + hi) / 2;
 }
 
-const LD Msub = solve([](LD M) { return exact.area(M); }, 0.01L, 1, kAreas);
 const LD Msup = solve([](LD M) { return exact.area(M); }, 1, 10, kAreas);
 
 void expectClose(double ours, LD theirs, double relative, const char *what)
