@@ -76,12 +76,13 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
     });
 }
 
-void markSolutions(form_runtime::ChartSurface &Picture_iter, double Msub, double Msup, bool withIterates)
+void markSolutions(form_runtime::ChartSurface &Picture_iter, Solved subsonic, Solved supersonic, bool withIterates)
 {
-    Picture_iter.Circle(Msub, -Msub, 0.05, form_runtime::kRed);
-    Picture_iter.Circle(Msup, -Msup, 0.05, form_runtime::kRed);
-    for (const double M : {Msub, Msup})
-        Picture_iter.Note(M, -M, QStringLiteral("M2 = %1").arg(form_runtime::shownText(M)), Qt::AlignLeft | Qt::AlignTop);
+    Picture_iter.Circle(subsonic.iterate, -subsonic.iterate, 0.05, form_runtime::kRed);
+    Picture_iter.Circle(supersonic.iterate, -supersonic.iterate, 0.05, form_runtime::kRed);
+    for (const Solved &s : {subsonic, supersonic})
+        Picture_iter.Note(s.iterate, -s.iterate, QStringLiteral("M2 = %1").arg(form_runtime::shownText(s.root)),
+                          Qt::AlignLeft | Qt::AlignTop);
     if (withIterates)
         Picture_iter.addLegendEntry({QStringLiteral("iterates"), {kIterateColour}});
     Picture_iter.addLegendEntry({QStringLiteral("solutions"), {form_runtime::kRed}, true});

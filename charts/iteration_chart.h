@@ -38,9 +38,13 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
 // horizontal one back to the diagonal, in the chart's negated coordinates.
 void drawIterates(form_runtime::ChartSurface &Picture_iter, const std::vector<double> &iterates);
 
+// A solution: the iterate the chart circles, and the root its label names.
+struct Solved {
+    double iterate, root;
+};
 // Circles the two solutions on the diagonal; with the axes, each is labelled
-// with its value, and the legend names them (and the iterates, when drawn).
-void markSolutions(form_runtime::ChartSurface &Picture_iter, double Msub, double Msup, bool withIterates);
+// with its root, and the legend names them (and the iterates, when drawn).
+void markSolutions(form_runtime::ChartSurface &Picture_iter, Solved subsonic, Solved supersonic, bool withIterates);
 
 // The cobweb's colour: a mid blue that reads on light and dark backgrounds.
 constexpr int kIterateColour = 0xC87800; // red 0, green 120, blue 200

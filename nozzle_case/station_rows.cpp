@@ -20,12 +20,25 @@ double cellValue(const StationRow &row, int column)
     return row.state[flow::Quantity(column == kM ? 0 : column - 1)];
 }
 
+namespace {
+
+std::optional<double> exactRoot(const NozzleCase::Station &s, double A2_As, const flow::GasConstants &gas)
+{
+    return s.branch ? flow::machFrom(flow::Quantity::A_As, A2_As, *s.branch, gas) : std::nullopt;
+}
+
+} // namespace
+
+double exactMach(const NozzleCase::Station &station, double A2_As, const flow::GasConstants &gas)
+{
+    return exactRoot(station, A2_As, gas).value_or(station.M);
+}
+
 std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const flow::GasConstants &gas)
 {
     std::vector<StationRow> rows;
     for (const NozzleCase::Station &s : solution.stations) {
-        const std::optional<double> exact =
-            s.branch ? flow::machFrom(flow::Quantity::A_As, solution.A2_As, *s.branch, gas) : std::nullopt;
+        const std::optional<double> exact = exactRoot(s, solution.A2_As, gas);
         if (!exact) { // station 1, the throat, station 2 of option A2, or a ratio below 1 let through by a negative M1
             rows.push_back({s.name, s.A, flow::isentropicState(s.M, gas), {}});
             continue;

@@ -22,6 +22,11 @@ struct StationRow {
     QString note;
 };
 
+// A station's Mach number as every place outside the main window's result
+// boxes shows it: for a station 2 that the iteration found, the root of
+// A2/A* on its branch; otherwise (and where A2/A* has no root) its own M.
+double exactMach(const NozzleCase::Station &station, double A2_As, const flow::GasConstants &gas);
+
 // The rows of a completed solution's stations in the gas. A station 2 that the
 // main window's iteration found is solved exactly from A2/A*, so that its M,
 // A and A/A* agree; where the iteration showed another M, its row says so.

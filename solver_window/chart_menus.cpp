@@ -63,8 +63,10 @@ void Form_Ventrolex::drawIterationChart(const Solution &solution)
         steps = texts::iterationSteps(qsizetype(solution.subsonicSteps.size()),
                                       qsizetype(solution.supersonicSteps.size()));
     }
-    charts::markSolutions(*Picture_iter, solution.Msub, solution.Msup, showIterates->isChecked());
-    const QString solutions = texts::twoMachNumbers(form_runtime::shownText(solution.Msub), form_runtime::shownText(solution.Msup));
+    charts::markSolutions(*Picture_iter, {solution.Msub, solution.rootSub}, {solution.Msup, solution.rootSup},
+                          showIterates->isChecked());
+    const QString solutions =
+        texts::twoMachNumbers(form_runtime::shownText(solution.rootSub), form_runtime::shownText(solution.rootSup));
     Picture_iter->setDescription(withGas(Picture_iter->description() + texts::solutionCircles(solutions) + steps));
 }
 

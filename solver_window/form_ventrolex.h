@@ -89,6 +89,7 @@ private:
         std::vector<std::pair<QString, QString>> notes;     // a box's name, and what it was read as
         bool iteration = false;                             // option "M": the iteration chart shows it
         double A2_As = 0, Msub = 0, Msup = 0;
+        double rootSub = 0, rootSup = 0; // the roots of A2/A*, as the charts name the solutions
         std::vector<double> subsonicSteps, supersonicSteps;
         QString gas; // as the gas menu names it
     };

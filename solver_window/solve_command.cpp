@@ -10,6 +10,7 @@
 #include "form_runtime/message_box.h"
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
+#include "nozzle_case/station_rows.h"
 #include "nozzle_case/texts.h"
 
 #include <QLineEdit>
@@ -161,24 +162,30 @@ void Form_Ventrolex::findMachForArea()
     flagIterate(Text_Msub, solution, Msub, flow::Branch::Subsonic, subsonicSettled, roots);
     flagIterate(Text_Msup, solution, Msup, flow::Branch::Supersonic, supersonicSettled, roots);
 
+    // Outside the result boxes, the charts name each station 2 by the root
+    // of A2/A*, which the iterate shown in its box may miss in the last digit.
+    const NozzleCase::Station subsonic{names::kStation2Subsonic, Msub, A2, flow::Branch::Subsonic, subsonicSettled};
+    const NozzleCase::Station supersonic{names::kStation2Supersonic, Msup, A2, flow::Branch::Supersonic,
+                                         supersonicSettled};
+    solution.rootSub = nozzle_case::exactMach(subsonic, A2_As, gas());
+    solution.rootSup = nozzle_case::exactMach(supersonic, A2_As, gas());
     step = texts::Step::Chart;
     drawIterationChart(solution);
-    const QString solutions = texts::twoMachNumbers(shownText(Msub), shownText(Msup));
+    const QString solutions = texts::twoMachNumbers(shownText(solution.rootSub), shownText(solution.rootSup));
 
     grafik_Geo();
     charts::markStation(*Picture_geo, M1, A1_As, kBlue, texts::stationValue(1, shownText(M1)), texts::kStationOne, true);
-    charts::markStation(*Picture_geo, Msub, A2_As, kRed, texts::stationValue(2, shownText(Msub)), texts::kStationTwo);
-    charts::markStation(*Picture_geo, Msup, A2_As, kRed, texts::stationValue(2, shownText(Msup)), texts::kStationTwo);
+    charts::markStation(*Picture_geo, Msub, A2_As, kRed, texts::stationValue(2, shownText(solution.rootSub)),
+                        texts::kStationTwo);
+    charts::markStation(*Picture_geo, Msup, A2_As, kRed, texts::stationValue(2, shownText(solution.rootSup)),
+                        texts::kStationTwo);
     Picture_geo->setDescription(Picture_geo->description() +
                                           texts::stationMarks(shownText(M1), solutions));
     Command1->setText(texts::kChooseAnOutputOption);
     solution.quantities = {{texts::kInputM1.name, M1},     {texts::kInputA1.name, A1},
                            {texts::kResultAstar.name, As}, {texts::kInputA2.name, A2},
                            {texts::kResultMsub.name, Msub}, {texts::kResultMsup.name, Msup}};
-    NozzleCase::Solution shared{{{names::kStation1, M1, A1},
-                                 {names::kThroat, 1, As},
-                                 {names::kStation2Subsonic, Msub, A2, flow::Branch::Subsonic, subsonicSettled},
-                                 {names::kStation2Supersonic, Msup, A2, flow::Branch::Supersonic, supersonicSettled}},
+    NozzleCase::Solution shared{{{names::kStation1, M1, A1}, {names::kThroat, 1, As}, subsonic, supersonic},
                                 As,
                                 A2_As,
                                 names::fromMachSolve(unroundedText(M1), unroundedText(A1), unroundedText(A2))};

@@ -106,11 +106,20 @@ TEST_F(SolveTest, FindsBothMachNumbersAtAGivenArea)
     EXPECT_TRUE(redAt(0.5, 0.3)); // station 2 covers station 1
     EXPECT_TRUE(redAt(1.7023, 0.3));
     EXPECT_FALSE(blueAt(0.5, 0.3));
+    // The marks stand at the iterate the box shows; what the charts say names
+    // the root, M = 1.70237... for A/A* = 1.33984 (the box keeps 1.7023).
     EXPECT_EQ(geo->description(),
-              QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7023"));
+              QStringLiteral("Horizontal: the Mach number, 0.05 to 4. Vertical: half the area ratio, \u00b1(A/A*)/2, 0 to 6 each way. Nozzle contour from M 0.05 to 4; station 1 (blue) at M 0.5; station 2 (red) at M 0.5 and 1.7024"));
     EXPECT_EQ(iter->description(),
               QStringLiteral("Horizontal: the Mach number, 0 to 4. Vertical: the next iterate, each form's value at M, 0 to 5. "
-                             "Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7023"));
+                             "Iteration functions for A2/A* 1.3398; solutions circled at M 0.5 and 1.7024"));
+    for (const form_runtime::ChartSurface *chart : {geo, iter}) { // the labels a large view shows
+        QStringList labels;
+        for (const auto &label : chart->labels())
+            labels << label.text;
+        EXPECT_TRUE(labels.contains(QStringLiteral("M2 = 1.7024"))) << labels.join(u'|').toStdString();
+        EXPECT_FALSE(labels.contains(QStringLiteral("M2 = 1.7023")));
+    }
 
     // The same click again draws the same again.
     const auto before = geo->strokes().size();
