@@ -75,13 +75,6 @@ QString causeIn(const QString &typed, const QString &name, bool mach)
     return {};
 }
 
-// x rounded up to `digits` significant digits (x > 0).
-double roundedUp(double x, int digits)
-{
-    const double scale = std::pow(10.0, digits - 1 - std::floor(std::log10(x)));
-    return std::ceil(x * scale) / scale;
-}
-
 } // namespace
 
 std::vector<std::pair<form_runtime::TextBox *, Form_Ventrolex::Doubt>> Form_Ventrolex::doubtsAboutInput() const
@@ -154,7 +147,7 @@ QString Form_Ventrolex::narrowerCause(double A2, double As, double A2_A1, double
     }
     const double least = std::ceil(As * 1e4) / 1e4;
     sentences << texts::narrowerCause(form_runtime::unroundedText(A2), form_runtime::shownText(As),
-                                      QString::number(A2_A1, 'g', 5), QString::number(roundedUp(As_A1, 5), 'g', 5),
+                                      QString::number(A2_A1, 'g', 6), QString::number(As_A1, 'g', 6),
                                       std::isfinite(least) && As < 1e15 ? QString::number(least, 'f', 4)
                                                                         : form_runtime::unroundedText(As));
     return sentences.join(QLatin1Char(' '));

@@ -417,7 +417,7 @@ TEST_F(SolveTest, RefusedSolveWithdrawsTheResultsBeforeItAndNamesItsCause)
     for (const Refused &r : {
              Refused{"0.3", "5", "2", "Verilen A2/A1", "2.4569", "Text_A2",
                      "No station is narrower than the throat: A2 must be at least A* = 2.4569236635865157.",
-                     "A2 = 2 is narrower than the throat A* = 2.4569 (A2/A1 = 0.4 is below A*/A1 = 0.49139). No "
+                     "A2 = 2 is narrower than the throat A* = 2.4569 (A2/A1 = 0.4 is below A*/A1 = 0.491385). No "
                      "station of this nozzle has that area: give A2 \u2265 2.4570."},
              Refused{"0.3", "0", "8", "Division by zero", "0", "Text_A1",
                      "An area of 0 has no physical meaning: it must be above 0.", "A1 = 0 has no physical meaning"},
