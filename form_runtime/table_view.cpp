@@ -14,6 +14,7 @@ namespace form_runtime {
 
 TableView::TableView(QWidget *parent) : QTableView(parent)
 {
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed); // as high as its rows, no higher
     const auto resized = [this] { updateGeometry(); };
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, resized);
@@ -33,13 +34,19 @@ void TableView::fitToFont(const QString &longestName, int rowsShown)
 
 void TableView::fit()
 {
+    // Every column as wide as the widest header and the widest value: the
+    // table keeps its size as values come and go, and grows only for a value
+    // wider than any before. Columns of one width scroll across one whole
+    // column at a time.
     QHeaderView *columns = horizontalHeader();
-    // As wide as the header, not as the values: the table keeps its size as
-    // they come and go; a wider value is cut, and its tooltip gives it whole.
     const int number = fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12;
-    columns->setMinimumSectionSize(number);
+    columnWidth_ = number;
     for (int c = 0; c < columns->count(); ++c)
-        columns->resizeSection(c, std::max(number, columns->sectionSizeHint(c)));
+        columnWidth_ = std::max({columnWidth_, columns->sectionSizeHint(c), sizeHintForColumn(c)});
+    columns->setMinimumSectionSize(columnWidth_);
+    columns->setDefaultSectionSize(columnWidth_);
+    for (int c = 0; c < columns->count(); ++c)
+        columns->resizeSection(c, columnWidth_);
     QHeaderView *rows = verticalHeader();
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setMinimumSectionSize(fontMetrics().height() + 4);
@@ -68,13 +75,46 @@ QSize TableView::sizeHint() const
 QSize TableView::minimumSizeHint() const
 {
     const QSize whole = sizeHint();
-    const int least = verticalHeader()->width() + 2 * horizontalHeader()->minimumSectionSize();
+    const int least = verticalHeader()->width() + 2 * horizontalHeader()->minimumSectionSize() + 2 * frameWidth();
     return {std::min(whole.width(), least), whole.height()};
+}
+
+void TableView::setModel(QAbstractItemModel *model)
+{
+    QTableView::setModel(model);
+    // A value wider than its column widens every column, once.
+    const auto widen = [this] {
+        if (!fitted_)
+            return;
+        for (int c = 0; c < horizontalHeader()->count(); ++c)
+            if (sizeHintForColumn(c) > columnWidth_ || horizontalHeader()->sectionSize(c) != columnWidth_) {
+                fit();
+                return;
+            }
+    };
+    connect(model, &QAbstractItemModel::dataChanged, this, widen);
+    connect(model, &QAbstractItemModel::modelReset, this, widen);
+    connect(model, &QAbstractItemModel::rowsInserted, this, widen);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, widen);
+}
+
+// Narrower than the whole table, the view shows only the columns that fit
+// whole: what is left beside them stays blank, and no column shows in part.
+void TableView::snapToColumns()
+{
+    const QMargins was = viewportMargins();
+    const int room = width() - 2 * frameWidth() - verticalHeader()->width();
+    const int whole = columnWidth_ > 0 ? room / columnWidth_ * columnWidth_ : room;
+    const int all = horizontalHeader()->length();
+    const int blank = room >= all || whole <= 0 ? 0 : room - whole;
+    if (was.right() != blank)
+        setViewportMargins(was.left(), was.top(), blank, was.bottom());
 }
 
 void TableView::resizeEvent(QResizeEvent *event)
 {
     QTableView::resizeEvent(event);
+    snapToColumns();
     // A new width may bring or take away the scroll bar across, and so change
     // the height asked for: asked again once this layout is done.
     QMetaObject::invokeMethod(this, &QWidget::updateGeometry, Qt::QueuedConnection);

@@ -32,7 +32,10 @@ public:
     // `rowsShown` rows whatever rows it has, or for its rows when 0.
     void fitToFont(const QString &longestName, int rowsShown = 0);
 
-    // The whole table; narrower than that, it scrolls across.
+    void setModel(QAbstractItemModel *model) override;
+
+    // The whole table; narrower than that, it scrolls across, a whole column
+    // at a time, and never shows a column in part.
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -45,8 +48,10 @@ protected:
 
 private:
     void fit();
+    void snapToColumns();
 
     QString longestName_;
+    int columnWidth_ = 0;
     int rowsShown_ = 0;
     bool fitted_ = false;
 };
