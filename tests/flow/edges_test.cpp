@@ -1,0 +1,59 @@
+// The relations at the edges of their ranges, swept over a few thousand
+// inputs each: where a flow chokes, where a shock turns the most, where a
+// ratio is all but 1 and where the powers leave the double range. Every
+// expectation is a closed form evaluated in long double, k being the double
+// that stands for it; each tolerance says what limits it.
+
+#include "flow/back_pressure.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using L = long double;
+
+const double kGases[] = {1.05, 1.1, 1.2, 1.3, 1.4, 5.0 / 3};
+
+// The Mach number of p/p0 = v, from 2/(k-1) ((1/v)^((k-1)/k) - 1), with no
+// cancellation near v = 1.
+L machOfPressure(L v, L k)
+{
+    return std::sqrt(2 / (k - 1) * std::expm1(-std::log1p(v - 1) * (k - 1) / k));
+}
+
+// A nozzle whose exit is its throat (Ae/At = 1), and ones an ulp or four
+// longer, with pb/p01 within 2e-8 of the choking ratio (2/(k+1))^(k/(k-1)).
+// At Ae/At = 1 the throat is at the exit's M above it (to 1e-14), sonic below
+// it; taking a back pressure within 1e-9 of the choking one as it moves M by
+// up to 2e-9. Longer, the throat is at least as fast as the exit and at most
+// sonic, to within the 1e-7 that the doubles of A/A* near 1 fix M to.
+TEST(Edges, BackPressureAtTheThroatNearTheChokingRatio)
+{
+    for (const double k : kGases) {
+        const flow::GasConstants gas = flow::gasConstants(k);
+        const L K = k, choking = std::pow(2 / (K + 1), K / (K - 1));
+        for (const double Ae_At : {1.0, 1 + 0x1p-52, 1 + 0x1p-50}) {
+            for (int i = -250; i <= 250; ++i) {
+                const double pb = double(choking * (1 + i * 8e-11L));
+                SCOPED_TRACE(testing::Message() << "k = " << k << ", Ae/At = " << Ae_At << ", pb/p01 = " << pb);
+                const auto f = flow::backPressureFlow(Ae_At, pb, gas);
+                ASSERT_TRUE(f);
+                const double throat = f->throat.M;
+                EXPECT_TRUE(throat >= f->exit.M - 1e-7 && throat <= 1) << throat << " " << f->exit.M;
+                if (Ae_At != 1)
+                    continue;
+                EXPECT_EQ(throat, f->exit.M);
+                const L exact = pb > choking ? machOfPressure(pb, K) : 1;
+                EXPECT_NEAR(throat, double(exact), f->regime == flow::Regime::Subsonic ? 1e-14 : 2e-9);
+            }
+        }
+    }
+    // The case the sweep found: the throat came out at M = 2 to 10.5.
+    const auto f = flow::backPressureFlow(1, 0.5846792949332303, flow::gasConstants(1.1));
+    ASSERT_TRUE(f);
+    EXPECT_NEAR(f->throat.M, double(machOfPressure(0.5846792949332303L, 1.1L)), 1e-14);
+}
+
+} // namespace
