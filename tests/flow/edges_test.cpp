@@ -5,6 +5,7 @@
 // that stands for it; each tolerance says what limits it.
 
 #include "flow/back_pressure.h"
+#include "flow/oblique_shock.h"
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,7 @@ namespace {
 using L = long double;
 
 const double kGases[] = {1.05, 1.1, 1.2, 1.3, 1.4, 5.0 / 3};
+const L kDegrees = 180 / 3.141592653589793238462643383279502884L;
 
 // The Mach number of p/p0 = v, from 2/(k-1) ((1/v)^((k-1)/k) - 1), with no
 // cancellation near v = 1.
@@ -54,6 +56,51 @@ TEST(Edges, BackPressureAtTheThroatNearTheChokingRatio)
     const auto f = flow::backPressureFlow(1, 0.5846792949332303, flow::gasConstants(1.1));
     ASSERT_TRUE(f);
     EXPECT_NEAR(f->throat.M, double(machOfPressure(0.5846792949332303L, 1.1L)), 1e-14);
+}
+
+// theta max at 60 Mach numbers from 1.0001 to 100, the theta just below it
+// (from 1e-1 to 1e-15 below, relative, and the double below) and the double
+// above it. At theta max both angles are its beta; below it, each angle gives
+// theta back through tan theta = 2 cot beta (M1^2 sin^2 beta - 1) /
+// (M1^2 (k + cos 2 beta) + 2), the weak one at most, the strong one at least,
+// the beta of sin^2 beta = [(k+1) M1^2 - 4 + sqrt((k+1) ((k+1) M1^4 + 8 (k-1)
+// M1^2 + 16))] / (4 k M1^2). Above it the shock stands off.
+TEST(Edges, ObliqueShockAtAndNearTheLargestDeflection)
+{
+    for (const double k : kGases) {
+        const flow::GasConstants gas = flow::gasConstants(k);
+        for (int i = 0; i < 60; ++i) {
+            const double M1 = 1 + 1e-4 * std::pow(1e6, i / 59.0);
+            const L M = M1, K = k;
+            const auto theta = [&](L beta) {
+                const L b = beta / kDegrees, s = std::sin(b);
+                return std::atan(2 / std::tan(b) * (M * M * s * s - 1) / (M * M * (K + std::cos(2 * b)) + 2)) * kDegrees;
+            };
+            const L sin2 = ((K + 1) * M * M - 4 + std::sqrt((K + 1) * ((K + 1) * M * M * M * M + 8 * (K - 1) * M * M + 16))) /
+                           (4 * K * M * M);
+            const L betaMax = std::asin(std::sqrt(sin2)) * kDegrees, thetaMax = theta(betaMax);
+            // Near M1 = 1, M1^2 sin^2 beta - 1 cancels: theta holds fewer digits.
+            const double digits = double(1e-13L * M * M * sin2 / (M * M * sin2 - 1));
+            const flow::MostDeflection most = flow::maxDeflection(M1, gas);
+            SCOPED_TRACE(testing::Message() << "k = " << k << ", M1 = " << M1);
+            ASSERT_NEAR(most.beta, double(betaMax), 1e-13 * most.beta);
+            ASSERT_NEAR(most.theta, double(thetaMax), digits * most.theta);
+            const auto atMost = flow::shockAngles(M1, most.theta, gas);
+            ASSERT_TRUE(atMost);
+            EXPECT_EQ(atMost->weak, most.beta);
+            EXPECT_EQ(atMost->strong, most.beta);
+            EXPECT_FALSE(flow::shockAngles(M1, std::nextafter(most.theta, 90.0), gas));
+            for (int j = 1; j <= 16; ++j) {
+                const double t = j == 16 ? std::nextafter(most.theta, 0.0) : most.theta * (1 - std::pow(10.0, -j));
+                const auto angles = flow::shockAngles(M1, t, gas);
+                ASSERT_TRUE(angles) << t;
+                EXPECT_LE(angles->weak, double(betaMax * (1 + 1e-13L))) << t;
+                EXPECT_GE(angles->strong, double(betaMax * (1 - 1e-13L))) << t;
+                EXPECT_NEAR(double(theta(angles->weak)), t, digits * t) << t;
+                EXPECT_NEAR(double(theta(angles->strong)), t, digits * t) << t;
+            }
+        }
+    }
 }
 
 } // namespace
