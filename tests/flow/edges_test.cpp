@@ -5,10 +5,14 @@
 // that stands for it; each tolerance says what limits it.
 
 #include "flow/back_pressure.h"
+#include "flow/normal_shock.h"
 #include "flow/oblique_shock.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
+#include <cfloat>
 #include <cmath>
 
 namespace {
@@ -17,6 +21,7 @@ using L = long double;
 
 const double kGases[] = {1.05, 1.1, 1.2, 1.3, 1.4, 5.0 / 3};
 const L kDegrees = 180 / 3.141592653589793238462643383279502884L;
+constexpr double kEps = DBL_EPSILON;
 
 // The Mach number of p/p0 = v, from 2/(k-1) ((1/v)^((k-1)/k) - 1), with no
 // cancellation near v = 1.
@@ -98,6 +103,68 @@ TEST(Edges, ObliqueShockAtAndNearTheLargestDeflection)
                 EXPECT_GE(angles->strong, double(betaMax * (1 - 1e-13L))) << t;
                 EXPECT_NEAR(double(theta(angles->weak)), t, digits * t) << t;
                 EXPECT_NEAR(double(theta(angles->strong)), t, digits * t) << t;
+            }
+        }
+    }
+}
+
+// The normal shock's quantities at M1, in the order of ShockQuantity: M2 and
+// the ratios from the textbook forms, p02/p01 and p02/p1 (Rayleigh's pitot
+// formula) through logarithms, which long double holds for any M1 here.
+std::array<L, flow::kShockQuantities> shockForms(L M1, L k)
+{
+    const L m2 = M1 * M1, p = (2 * k * m2 - (k - 1)) / (k + 1), rho = (k + 1) * m2 / ((k - 1) * m2 + 2);
+    const L pitot = std::exp(k / (k - 1) * std::log((k + 1) * (k + 1) * m2 / (4 * k * m2 - 2 * (k - 1)))) * p;
+    return {M1, std::sqrt(((k - 1) * m2 + 2) / (2 * k * m2 - (k - 1))), p, p / rho, rho,
+            std::exp(k / (k - 1) * std::log(rho) - std::log(p) / (k - 1)), pitot};
+}
+
+// Normal shocks from just above M1 = 1 (1 + 2^-52 on) to M1 = 1e200: each
+// quantity to a few units in the last place (the p02 ratios, powers of up to
+// k/(k-1) = 21, to 2 kp + 2 |ln value| units, the exponent's rounding counting
+// once per unit of the logarithm); infinite only above the double range.
+// Each value back to an M1 at which the closed form gives it again, to that
+// and the step between adjacent M1; outside the range stated for it only
+// within rounding of a limit.
+TEST(Edges, NormalShockFromNoShockToFarBeyondTheTables)
+{
+    std::vector<double> machs;
+    for (int j = 0; j <= 52; ++j)
+        machs.push_back(1 + std::ldexp(1.0, -j) * (j < 52 ? 1.5 : 1));
+    for (int i = 0; i <= 400; ++i)
+        machs.push_back(std::pow(10.0, i / 2.0));
+    for (const double k : kGases) {
+        const flow::GasConstants gas = flow::gasConstants(k);
+        const double kp = flow::pressureExponent(gas);
+        for (const double M1 : machs) {
+            const flow::NormalShock s = flow::normalShock(M1, gas);
+            const auto exact = shockForms(M1, k);
+            for (int q = 1; q < flow::kShockQuantities; ++q) {
+                const auto quantity = flow::ShockQuantity(q);
+                SCOPED_TRACE(testing::Message() << "k = " << k << ", M1 = " << M1 << ", quantity " << q);
+                const L r = exact[std::size_t(q)];
+                const bool power = quantity == flow::ShockQuantity::p02_p01 || quantity == flow::ShockQuantity::p02_p1;
+                const double units = power ? 2 * kp + 2 * double(std::fabs(std::log(std::max(r, L(DBL_TRUE_MIN))))) : 4;
+                if (r > DBL_MAX) {
+                    EXPECT_TRUE(std::isinf(s[quantity])) << s[quantity];
+                    continue;
+                }
+                EXPECT_LE(std::fabs(s[quantity] - r), units * kEps * r + DBL_TRUE_MIN) << s[quantity] << " " << double(r);
+                const double v = double(r);
+                const flow::ShockRange range = flow::shockRange(quantity, gas);
+                const bool rising = range.strong > range.weak;
+                if (!(rising ? v >= range.weak && v < range.strong : v <= range.weak && v > range.strong)) {
+                    // Outside the range only by the rounding of a limit.
+                    const auto near = [v](double limit) { return std::fabs(v - limit) <= 4 * kEps * limit; };
+                    EXPECT_TRUE(near(range.weak) || (std::isfinite(range.strong) && near(range.strong))) << v;
+                    continue;
+                }
+                if (v < DBL_MIN)
+                    continue; // fewer digits than a look-up needs
+                const std::optional<double> back = flow::shockMachFrom(quantity, v, gas);
+                ASSERT_TRUE(back) << v;
+                const L again = shockForms(*back, k)[std::size_t(q)];
+                EXPECT_LE(std::fabs(again - v), (units + 2 * kp + 4) * kEps * v) << *back;
             }
         }
     }
