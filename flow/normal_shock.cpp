@@ -102,16 +102,27 @@ std::optional<double> shockMachFrom(ShockQuantity quantity, double value, const 
     switch (quantity) {
     case ShockQuantity::M1:
         return value;
-    case ShockQuantity::M2: // the relation is its own inverse
-        return machFromSquare(((k - 1) * value * value + 2) / (2 * k * value * value - (k - 1)));
+    case ShockQuantity::M2: { // the relation is its own inverse
+        // 2k M2^2 - (k-1) vanishes at the limit M2 tends to: formed with M2^2
+        // split exactly into v2 + e, which leaves one rounding.
+        const double v2 = value * value, e = std::fma(value, value, -v2);
+        const double below = std::fma(2 * k, v2, -(k - 1)) + 2 * k * e;
+        if (!(below > 0))
+            return std::nullopt; // at or beyond the limit, within rounding of the double given for it
+        return machFromSquare(((k - 1) * v2 + 2) / below);
+    }
     case ShockQuantity::p2_p1: {
         const double square = 1 + (value - 1) * (k + 1) / (2 * k);
         if (std::isinf(square)) // M1^2 beyond the double range, M1 not
             return std::sqrt(value / (2 * k)) * std::sqrt(k + 1);
         return machFromSquare(square);
     }
-    case ShockQuantity::rho2_rho1:
-        return machFromSquare(2 * value / ((k + 1) - (k - 1) * value));
+    case ShockQuantity::rho2_rho1: {
+        const double below = std::fma(-(k - 1), value, k + 1); // vanishes at the limit, in one rounding
+        if (!(below > 0))
+            return std::nullopt;
+        return machFromSquare(2 * value / below);
+    }
     case ShockQuantity::T2_T1:
     case ShockQuantity::p02_p1:
         if (value == range.weak)

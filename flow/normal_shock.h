@@ -32,8 +32,9 @@ struct NormalShock {
 NormalShock normalShock(double M1, const GasConstants &gas);
 
 // The Mach number M1 >= 1 at which `quantity` has `value`, or nothing when no
-// shock has it (see shockRange). Closed forms for M1, M2, p2/p1 and rho2/rho1;
-// T2/T1, p02/p01 and p02/p1 by bisection down to adjacent doubles.
+// shock has it (see shockRange; a value within rounding of a limit that M2
+// or rho2/rho1 never reach may have none). Closed forms for M1, M2, p2/p1 and
+// rho2/rho1; T2/T1, p02/p01 and p02/p1 by bisection down to adjacent doubles.
 std::optional<double> shockMachFrom(ShockQuantity quantity, double value, const GasConstants &gas);
 
 // The values a quantity takes over every shock, M1 from 1 up: from `weak`

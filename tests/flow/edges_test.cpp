@@ -170,4 +170,28 @@ TEST(Edges, NormalShockFromNoShockToFarBeyondTheTables)
     }
 }
 
+// M2 and rho2/rho1 an ulp to four inside the limits they tend to, for 400
+// gases from k = 1 to 5/3: a strong shock whose closed form gives them again,
+// to 2 ulps (k + 1 rounded to a double moves rho2/rho1 by up to one), never
+// no shock (M1 = 1) or M1 infinite.
+TEST(Edges, NormalShockLookUpsNextToTheirLimits)
+{
+    for (int i = 1; i <= 400; ++i) {
+        const double k = 1 + 2.0 / 3 * i / 400;
+        const flow::GasConstants gas = flow::gasConstants(k);
+        for (const auto quantity : {flow::ShockQuantity::M2, flow::ShockQuantity::rho2_rho1}) {
+            double v = flow::shockRange(quantity, gas).strong;
+            for (int j = 1; j <= 4; ++j) {
+                v = std::nextafter(v, 1.0);
+                SCOPED_TRACE(testing::Message() << "k = " << k << ", quantity " << int(quantity) << ", value " << v);
+                const std::optional<double> back = flow::shockMachFrom(quantity, v, gas);
+                ASSERT_TRUE(back);
+                EXPECT_TRUE(*back > 1e6 && *back < 1e10) << *back;
+                const L again = shockForms(*back, k)[std::size_t(quantity)];
+                EXPECT_LE(std::fabs(again - v), 2 * (std::nextafter(v, 2 * v) - v)) << *back;
+            }
+        }
+    }
+}
+
 } // namespace
