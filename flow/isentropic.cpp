@@ -31,6 +31,13 @@ double areaRatio(double M, const GasConstants &gas)
     try {
         return AAfM(M, gas);
     } catch (const ArithmeticError &) {
+        if (M > 1) {
+            // AAfM's power [kc1 (1 + kc2 M^2)]^kc3 overflows before its division
+            // by M: halve the power, h^2 / M = h (h / M), infinite only where
+            // A/A* itself leaves the double range.
+            const double h = std::pow(gas.kc1 * (M * gas.kc2 * M + 1), gas.kc3 / 2);
+            return h * (h / M);
+        }
         return M < 0 ? -kInfinity : kInfinity;
     }
 }

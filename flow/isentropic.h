@@ -14,9 +14,10 @@ namespace flow {
 enum class Quantity { M, A_As, p_p0, T_T0, rho_rho0, p_ps, T_Ts, rho_rhos, mu, nu };
 
 // The state at Mach number M: ratios to the stagnation state (p0, T0, rho0)
-// and to the sonic state (p*, T*, rho*), A/A* (as AAfM gives it, infinite
-// beyond the double range), and the Mach angle mu and Prandtl-Meyer angle nu
-// in degrees, which exist for M >= 1 only (NaN below).
+// and to the sonic state (p*, T*, rho*), A/A* (as AAfM gives it; where AAfM's
+// power overflows though A/A* does not, from M about 6e51 for air, without
+// it; infinite beyond the double range), and the Mach angle mu and
+// Prandtl-Meyer angle nu in degrees, which exist for M >= 1 only (NaN below).
 struct IsentropicState {
     double M, A_As, p_p0, T_T0, rho_rho0, p_ps, T_Ts, rho_rhos, mu, nu;
 

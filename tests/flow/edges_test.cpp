@@ -5,6 +5,7 @@
 // that stands for it; each tolerance says what limits it.
 
 #include "flow/back_pressure.h"
+#include "flow/isentropic.h"
 #include "flow/normal_shock.h"
 #include "flow/oblique_shock.h"
 
@@ -190,6 +191,41 @@ TEST(Edges, NormalShockLookUpsNextToTheirLimits)
                 const L again = shockForms(*back, k)[std::size_t(quantity)];
                 EXPECT_LE(std::fabs(again - v), 2 * (std::nextafter(v, 2 * v) - v)) << *back;
             }
+        }
+    }
+}
+
+// A/A* = [2/(k+1) (1 + (k-1)/2 M^2)]^((k+1)/(2(k-1))) / M, through
+// logarithms, which long double holds for any M here.
+L areaForm(L M, L k)
+{
+    return std::exp((k + 1) / (2 * (k - 1)) * std::log(2 / (k + 1) * (1 + (k - 1) / 2 * M * M)) - std::log(M));
+}
+
+// A/A* from M = 1e4 to 1e300, across where AAfM's power overflows though
+// A/A* does not (M about 6e51 for air): to 2 kc3 + 4 + 2 |ln A/A*| units in
+// the last place (a power of kc3 = (k+1)/(2(k-1)), its exponent rounded),
+// infinite only above the double range; each value back to an M at which the
+// closed form gives it again, to that and the step between adjacent M.
+TEST(Edges, AreaRatioOfVeryFastStreams)
+{
+    for (const double k : kGases) {
+        const flow::GasConstants gas = flow::gasConstants(k);
+        for (int i = 0; i <= 1184; ++i) {
+            const double M = std::pow(10.0, 4 + i / 4.0);
+            SCOPED_TRACE(testing::Message() << "k = " << k << ", M = " << M);
+            const double A = flow::isentropicState(M, gas).A_As;
+            const L exact = areaForm(M, k);
+            if (exact > DBL_MAX) {
+                EXPECT_TRUE(std::isinf(A)) << A;
+                continue;
+            }
+            const double units = 2 * gas.kc3 + 4 + 2 * double(std::log(exact));
+            EXPECT_LE(std::fabs(A - exact), units * kEps * exact) << A;
+            const double v = double(exact);
+            const std::optional<double> back = flow::machFrom(flow::Quantity::A_As, v, flow::Branch::Supersonic, gas);
+            ASSERT_TRUE(back);
+            EXPECT_LE(std::fabs(areaForm(*back, k) - v), (units + 2 * gas.kc3 + 2) * kEps * v) << *back;
         }
     }
 }
