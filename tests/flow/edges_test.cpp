@@ -230,4 +230,76 @@ TEST(Edges, AreaRatioOfVeryFastStreams)
     }
 }
 
+// The ratios of the isentropic table that fall from their value at M = 0 (1
+// to the stagnation state, (2/(k+1))^-e to the sonic state) as
+// [2/(k+1) (1 + (k-1)/2 M^2)]^-e with e = k/(k-1) for p, 1/(k-1) for rho and
+// 1 for T: the Mach number of a value in long double, with no cancellation
+// near M = 0 and no overflow for tiny values.
+struct Ratio {
+    flow::Quantity quantity;
+    bool sonic;
+    L exponent(L k) const
+    {
+        switch (quantity) {
+        case flow::Quantity::p_p0:
+        case flow::Quantity::p_ps: return k / (k - 1);
+        case flow::Quantity::rho_rho0:
+        case flow::Quantity::rho_rhos: return 1 / (k - 1);
+        default: return 1;
+        }
+    }
+    L mach(L v, L k) const
+    {
+        const L log = v < 0.5L ? std::log(v) : std::log1p(v - 1);
+        const L x = -log / exponent(k) + (sonic ? std::log((k + 1) / 2) : 0); // ln (1 + (k-1)/2 M^2)
+        return std::sqrt(2 / (k - 1) * std::expm1(x));
+    }
+};
+
+// Each ratio all but at its value at M = 0 (an ulp to 64 below it, and from
+// 1e-1 to 1e-15 below), at the values the table gives from M = 1e-12 to 1e150
+// (the round trip), and far out, down to 1e-300: M = 0 exactly at 1 to the
+// stagnation state, M above 0 below it, to 8 + |ln v| units in the last place
+// (the exponent's rounding counting once per unit of the logarithm), M = 0
+// nowhere else. To the sonic state the limit (refused) holds the rounding of
+// 2/(k+1) raised to e: M there holds no more than (e + 2) eps limit /
+// (limit - v), and within rounding of the limit is just some small M.
+TEST(Edges, MachFromTheRatiosNearMachZeroAndFarOut)
+{
+    using flow::Quantity;
+    const Ratio ratios[] = {{Quantity::p_p0, false}, {Quantity::T_T0, false}, {Quantity::rho_rho0, false},
+                            {Quantity::p_ps, true},  {Quantity::T_Ts, true},  {Quantity::rho_rhos, true}};
+    for (const double k : kGases) {
+        const flow::GasConstants gas = flow::gasConstants(k);
+        for (const Ratio &ratio : ratios) {
+            const double limit = flow::upperLimit(ratio.quantity, gas);
+            std::vector<double> values;
+            for (double v = limit, j = 1; j <= 64; ++j)
+                values.push_back(v = std::nextafter(v, 0.0));
+            for (int x = 1; x <= 300; ++x)
+                values.push_back(x <= 15 ? limit * (1 - std::pow(10.0, -x)) : std::pow(10.0, -x));
+            for (int i = 0; i <= 324; ++i)
+                values.push_back(flow::isentropicState(std::pow(10.0, -12 + i / 2.0), gas)[ratio.quantity]);
+            const auto zero = flow::machFrom(ratio.quantity, limit, flow::Branch::Subsonic, gas);
+            EXPECT_EQ(zero, ratio.sonic ? std::nullopt : std::optional<double>(0.0)) << int(ratio.quantity);
+            for (const double v : values) {
+                if (!(v >= DBL_MIN && v < limit))
+                    continue; // the table's values beyond the double range or at the limit
+                SCOPED_TRACE(testing::Message() << "k = " << k << ", quantity " << int(ratio.quantity)
+                                                << ", value " << v);
+                const std::optional<double> M = flow::machFrom(ratio.quantity, v, flow::Branch::Subsonic, gas);
+                ASSERT_TRUE(M);
+                const double rounding = ratio.sonic ? double((ratio.exponent(k) + 2) * limit / (limit - v)) : 0;
+                EXPECT_GT(*M, 0);
+                if (rounding * kEps > 0.01) { // within rounding of the limit: some small M
+                    EXPECT_LT(*M, 1e-5);
+                    continue;
+                }
+                const L exact = ratio.mach(v, k);
+                EXPECT_LE(std::fabs(*M - exact), (8 + std::fabs(std::log(v)) + rounding) * kEps * exact) << *M;
+            }
+        }
+    }
+}
+
 } // namespace
