@@ -4,23 +4,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace flow {
 
 namespace {
 
-constexpr double kCloseTo = 1e-9; // how near a critical back pressure counts as at it
+constexpr double kCloseTo = 1e-9;
+constexpr double kInfinity = std::numeric_limits<double>::infinity(); // how near a critical back pressure counts as at it
 
 bool near(double a, double b) { return std::fabs(a - b) <= kCloseTo * b; }
 
+// The Mach numbers of A/A* on either branch. Where A/A* is 1, or rounds just
+// below it near the throat (its doubles fix M there to about 1e-8 only), the
+// stream is sonic.
 double subsonicMach(double A_As, const GasConstants &gas)
 {
-    return *machFrom(Quantity::A_As, A_As, Branch::Subsonic, gas);
+    return A_As > 1 ? machFrom(Quantity::A_As, A_As, Branch::Subsonic, gas).value_or(0) : 1;
 }
 
 double supersonicMach(double A_As, const GasConstants &gas)
 {
-    return *machFrom(Quantity::A_As, A_As, Branch::Supersonic, gas);
+    return A_As > 1 ? machFrom(Quantity::A_As, A_As, Branch::Supersonic, gas).value_or(kInfinity) : 1;
 }
 
 // A station at Mach number M, area A/At, behind stagnation pressure p0/p01
@@ -67,11 +72,12 @@ std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, co
         f.exit = station(0, Ae_At, 1, gas);
     } else if (pb_p01 > c.chokedSubsonic && !near(pb_p01, c.chokedSubsonic)) {
         // Subsonic throughout: the exit takes pb, and the throat's Mach number
-        // follows from the exit's A/A* over Ae/At.
+        // follows from the exit's A/A* over Ae/At (at Ae/At = 1 the throat is
+        // the exit).
         f.regime = Regime::Subsonic;
-        const double Me = *machFrom(Quantity::p_p0, pb_p01, Branch::Subsonic, gas);
+        const double Me = machFrom(Quantity::p_p0, pb_p01, Branch::Subsonic, gas).value_or(0);
         const double Ae_As = isentropicState(Me, gas).A_As;
-        f.throat = station(subsonicMach(Ae_As / Ae_At, gas), 1, 1, gas);
+        f.throat = station(Ae_At == 1 ? Me : subsonicMach(Ae_As / Ae_At, gas), 1, 1, gas);
         f.exit = station(Me, Ae_At, 1, gas);
     } else if (near(pb_p01, c.chokedSubsonic) || Ae_At == 1) {
         f.regime = pb_p01 > c.design && !near(pb_p01, c.design) ? Regime::ChokedSubsonic
@@ -83,7 +89,8 @@ std::optional<BackPressureFlow> backPressureFlow(double Ae_At, double pb_p01, co
         f.regime = Regime::ShockInside;
         const double Me = exitMachBehindShock(pb_p01 * Ae_At, gas);
         const double p02_p01 = pb_p01 / isentropicState(Me, gas).p_p0;
-        const double M1 = *shockMachFrom(ShockQuantity::p02_p01, p02_p01, gas);
+        // p02/p01 rounds above 1 only with the shock at the throat.
+        const double M1 = shockMachFrom(ShockQuantity::p02_p01, p02_p01, gas).value_or(1);
         f.shock = normalShock(M1, gas);
         const double As_At = isentropicState(M1, gas).A_As;
         f.throat = station(1, 1, 1, gas);

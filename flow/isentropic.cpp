@@ -31,14 +31,41 @@ double areaRatio(double M, const GasConstants &gas)
     try {
         return AAfM(M, gas);
     } catch (const ArithmeticError &) {
+        if (M > 1) {
+            // AAfM's power [kc1 (1 + kc2 M^2)]^kc3 overflows before its division
+            // by M: halve the power, h^2 / M = h (h / M), infinite only where
+            // A/A* itself leaves the double range.
+            const double h = std::pow(gas.kc1 * (M * gas.kc2 * M + 1), gas.kc3 / 2);
+            return h * (h / M);
+        }
         return M < 0 ? -kInfinity : kInfinity;
     }
 }
 
-// The Mach number from s = 1 + kc2 M^2.
-double machFromSum(double s, const GasConstants &gas)
+// The Mach number of a ratio to the stagnation state, v = (1 + kc2 M^2)^-e in
+// (0, 1]: kc2 M^2 = v^(-1/e) - 1. Near 1 as expm1(-ln(v) / e), ln(v) =
+// log1p(v - 1) with v - 1 exact: M = 0 at 1 only, and to full precision just
+// below it. Further down from T/T0 = v^(1/e) = w as sqrt((1 - w) / kc2) / sqrt(w),
+// which does not overflow for the tiniest v.
+double machFromStagnation(double v, double e, const GasConstants &gas)
 {
-    return std::sqrt(std::max(0.0, s - 1) / gas.kc2); // s rounds below 1 only at the ratio's limit
+    if (v > 0.5)
+        return std::sqrt(std::expm1(-std::log1p(v - 1) / e) / gas.kc2);
+    const double w = std::pow(v, 1 / e);
+    return std::sqrt((1 - w) / gas.kc2) / std::sqrt(w);
+}
+
+// The Mach number of a ratio to the sonic state, v = (kc1 (1 + kc2 M^2))^-e,
+// below its value at M = 0, limit = kc1^-e: T/T0 = kc1 v^(1/e) = w, and 1 - w
+// in one rounding. Where that rounds to 0 or below, v lies within rounding of
+// the limit, and kc2 M^2 = (limit - v) / (e limit) to first order.
+double machFromSonic(double v, double e, double limit, const GasConstants &gas)
+{
+    const double t = std::pow(v, 1 / e);
+    double d = std::fma(-gas.kc1, t, 1);
+    if (!(d > 0))
+        d = (limit - v) / (e * limit);
+    return std::sqrt(d / gas.kc2) / std::sqrt(gas.kc1 * t);
 }
 
 } // namespace
@@ -109,6 +136,7 @@ std::optional<double> machFrom(Quantity quantity, double value, Branch branch, c
                         : quantity == Quantity::nu ? value >= 0 && value < limit
                         : quantity == Quantity::A_As ? value >= 1
                         : quantity == Quantity::M  ? value > 0
+                        : limit == 1               ? value > 0 && value <= 1 // M = 0 at 1
                                                    : value > 0 && value < limit;
     if (!inside || !std::isfinite(value))
         return std::nullopt;
@@ -117,17 +145,17 @@ std::optional<double> machFrom(Quantity quantity, double value, Branch branch, c
     case Quantity::M:
         return value;
     case Quantity::T_T0:
-        return machFromSum(1 / value, gas);
+        return machFromStagnation(value, 1, gas);
     case Quantity::p_p0:
-        return machFromSum(std::pow(value, -1 / pressureExponent(gas)), gas);
+        return machFromStagnation(value, pressureExponent(gas), gas);
     case Quantity::rho_rho0:
-        return machFromSum(std::pow(value, -1 / densityExponent(gas)), gas);
+        return machFromStagnation(value, densityExponent(gas), gas);
     case Quantity::T_Ts:
-        return machFromSum(1 / value / gas.kc1, gas);
+        return machFromSonic(value, 1, limit, gas);
     case Quantity::p_ps:
-        return machFromSum(std::pow(value, -1 / pressureExponent(gas)) / gas.kc1, gas);
+        return machFromSonic(value, pressureExponent(gas), limit, gas);
     case Quantity::rho_rhos:
-        return machFromSum(std::pow(value, -1 / densityExponent(gas)) / gas.kc1, gas);
+        return machFromSonic(value, densityExponent(gas), limit, gas);
     case Quantity::mu:
         return 1 / std::sin(value / kDegrees);
     case Quantity::nu:

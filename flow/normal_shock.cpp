@@ -11,6 +11,9 @@ namespace {
 
 constexpr double kInfinity = std::numeric_limits<double>::infinity();
 
+// Above this M1 the relations are formed in 1/M1^2: M1^2 times k would overflow from about 1e154.
+constexpr double kStrong = 1e100;
+
 // M1 from M1^2, kept at 1 where the square rounds just below it.
 double machFromSquare(double m2) { return m2 <= 1 ? 1.0 : std::sqrt(m2); }
 
@@ -38,20 +41,36 @@ double &NormalShock::operator[](ShockQuantity q)
 NormalShock normalShock(double M1, const GasConstants &gas)
 {
     const double k = gas.k;
-    const double m2 = M1 * M1;
-    const double excess = (M1 - 1) * (M1 + 1); // M1^2 - 1, without cancellation near M1 = 1
     NormalShock s{};
     s.M1 = M1;
-    // p2/p1 = 1 + 2k/(k+1) (M1^2 - 1); rho2/rho1 = (k+1) M1^2 / ((k-1) M1^2 + 2).
-    s.p2_p1 = 1 + 2 * k / (k + 1) * excess;
-    const double behind = (k - 1) * m2 + 2;
-    s.rho2_rho1 = (k + 1) * m2 / behind;
-    s.T2_T1 = s.p2_p1 / s.rho2_rho1;
-    // M2^2 = ((k-1) M1^2 + 2) / (2k M1^2 - (k-1)).
-    s.M2 = std::sqrt(behind / (2 * k * m2 - (k - 1)));
-    // p02/p01 = (rho2/rho1)^(k/(k-1)) (p1/p2)^(1/(k-1)); p02/p1 = p02/p01 (1 + kc2 M1^2)^(k/(k-1)).
-    s.p02_p01 = std::pow(s.rho2_rho1, pressureExponent(gas)) * std::pow(s.p2_p1, -densityExponent(gas));
-    s.p02_p1 = s.p02_p01 * std::pow(1 + gas.kc2 * m2, pressureExponent(gas));
+    double M2squared;
+    if (M1 <= kStrong) {
+        const double m2 = M1 * M1;
+        const double excess = (M1 - 1) * (M1 + 1); // M1^2 - 1, without cancellation near M1 = 1
+        // p2/p1 = 1 + 2k/(k+1) (M1^2 - 1); rho2/rho1 = (k+1) M1^2 / ((k-1) M1^2 + 2).
+        s.p2_p1 = 1 + 2 * k / (k + 1) * excess;
+        const double behind = (k - 1) * m2 + 2;
+        s.rho2_rho1 = (k + 1) * m2 / behind;
+        s.T2_T1 = s.p2_p1 / s.rho2_rho1;
+        // M2^2 = ((k-1) M1^2 + 2) / (2k M1^2 - (k-1)).
+        M2squared = behind / (2 * k * m2 - (k - 1));
+    } else {
+        // The same in u = 1/M1^2, M1 multiplied in last: p2/p1 and T2/T1
+        // overflow only where they leave the double range, the rest tend to
+        // their limits (M1 infinite is the limit itself).
+        const double u = 1 / M1 / M1;
+        const double p = (2 * k - (k - 1) * u) / (k + 1); // p2/p1 over M1^2
+        s.p2_p1 = p * M1 * M1;
+        s.rho2_rho1 = (k + 1) / ((k - 1) + 2 * u);
+        s.T2_T1 = p / s.rho2_rho1 * M1 * M1;
+        M2squared = ((k - 1) + 2 * u) / (2 * k - (k - 1) * u);
+    }
+    s.M2 = std::sqrt(M2squared);
+    // p02/p01 = (rho2/rho1)^(k/(k-1)) (p1/p2)^(1/(k-1)) = ((rho2/rho1)^k p1/p2)^(1/(k-1)):
+    // one power, which leaves the double range only where the ratio does.
+    s.p02_p01 = std::pow(std::pow(s.rho2_rho1, k) / s.p2_p1, densityExponent(gas));
+    // p02/p1 = (p02/p2) (p2/p1), p02/p2 = (1 + kc2 M2^2)^(k/(k-1)) isentropic behind the shock.
+    s.p02_p1 = std::pow(1 + gas.kc2 * M2squared, pressureExponent(gas)) * s.p2_p1;
     return s;
 }
 
@@ -83,12 +102,27 @@ std::optional<double> shockMachFrom(ShockQuantity quantity, double value, const 
     switch (quantity) {
     case ShockQuantity::M1:
         return value;
-    case ShockQuantity::M2: // the relation is its own inverse
-        return machFromSquare(((k - 1) * value * value + 2) / (2 * k * value * value - (k - 1)));
-    case ShockQuantity::p2_p1:
-        return machFromSquare(1 + (value - 1) * (k + 1) / (2 * k));
-    case ShockQuantity::rho2_rho1:
-        return machFromSquare(2 * value / ((k + 1) - (k - 1) * value));
+    case ShockQuantity::M2: { // the relation is its own inverse
+        // 2k M2^2 - (k-1) vanishes at the limit M2 tends to: formed with M2^2
+        // split exactly into v2 + e, which leaves one rounding.
+        const double v2 = value * value, e = std::fma(value, value, -v2);
+        const double below = std::fma(2 * k, v2, -(k - 1)) + 2 * k * e;
+        if (!(below > 0))
+            return std::nullopt; // at or beyond the limit, within rounding of the double given for it
+        return machFromSquare(((k - 1) * v2 + 2) / below);
+    }
+    case ShockQuantity::p2_p1: {
+        const double square = 1 + (value - 1) * (k + 1) / (2 * k);
+        if (std::isinf(square)) // M1^2 beyond the double range, M1 not
+            return std::sqrt(value / (2 * k)) * std::sqrt(k + 1);
+        return machFromSquare(square);
+    }
+    case ShockQuantity::rho2_rho1: {
+        const double below = std::fma(-(k - 1), value, k + 1); // vanishes at the limit, in one rounding
+        if (!(below > 0))
+            return std::nullopt;
+        return machFromSquare(2 * value / below);
+    }
     case ShockQuantity::T2_T1:
     case ShockQuantity::p02_p1:
         if (value == range.weak)

@@ -24,12 +24,17 @@ struct NormalShock {
     double &operator[](ShockQuantity q);
 };
 
-// The shock at Mach number M1 >= 1 (at M1 = 1 every ratio is 1: no shock).
+// The shock at Mach number M1 >= 1 (at M1 = 1 every ratio is 1: no shock),
+// for any M1: p2/p1, T2/T1 and p02/p1 grow as M1^2 and are infinite only where
+// they leave the double range (M1 from about 1e154); M2 and rho2/rho1 tend to
+// their limits; p02/p01 falls as M1^(-2/(k-1)) and keeps its digits down to
+// the smallest normal double, 2.2e-308, fewer below it, 0 below the range.
 NormalShock normalShock(double M1, const GasConstants &gas);
 
 // The Mach number M1 >= 1 at which `quantity` has `value`, or nothing when no
-// shock has it (see shockRange). Closed forms for M1, M2, p2/p1 and rho2/rho1;
-// T2/T1, p02/p01 and p02/p1 by bisection down to adjacent doubles.
+// shock has it (see shockRange; a value within rounding of a limit that M2
+// or rho2/rho1 never reach may have none). Closed forms for M1, M2, p2/p1 and
+// rho2/rho1; T2/T1, p02/p01 and p02/p1 by bisection down to adjacent doubles.
 std::optional<double> shockMachFrom(ShockQuantity quantity, double value, const GasConstants &gas);
 
 // The values a quantity takes over every shock, M1 from 1 up: from `weak`

@@ -68,6 +68,8 @@ std::optional<ShockAngles> shockAngles(double M1, double theta, const GasConstan
     const MostDeflection most = maxDeflection(M1, gas);
     if (theta > most.theta)
         return std::nullopt;
+    if (theta == most.theta) // the two angles meet; bisection from one end would leave it
+        return ShockAngles{most.beta, most.beta};
     const auto off = [&](double beta) { return deflection(M1, beta, gas) - theta; };
     return ShockAngles{theta == 0 ? machAngle(M1) : bisect(machAngle(M1), most.beta, off),
                        theta == 0 ? 90 : bisect(most.beta, 90, off)};

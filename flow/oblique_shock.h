@@ -35,7 +35,8 @@ MostDeflection maxDeflection(double M1, const GasConstants &gas);
 
 // The two shock angles of a deflection theta: the weak one below the beta of
 // theta max, the strong one above it, by bisection down to adjacent doubles;
-// nothing where theta is above theta max (the shock stands off) or below 0.
+// both the beta of theta max at theta max (as maxDeflection gives it); nothing
+// where theta is above theta max (the shock stands off) or below 0.
 struct ShockAngles {
     double weak, strong;
 };

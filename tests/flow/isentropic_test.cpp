@@ -80,7 +80,7 @@ TEST(MachFrom, GivesBackTheMachNumberOfEveryQuantityOnBothBranches)
 TEST(MachFrom, FindsNoStationOutsideAQuantitysRange)
 {
     const std::pair<Quantity, double> none[] = {
-        {Quantity::A_As, 0.999}, {Quantity::p_p0, 0},     {Quantity::p_p0, 1},       {Quantity::T_T0, 1.5},
+        {Quantity::A_As, 0.999}, {Quantity::p_p0, 0},     {Quantity::p_p0, 1.0000000000000002}, {Quantity::T_T0, 1.5},
         {Quantity::rho_rho0, -0.2}, {Quantity::T_Ts, 1.2}, {Quantity::mu, 0},        {Quantity::mu, 90.5},
         {Quantity::nu, -1},      {Quantity::nu, 130.46}, {Quantity::M, 0},          {Quantity::p_p0, NAN}};
     for (const auto &[quantity, value] : none)
