@@ -17,13 +17,9 @@ namespace stations_window {
 namespace {
 
 using nozzle_case::cellValue;
-constexpr int kM = 0, kA = 1, kAAs = 2, kMu = 9, kNu = 10, kColumns = 11;
-
+constexpr int kM = 0, kA = 1, kAAs = 2, kPP0 = 3, kRhoRho0 = 5, kMu = 9, kNu = 10, kColumns = 11;
 
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-
-
-
 
 // Where a quantity's stations lie, for the line that says a value has none.
 QString range(int column, double As, const flow::GasConstants &gas)
@@ -37,6 +33,8 @@ QString range(int column, double As, const flow::GasConstants &gas)
         return QStringLiteral("from 0\u00b0 up to, not at, its limit of %1\u00b0")
             .arg(QString::number(flow::upperLimit(flow::Quantity::nu, gas), 'f', 2));
     }
+    if (column >= kPP0 && column <= kRhoRho0)
+        return QStringLiteral("above 0 and up to 1, the gas at rest");
     return QStringLiteral("between 0 and %1, both left out")
         .arg(QString::number(flow::upperLimit(flow::Quantity(column - 1), gas), 'g', 4));
 }

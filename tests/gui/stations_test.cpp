@@ -68,7 +68,7 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
     EXPECT_EQ(found.mid(4, 3), (QStringList{"0.5000", "0.8203", "0.6095"}));
     EXPECT_EQ(found.mid(10), (QStringList{"72.86", "0.44"}));
     EXPECT_EQ(found[2], QStringLiteral("0.7477")) << "A is A* times A/A*, not the value typed";
-    const QString noStation = QStringLiteral("No station has p/p0 = 1.5: p/p0 lies between 0 and 1, both left out.");
+    const QString noStation = QStringLiteral("No station has p/p0 = 1.5: p/p0 lies above 0 and up to 1, the gas at rest.");
     EXPECT_EQ(announcedWhile([&] { lookUp("1.5"); }), QStringList{noStation}) << "said, not only shown";
     EXPECT_EQ(problem->text(), noStation);
     QStringList refused(12);
