@@ -405,7 +405,7 @@ void Form_BackPressure::solve()
         const QSignalBlocker still(Slider_pbp0);
         Slider_pbp0->setValue(int(std::lround(*pb * kSliderSteps)));
     }
-    if (!Text_pbp0->hasFocus() && !Text_pb->hasFocus())
+    if (!Text_pbp0->hasFocus() && !Text_pb->hasFocus()) // not typed on the way
         sliderRest_ = Slider_pbp0->value();
     flow_ = flow::backPressureFlow(*Ae, *pb, case_.gas());
     showFlow();
@@ -559,13 +559,17 @@ void Form_BackPressure::chooseCsvFile()
                                 tablesText(QLatin1Char(',')).toUtf8(), [this](const QString &name) { saveAsCsv(name); });
 }
 
-// Up and Down in the pb/p01 box step it by 0.01, within 0 to 1.
+// Up and Down in the pb/p01 box step it by 0.01, within 0 to 1. A box of the
+// back pressure taking the focus marks where the slider stands before it is
+// typed into.
 bool Form_BackPressure::eventFilter(QObject *watched, QEvent *event)
 {
     if (watched == Picture_lip && event->type() == QEvent::Resize) {
         drawLip(); // its angles true at the new size
         return false;
     }
+    if ((watched == Text_pbp0 || watched == Text_pb) && event->type() == QEvent::FocusIn && flow_)
+        sliderRest_ = Slider_pbp0->value(); // where the slider goes back to if what is typed now is refused
     if (watched == Text_pbp0 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent *>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {

@@ -36,6 +36,7 @@ void Form_BackPressure::buildInUnits()
     Text_pb = new form_runtime::TextBox(this);
     Text_pb->setObjectName(QStringLiteral("Text_pb"));
     Text_pb->setAccessibleName(texts::kPbSpoken);
+    Text_pb->installEventFilter(this);
     Unit_pb = new QComboBox(this);
     Unit_pb->setObjectName(QStringLiteral("Unit_pb"));
     Unit_pb->setAccessibleName(texts::kPbUnitSpoken);

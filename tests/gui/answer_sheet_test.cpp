@@ -1,0 +1,205 @@
+// The paths by which a student once got a wrong answer sheet without a word:
+// pb typed with a comma or as text, a look-up row's keys landing in pb, a
+// unit system that read the nozzle anew, a p0 that rewrote pb, a refused solve
+// that left the old throat's figures, and values typed on the way that stayed.
+// The references are the isentropic relations at 30 digits with the exact
+// pound (0.45359237 kg) and psi (6894.757293168 Pa).
+
+#include "solve_fixture.h"
+
+#include "backpressure_window/form_backpressure.h"
+#include "form_runtime/text_box.h"
+#include "nozzle_case/nozzle_case.h"
+#include "reservoir_window/form_reservoir.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QSlider>
+#include <QTableView>
+
+#include <cmath>
+
+namespace {
+
+using testing_gui::shownRow;
+using testing_gui::SolveTest;
+
+class AnswerSheet : public SolveTest {
+protected:
+    void SetUp() override
+    {
+        SolveTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        reservoir = &testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
+        panel = &testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+        performance = panel->findChild<QTableView *>(QStringLiteral("Table_Performance"));
+    }
+    template <typename W = QLineEdit>
+    W *in(QWidget *where, const char *name) { return where->findChild<W *>(QLatin1String(name)); }
+    void retype(QLineEdit *box, const QString &text)
+    {
+        box->setFocus();
+        QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(box, text);
+    }
+    // The reservoir in US customary units, and the nozzle solved from M1 = 1 at A1.
+    void usNozzle(const char *p0, const char *T0, const char *A1, const char *A2)
+    {
+        in<QComboBox>(reservoir, "Unit_System")->setCurrentIndex(1);
+        retype(in(reservoir, "Text_p0"), QLatin1String(p0));
+        retype(in(reservoir, "Text_T0"), QLatin1String(T0));
+        solveForMach(QStringLiteral("1"), QLatin1String(A1), QLatin1String(A2));
+    }
+    QString massFlowLine() const { return reservoir->findChild<QLabel *>(QStringLiteral("Label_MassFlow"))->text(); }
+    // The figure of a row of the performance table, read back.
+    double performanceFigure(int row) const
+    {
+        return shownRow(performance, row).value(1).replace(QChar(0x2212), QLatin1Char('-')).toDouble();
+    }
+    bool noThrust() const { return performance->isHidden() || performance->model()->rowCount() == 0; }
+
+    Form_Reservoir *reservoir = nullptr;
+    Form_BackPressure *panel = nullptr;
+    QTableView *performance = nullptr;
+};
+
+// p0 = 100 psia into the Ae/At = 1.87 nozzle: pb typed as "3,5" or "abc"
+// gives no thrust, neither of 3 psia (138.854 lbf) nor of the pb/p01 = 0.5
+// before it (50.9638 lbf), and the box and its line say why.
+TEST_F(AnswerSheet, PbNotReadWholeGivesNoThrust)
+{
+    usNozzle("100", "540", "1", "1.87");
+    auto *pb = in<form_runtime::TextBox>(panel, "Text_pb");
+    retype(in(panel, "Text_pbp0"), QStringLiteral("0.5"));
+    ASSERT_FALSE(noThrust());
+    EXPECT_NEAR(performanceFigure(3), 50.9638, 5e-5) << "F at pb/p01 = 0.5, lbf";
+    for (const auto &[typed, cause] : {std::pair{"3,5", "comma"}, std::pair{"abc", "no number"}}) {
+        retype(pb, QLatin1String(typed));
+        EXPECT_TRUE(noThrust()) << typed;
+        EXPECT_FALSE(panel->flow().has_value()) << typed;
+        EXPECT_TRUE(pb->note().contains(QLatin1String(cause))) << pb->note().toStdString();
+        EXPECT_TRUE(in<QLabel>(panel, "Label_Input")->text().startsWith(QStringLiteral("pb = \u201c")));
+        EXPECT_TRUE(in(panel, "Text_pbp0")->text().isEmpty()) << "no pb/p01 from a text not read whole";
+    }
+}
+
+// In "Any oblique shock", M1 = 2 then Tab: the keys that follow go to theta,
+// and the nozzle's back pressure stays as it was.
+TEST_F(AnswerSheet, LookUpRowKeepsItsKeys)
+{
+    auto *ratio = in(panel, "Text_pbp0");
+    retype(ratio, QStringLiteral("0.3"));
+    const double before = panel->flow()->pb_p01;
+    auto *oblique = in<QTableView>(panel, "Table_Oblique");
+    oblique->setFocus();
+    oblique->setCurrentIndex(oblique->model()->index(0, 0));
+    for (const char *keys : {"2", "10"}) { // key by key where the focus is, as a student types
+        for (const char *c = keys; *c; ++c)
+            QTest::keyClick(QApplication::focusWidget(), *c);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(ratio->text(), QStringLiteral("0.3"));
+    EXPECT_EQ(panel->flow()->pb_p01, before);
+    // theta = 10 degrees at M1 = 2: the weak shock at 39.31 degrees (NACA 1135, chart 2).
+    EXPECT_EQ(shownRow(oblique, 0).mid(1, 3), (QStringList{"2", "10.00", "39.31"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(QApplication::focusWidget(), oblique) << "Return ends the row, in the table";
+}
+
+// Solved in US customary units (150 psia, 1000 R, A* = 0.5 in^2), the nozzle
+// is the same in SI: the mass flow 1.26112 lbm/s is 0.572034 kg/s, and the
+// main window's areas stay as typed.
+TEST_F(AnswerSheet, UnitSystemShowsTheSameNozzle)
+{
+    usNozzle("150", "1000", "0.5", "1.5");
+    EXPECT_TRUE(massFlowLine().contains(QStringLiteral("1.26112\u00a0lbm/s"))) << massFlowLine().toStdString();
+    in<QComboBox>(reservoir, "Unit_System")->setCurrentIndex(0);
+    EXPECT_TRUE(massFlowLine().contains(QStringLiteral("0.572034\u00a0kg/s"))) << massFlowLine().toStdString();
+    const QString throat = reservoir->findChild<QLabel *>(QStringLiteral("Label_Throat"))->text();
+    EXPECT_TRUE(throat.contains(QStringLiteral("3.2258\u00a0cm\u00b2"))) << throat.toStdString(); // 0.5 in^2
+    EXPECT_TRUE(throat.contains(QStringLiteral("in\u00b2"))) << "says the unit the areas were typed in";
+    EXPECT_EQ(text("Text_A1"), QStringLiteral("0.5"));
+}
+
+// pb typed in its unit stays when p0 changes, and pb/p01 follows: 101.325 kPa
+// is 0.101325 of 1000 kPa and 0.20265 of 500 kPa. A pb/p01 typed stays the same way.
+TEST_F(AnswerSheet, WhatWasTypedLastStays)
+{
+    retype(in(reservoir, "Text_p0"), QStringLiteral("1000"));
+    retype(in(reservoir, "Text_T0"), QStringLiteral("500"));
+    solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("25"));
+    auto *pb = in(panel, "Text_pb"), *ratio = in(panel, "Text_pbp0");
+    retype(pb, QStringLiteral("101.325"));
+    EXPECT_EQ(panel->flow()->pb_p01, 101.325 / 1000);
+    retype(in(reservoir, "Text_p0"), QStringLiteral("500"));
+    EXPECT_EQ(pb->text(), QStringLiteral("101.325"));
+    EXPECT_EQ(ratio->text(), QStringLiteral("0.20265"));
+    EXPECT_EQ(panel->flow()->pb_p01, 101.325e3 / 500e3);
+
+    retype(ratio, QStringLiteral("0.5"));
+    retype(in(reservoir, "Text_p0"), QStringLiteral("800"));
+    EXPECT_EQ(ratio->text(), QStringLiteral("0.5"));
+    EXPECT_EQ(pb->text(), QStringLiteral("400"));
+}
+
+// A box the program fills shows a figure without binary noise, its start in
+// view: pb = 14.7 psia of p0 = 150 psia is pb/p01 = 0.098.
+TEST_F(AnswerSheet, FilledBoxShowsARoundedFigure)
+{
+    usNozzle("150", "1000", "0.5", "1.5");
+    retype(in(panel, "Text_pb"), QStringLiteral("14.7"));
+    auto *ratio = in(panel, "Text_pbp0");
+    EXPECT_EQ(ratio->text(), QStringLiteral("0.098"));
+    EXPECT_EQ(ratio->cursorPosition(), 0);
+    EXPECT_NEAR(panel->flow()->pb_p01, 0.098, 1e-16) << "the full value is what is used";
+}
+
+// A refused solve withdraws its throat from every panel, each saying why.
+TEST_F(AnswerSheet, RefusedSolveWithdrawsTheThroatEverywhere)
+{
+    usNozzle("100", "540", "1", "1.87");
+    retype(in(panel, "Text_pb"), QStringLiteral("40"));
+    ASSERT_FALSE(noThrust());
+    ASSERT_TRUE(massFlowLine().contains(QLatin1String("lbm/s")));
+    type("Text_A1", QStringLiteral("abc"));
+    solve();
+    EXPECT_TRUE(noThrust());
+    EXPECT_TRUE(reservoir->findChild<QLabel *>(QStringLiteral("Label_MassFlow"))->isHidden());
+    EXPECT_TRUE(reservoir->findChild<QLabel *>(QStringLiteral("Label_Throat"))->text().contains(QLatin1String("refused")));
+    EXPECT_TRUE(in<QLabel>(panel, "Label_Units")->text().contains(QLatin1String("refused")));
+}
+
+// Values typed on the way do not stay: 200 psia, above p0 = 100 psia, leaves
+// the slider where it stood before "20" was typed on the way; pb/p01 = "0,5"
+// leaves pb empty.
+TEST_F(AnswerSheet, ValuesTypedOnTheWayDoNotStay)
+{
+    usNozzle("100", "540", "1", "1.87");
+    retype(in(panel, "Text_pbp0"), QStringLiteral("0.5"));
+    in(panel, "Text_pbp0")->clearFocus();
+    auto *slider = in<QSlider>(panel, "Slider_pbp0");
+    const int before = slider->value();
+    ASSERT_EQ(before, 500);
+    retype(in(panel, "Text_pb"), QStringLiteral("200"));
+    EXPECT_EQ(slider->value(), before);
+    EXPECT_TRUE(in<QLabel>(panel, "Label_Input")->text().contains(QLatin1String("above p0")));
+    retype(in(panel, "Text_pbp0"), QStringLiteral("0,5"));
+    EXPECT_TRUE(in(panel, "Text_pb")->text().isEmpty());
+    EXPECT_EQ(slider->value(), before);
+}
+
+// Messages name the real cause: a negative pb, a number beyond the range.
+TEST_F(AnswerSheet, MessagesNameTheRealCause)
+{
+    usNozzle("100", "540", "1", "1.87");
+    for (const auto &[box, typed, line] :
+         {std::tuple{"Text_pb", "-5", "pb = \u22125\u00a0psia is negative"},
+          {"Text_AeAt", "1e400", "Ae/At = \u201c1e400\u201d is beyond the range of numbers"}}) {
+        retype(in(panel, box), QLatin1String(typed));
+        EXPECT_TRUE(in<QLabel>(panel, "Label_Input")->text().startsWith(QString::fromUtf8(line)))
+            << in<QLabel>(panel, "Label_Input")->text().toStdString();
+    }
+}
+
+} // namespace
