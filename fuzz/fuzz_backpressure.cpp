@@ -1,9 +1,10 @@
 // Any texts in the Back pressure window's Ae/At and pb/p01 boxes, in one
 // cell of its row "Any normal shock" and in the row "Any oblique shock": every
 // outcome is a regime with finite results in its tables (the exit lip's
-// too), or the window's one line about the inputs with the results as they
-// were; a look-up fills its rows with finite values or says in one line why
-// not.
+// too), or the window's one line naming the box at fault, which is signed,
+// and no result; no result ever comes from a text not read whole. A look-up
+// fills its rows with finite values, or says in one line why not, signs the
+// cell and leaves no figure beside it.
 //
 // Input: the first byte picks the normal-shock look-up's column (modulo 7),
 // the oblique one's second column (the byte over 7, modulo 8) and, by its top
@@ -19,6 +20,7 @@
 
 #include "backpressure_window/form_backpressure.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/typed_number.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
 
@@ -68,6 +70,22 @@ bool finiteWhereShown(const QAbstractItemModel *m)
     return true;
 }
 
+// A refused look-up: its cell signed, and no figure left in its row.
+bool refusedAlone(const QAbstractItemModel *m, int row, int column)
+{
+    if (m->index(row, column).data(Qt::DecorationRole).isNull())
+        return false;
+    for (int c = 0; c < m->columnCount(); ++c)
+        if (c != column && !m->index(row, c).data().toString().isEmpty())
+            return false;
+    return true;
+}
+
+bool readWhole(const QString &text)
+{
+    return form_runtime::readTyped(QStringLiteral("box"), text).value.has_value();
+}
+
 bool finiteRow(const QAbstractItemModel *m, int row)
 {
     for (int c = 0; c < m->columnCount(); ++c) {
@@ -110,11 +128,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     QAbstractItemModel *shocks = window->findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
     const auto typeInto = [&](const char *box, const QString &text) {
         window->findChild<QLineEdit *>(QLatin1String(box))->setText(text);
+        if (window->flow() && !readWhole(text))
+            fail("a result from a text not read whole");
         if (!input->isHidden()) {
             if (input->text().isEmpty() || input->text().contains(QLatin1Char('\n')))
                 fail("the line about the inputs is not one line");
             if (window->flow() || places->rowCount() != 0 || shocks->rowCount() != 1)
                 fail("results stand beside inputs that make no nozzle");
+            bool signed_ = false;
+            for (const char *name : {"Text_AeAt", "Text_pbp0", "Text_pb"}) {
+                const auto *b = window->findChild<form_runtime::TextBox *>(QLatin1String(name));
+                signed_ = signed_ || (!b->note().isEmpty() && b->note() == input->text());
+            }
+            if (!signed_)
+                fail("the line about the inputs names no signed box");
             return;
         }
         if (!window->flow())
@@ -141,11 +168,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     if (shocks->setData(shocks->index(last, column), part(2), Qt::EditRole)) {
         if (!problem->text().isEmpty() || !finiteRow(shocks, last))
             fail("a look-up filled its row with no finite number, or said it could not");
-    } else if (!problem->text().isEmpty()) {
-        if (problem->text().contains(QLatin1Char('\n')))
-            fail("a look-up's line is not one line");
-        if (tableText("Table_Shock") != rowBefore)
-            fail("a refused look-up changed the row");
+    } else if (tableText("Table_Shock") != rowBefore) { // refused, not left as it was
+        if (problem->text().isEmpty() || problem->text().contains(QLatin1Char('\n')))
+            fail("a refused look-up says why in no line, or in more than one");
+        if (!refusedAlone(shocks, last, column))
+            fail("a refused look-up left figures beside its text, or no sign");
     }
 
     // The oblique look-up: M1, then a second column.
@@ -158,8 +185,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
             fail("the oblique look-up's line is not one line");
         if (!finiteWhereShown(oblique))
             fail("the oblique look-up shows a value that is not finite");
-        if (!filled && !obliqueProblem->text().isEmpty() && tableText("Table_Oblique") != before)
-            fail("a refused oblique look-up changed its rows");
+        if (!filled && !obliqueProblem->text().isEmpty() && tableText("Table_Oblique") != before &&
+            oblique->index(0, obliqueColumn).data(Qt::DecorationRole).isNull())
+            fail("a refused oblique look-up changed its rows and signed no cell");
     }
 
     // The reservoir and pb in units.
@@ -168,7 +196,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     auto *pbInUnits = window->findChild<QLineEdit *>(QStringLiteral("Text_pb"));
     if (pbInUnits->isEnabled()) {
         pbInUnits->setText(part(8));
-        emit pbInUnits->textEdited(part(8));
+        if (window->flow() && !readWhole(part(8)))
+            fail("a result from a pb not read whole");
     }
     const auto &r = nozzleCase->reservoir();
     const auto *performance = window->findChild<QTableView *>(QStringLiteral("Table_Performance"));
