@@ -601,8 +601,15 @@ TEST_F(SolveTest, OtherKTakesAnIdealGasOnly)
     EXPECT_TRUE(gasItem(form, QStringLiteral("Air, k = 1.4"))->isChecked());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex"));
 
+    // Text not read whole is named for what it is, not for the range of k.
+    typeK("1,3");
+    ASSERT_EQ(messages.texts().size(), 2);
+    EXPECT_EQ(messages.texts()[1],
+              QStringLiteral("k = \u201c1,3\u201d has a comma, which is no decimal point here: type 1.3."));
+    EXPECT_TRUE(gasItem(form, QStringLiteral("Air, k = 1.4"))->isChecked());
+
     typeK("1.15");
-    EXPECT_EQ(messages.texts().size(), 1);
+    EXPECT_EQ(messages.texts().size(), 2);
     EXPECT_TRUE(gasItem(form, QStringLiteral("Other k = 1.15\u2026"))->isChecked());
     EXPECT_EQ(form.windowTitle(), QStringLiteral("  Ventrolex (k = 1.15)"));
 }
