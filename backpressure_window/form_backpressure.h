@@ -92,7 +92,7 @@ private:
 
     NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;
-    form_runtime::TextBox *Text_AeAt, *Text_pbp0;
+    form_runtime::TextBox *Text_AeAt = nullptr, *Text_pbp0 = nullptr;
     form_runtime::Slider *Slider_pbp0;
     QLabel *Label_Gas, *Label_Input, *Label_Regime, *Label_Critical, *Label_LookUpProblem;
     form_runtime::ValueTable *nozzle_, *shock_;
@@ -102,10 +102,10 @@ private:
     QLabel *Label_Lip, *Label_ObliqueHelp, *Label_ObliqueProblem;
     form_runtime::ValueTable *lip_, *oblique_;
     QTableView *Table_Lip, *Table_Oblique;
-    form_runtime::ChartSurface *Picture_lip;
+    form_runtime::ChartSurface *Picture_lip = nullptr;
     std::optional<flow::LipShock> lipShock_;
     std::optional<flow::LipFan> lipFan_;
-    form_runtime::TextBox *Text_pb;
+    form_runtime::TextBox *Text_pb = nullptr;
     QComboBox *Unit_pb;
     std::map<const form_runtime::TextBox *, QString> problems_; // why a box's text gives no value
     bool filling_ = false;   // the program writes a box: no typing to read

@@ -3,6 +3,7 @@
 #include "form_runtime/number_text.h"
 
 #include <QAction>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -90,6 +91,11 @@ void TextBox::showResult(const QString &text)
     fit();
 }
 
+int TextBox::signSide() const
+{
+    return std::max(8, height() / 2 - 1);
+}
+
 int TextBox::textAreaWidth() const
 {
     QStyleOptionFrame panel;
@@ -128,12 +134,25 @@ void TextBox::showAsUsual()
     setToolTip(QString());
 }
 
+void TextBox::keyPressEvent(QKeyEvent *event)
+{
+    // An Alt chord that is no mnemonic types nothing. (AltGr, which types
+    // characters on many keyboards, comes as its own modifier or with Ctrl.)
+    const Qt::KeyboardModifiers mods = event->modifiers();
+    if ((mods & Qt::AltModifier) && !(mods & (Qt::ControlModifier | Qt::GroupSwitchModifier)) &&
+        !event->text().isEmpty()) {
+        event->ignore();
+        return;
+    }
+    QLineEdit::keyPressEvent(event);
+}
+
 void TextBox::paintEvent(QPaintEvent *event)
 {
     paintText(event);
     if (resultSign_) { // in the upper right corner, over the frame
         QPainter painter(this);
-        const int side = std::max(8, height() / 2 - 1);
+        const int side = signSide();
         signIcon_.paint(&painter, QRect(width() - side, 0, side, side));
     }
 }

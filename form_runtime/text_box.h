@@ -40,11 +40,13 @@ public:
     QString note() const { return note_; }
 
 protected:
+    void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
 
 private:
     void paintText(QPaintEvent *event);
     int textAreaWidth() const;
+    int signSide() const;
     QString cutToFit() const;
     void fit();
     void showAsUsual();

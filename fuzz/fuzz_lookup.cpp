@@ -1,12 +1,13 @@
 // Any text typed into any cell of the Stations window's look-up row, on either
-// branch: the look-up finds a station whose row holds a positive Mach number
-// and the typed value where it was typed, or it says in one line why not and
-// leaves the row as it was.
+// branch: the look-up finds a station whose row holds a Mach number of 0 or
+// more and the typed value where it was typed, or it says in one line why
+// not, signs what was typed and leaves no station in its row.
 //
 // Input: the first byte picks the column (modulo 11) and, by its top bit, the
 // supersonic branch; the rest is the text.
 
 #include "flow/gas_constants.h"
+#include "form_runtime/typed_number.h"
 #include "stations_window/station_table.h"
 
 #include <QCoreApplication>
@@ -59,15 +60,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         if (!problem.isEmpty())
             fail("a look-up that found its station reported a problem");
         const double M = table.index(table.lookUpRow(), 0).data(Qt::EditRole).toString().toDouble();
-        if (!(M > 0))
-            fail("a station was found without a positive Mach number");
-        bool ok = false;
-        const double value = QLocale::c().toDouble(typed.trimmed(), &ok);
-        if (!ok || cell.data(Qt::EditRole).toString().toDouble() != value)
-            fail("the typed value is not where it was typed");
-    } else {
+        if (!(M >= 0))
+            fail("a station was found with a negative Mach number"); // 0: the gas at rest
+        const std::optional<double> value = form_runtime::readTyped(QStringLiteral("cell"), typed).value;
+        if (!value || cell.data(Qt::EditRole).toString().toDouble() != *value)
+            fail("a station from a text not read whole, or the value typed not where it was typed");
+    } else if (problem == QLatin1String("(none)")) { // the text the cell held already: left as it was
         if (nozzle_case::tableText(table.rows(), QLatin1Char('\t')) != before)
-            fail("a look-up that found nothing changed the table");
+            fail("a look-up left as it was changed the table");
+    } else {
+        if (table.rows().size() != 1)
+            fail("a look-up that found nothing left a station in its row");
+        if (cell.data(Qt::DecorationRole).isNull() || cell.data().toString() != typed.trimmed())
+            fail("a look-up that found nothing did not sign what was typed");
         if (problem.isEmpty() || problem.contains(QLatin1Char('\n')))
             fail("a look-up that found nothing did not say why in one line");
     }

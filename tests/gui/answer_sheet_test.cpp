@@ -202,4 +202,14 @@ TEST_F(AnswerSheet, MessagesNameTheRealCause)
     }
 }
 
+// An Alt chord that is no mnemonic types nothing into the box in focus.
+TEST_F(AnswerSheet, AltChordTypesNothing)
+{
+    for (QLineEdit *b : {box("Text_M1"), in(panel, "Text_pbp0"), in(reservoir, "Text_p0")}) {
+        retype(b, QStringLiteral("0.5"));
+        QTest::keyClick(b, Qt::Key_M, Qt::AltModifier);
+        EXPECT_EQ(b->text(), QStringLiteral("0.5")) << b->objectName().toStdString();
+    }
+}
+
 } // namespace
