@@ -2,7 +2,7 @@
 #include "form_runtime/application.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/web_page.h"
-#include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 
 #include <QApplication>
 
@@ -53,7 +53,7 @@ int main(int argc, char *argv[])
     form_runtime::web_page::describeFocus();
     form_runtime::web_page::sayWhenClosed();
 #endif
-    Form_Ventrolex window;
+    MainWindow window;
 #ifdef Q_OS_WASM
     window.showMaximized(); // the one window fills the page, its panels docked in it
 #else

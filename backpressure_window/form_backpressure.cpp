@@ -12,6 +12,7 @@
 #include "form_runtime/texts.h"
 #include "form_runtime/typed_number.h"
 #include "form_runtime/value_table.h"
+#include "form_runtime/while_shown.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/units_text.h"
@@ -204,7 +205,10 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     connect(copy, &QPushButton::clicked, this, &Form_BackPressure::copyTables);
     connect(save, &QPushButton::clicked, this, &Form_BackPressure::chooseCsvFile);
     connect(&case_, &NozzleCase::gasChanged, this, &Form_BackPressure::followGas);
+    // Ae/At follows a solution at once, as a box the panel reads; the flow
+    // it gives is worked out only while the panel is seen.
     connect(&case_, &NozzleCase::solutionChanged, this, &Form_BackPressure::followSolution);
+    (new form_runtime::WhileShown(this))->follow(&case_, &NozzleCase::solutionChanged, [this] { solve(); });
     followSolution();
     solve();
     sliderRest_ = Slider_pbp0->value();
@@ -271,7 +275,6 @@ void Form_BackPressure::followSolution()
         Text_AeAt->unflag();
         case_.setInput(NozzleCase::Input::AeAt, {Text_AeAt->text(), 0, s->A2_As, true});
     }
-    solve();
 }
 
 void Form_BackPressure::fill(form_runtime::TextBox *box, const QString &text)

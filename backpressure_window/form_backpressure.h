@@ -44,6 +44,8 @@ public:
     QString tablesText(QChar separator) const;
     void copyTables();
     void saveAsCsv(const QString &fileName);
+    // The charts a user may open large: the pressure along the nozzle and the thrust coefficient.
+    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_pressure, Picture_CF}; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

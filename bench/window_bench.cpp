@@ -1,5 +1,5 @@
 #include "form_runtime/chart_surface.h"
-#include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 #include "stations_window/form_stations.h"
 
 #include <QAbstractButton>
@@ -33,7 +33,7 @@ struct WorkedExample {
         form.findChild<QAbstractButton *>(QStringLiteral("Option_Msub"))->click();
         form.findChild<QLineEdit *>(QStringLiteral("Text_A2"))->setText(QStringLiteral("1"));
     }
-    Form_Ventrolex form;
+    MainWindow form; // the shell, with the form in its middle
     form_runtime::ChartSurface *geo = form.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_geo"));
     form_runtime::ChartSurface *iter = form.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_iter"));
     QAbstractButton *command = form.findChild<QAbstractButton *>(QStringLiteral("Command1"));
@@ -204,7 +204,7 @@ BENCHMARK(BM_ZoomStep)->Unit(benchmark::kMillisecond)->Apply(withFastest);
 void BM_MainWindow(benchmark::State &state)
 {
     for (auto _ : state) {
-        Form_Ventrolex form;
+        MainWindow form;
         form.show();
         benchmark::DoNotOptimize(form.grab());
     }

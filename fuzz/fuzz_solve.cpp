@@ -19,7 +19,7 @@
 
 #include "flow/arithmetic.h"
 #include "flow/texts.h"
-#include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 #include "form_runtime/message_box.h"
 #include "solver_window/texts.h"
 #include "stations_window/form_stations.h"
@@ -42,7 +42,7 @@
 namespace {
 
 QApplication *app;
-Form_Ventrolex *form;
+MainWindow *form; // the shell, with the form in its middle
 QStringList shown;
 
 void answer(const QString &text)
@@ -92,7 +92,7 @@ bool sameRows(const std::vector<stations_window::StationRow> &a, const std::vect
 extern "C" int LLVMFuzzerInitialize(int *, char ***)
 {
     app = fuzzing::startWindowApplication("fuzz_solve");
-    form = new Form_Ventrolex;
+    form = new MainWindow;
     form->show();
     form->findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
     form_runtime::answerMessagesWith(answer);

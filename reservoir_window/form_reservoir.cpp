@@ -6,6 +6,7 @@
 #include "form_runtime/text_box.h"
 #include "form_runtime/texts.h"
 #include "form_runtime/typed_number.h"
+#include "form_runtime/while_shown.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/units_text.h"
@@ -136,9 +137,10 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     }
     connect(Unit_Area, &QComboBox::currentIndexChanged, this, &Form_Reservoir::writeUnits);
     connect(Unit_System, &QComboBox::currentIndexChanged, this, &Form_Reservoir::systemChosen);
-    connect(&case_, &NozzleCase::gasChanged, this, &Form_Reservoir::followGas);
-    connect(&case_, &NozzleCase::solutionChanged, this, &Form_Reservoir::showResults);
-    connect(&case_, &NozzleCase::reservoirChanged, this, &Form_Reservoir::showResults);
+    auto *whileShown = new form_runtime::WhileShown(this);
+    whileShown->follow(&case_, &NozzleCase::gasChanged, [this](bool) { followGas(); });
+    whileShown->follow(&case_, &NozzleCase::solutionChanged, [this] { showResults(); });
+    whileShown->follow(&case_, &NozzleCase::reservoirChanged, [this] { showResults(); });
     showProblems();
     showResults();
 }

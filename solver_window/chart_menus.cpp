@@ -42,9 +42,6 @@ void Form_Ventrolex::buildChartMenus()
         chart->addMenuAction(copy, [this] { return solutionShown; });
     }
 
-    offerLargeView(Picture_geo);
-    offerLargeView(Picture_iter);
-
     auto *copyIteratesAction = new QAction(texts::kCopyTheIterates, Picture_iter);
     connect(copyIteratesAction, &QAction::triggered, this, &Form_Ventrolex::copyIterates);
     Picture_iter->addMenuAction(copyIteratesAction,

@@ -1,6 +1,5 @@
 #include "solver_window/form_ventrolex.h"
 
-#include "about_window/form_about.h"
 #include "charts/iteration_chart.h"
 #include "flow/area_ratio.h"
 #include "flow/mach_iteration.h"
@@ -12,20 +11,17 @@
 #include "form_runtime/message_box.h"
 #include "form_runtime/option_button.h"
 #include "form_runtime/text_box.h"
-#include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
-#include "backpressure_window/form_backpressure.h"
-#include "reservoir_window/form_reservoir.h"
-#include "stations_window/form_stations.h"
 #include "solver_window/texts.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
-#include "form_runtime/option_button.h"
 
 #include <type_traits>
 
@@ -33,6 +29,8 @@ using form_runtime::twips;
 namespace texts = solver_window::texts;
 
 namespace {
+
+constexpr int kFormWidth = 4335, kFormHeight = 7005; // the form's client area, in twips
 
 // One control of the layout: its name, container, place in twips and caption;
 // its place is kept, for the zoom.
@@ -77,7 +75,12 @@ QFont Form_Ventrolex::dialogFont()
     return font;
 }
 
-Form_Ventrolex::Form_Ventrolex(QWidget *parent) : QMainWindow(parent), case_(new NozzleCase(this))
+Form_Ventrolex::Form_Ventrolex(QWidget *parent) : Form_Ventrolex(*new NozzleCase, parent)
+{
+    case_->setParent(this);
+}
+
+Form_Ventrolex::Form_Ventrolex(NozzleCase &nozzleCase, QWidget *parent) : QMainWindow(parent), case_(&nozzleCase)
 {
     buildControls();
     Form_Load();
@@ -92,7 +95,9 @@ void Form_Ventrolex::buildControls()
 
     client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    buildWorkspace(); // the form in its place before its controls are made
+    setCentralWidget(client); // in its place before its controls are made
+    layout()->setSizeConstraint(QLayout::SetFixedSize); // the form's size is the layout's
+    takeDesktopColours();
 
     Frame1 = control<form_runtime::GroupFrame>(layoutTwips, "Frame1", client, QRect(120, 0, 4095, 1815));
     Frame2 = control<form_runtime::GroupFrame>(layoutTwips, "Frame2", Frame1, QRect(120, 120, 1455, 975));
@@ -147,13 +152,7 @@ void Form_Ventrolex::buildControls()
 
     Mn_About = menuBar()->addAction(texts::kAbout);
     Mn_About->setObjectName(QStringLiteral("Mn_About"));
-    Mn_Stations = menuBar()->addAction(texts::kStations);
-    Mn_Stations->setObjectName(QStringLiteral("Mn_Stations"));
-    Mn_BackPressure = menuBar()->addAction(texts::kBackPressure);
-    Mn_BackPressure->setObjectName(QStringLiteral("Mn_BackPressure"));
     buildGasMenu();
-    Mn_Reservoir = menuBar()->addAction(texts::kReservoir); // beside the gas, whose R it shows
-    Mn_Reservoir->setObjectName(QStringLiteral("Mn_Reservoir"));
 
     connect(Option_A2, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_A2_Click);
     connect(Option_Msub, &form_runtime::OptionButton::chosen, this, &Form_Ventrolex::Option_Msub_Click);
@@ -164,13 +163,47 @@ void Form_Ventrolex::buildControls()
         connect(box, &QLineEdit::textEdited, this, [this] { announcement.clear(); });
         connect(box, &QLineEdit::returnPressed, this, [this, box] { solveOnReturn(box); });
     }
-    connect(Mn_About, &QAction::triggered, this, &Form_Ventrolex::Mn_About_Click);
-    connect(Mn_Stations, &QAction::triggered, this, &Form_Ventrolex::Mn_Stations_Click);
-    connect(Mn_BackPressure, &QAction::triggered, this, &Form_Ventrolex::Mn_BackPressure_Click);
-    connect(Mn_Reservoir, &QAction::triggered, this, &Form_Ventrolex::Mn_Reservoir_Click);
 
-    buildViewMenu();
-    sizeWorkspace();
+    layOutAtZoom();
+}
+
+void Form_Ventrolex::hideMenuBar()
+{
+    menuBar()->removeAction(Mn_About);
+    menuBar()->removeAction(Mn_Gas->menuAction());
+    menuBar()->hide();
+    layout()->invalidate();
+    layout()->activate(); // the form's size without it
+}
+
+// Every control at its place at the zoom, every font at its size.
+void Form_Ventrolex::layOutAtZoom()
+{
+    setFont(dialogFont());
+    for (const auto &[control, r] : layoutTwips)
+        control->setGeometry(form_runtime::twips(r.x(), r.y(), r.width(), r.height()));
+    client->setFixedSize(form_runtime::twipsToPixels(kFormWidth), form_runtime::twipsToPixels(kFormHeight));
+    layout()->activate();
+}
+
+void Form_Ventrolex::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange && client) // the desktop's, as the window follows it
+        takeDesktopColours();
+}
+
+// The form's backgrounds are the desktop's, not a scroll area's: some styles
+// (Windows 11) make a scroll area's background transparent, and the form
+// would inherit that.
+void Form_Ventrolex::takeDesktopColours()
+{
+    const QPalette desktop = QApplication::palette();
+    QPalette colours = client->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
+            colours.setBrush(group, role, desktop.brush(group, role));
+    client->setPalette(colours);
 }
 
 void Form_Ventrolex::Form_Load()
@@ -227,39 +260,6 @@ void Form_Ventrolex::grafik_Geo()
 void Form_Ventrolex::Grafik_iter(double AAr, double Mr)
 {
     charts::Grafik_iter(*Picture_iter, AAr, Mr, gas());
-}
-
-void Form_Ventrolex::Mn_About_Click()
-{
-    Form_About &about = Form_About::instance();
-    form_runtime::showWindow(about);
-}
-
-void Form_Ventrolex::Mn_Stations_Click()
-{
-    if (!stationsDock)
-        stationsDock = dockPanel(new Form_Stations(*case_), texts::kStationsPanel, "Dock_Stations");
-    showPanel(stationsDock);
-}
-
-// The reservoir and the units: the nozzle's figures in units in every panel.
-void Form_Ventrolex::Mn_Reservoir_Click()
-{
-    if (!reservoirDock)
-        reservoirDock = dockPanel(new Form_Reservoir(*case_), texts::kReservoirPanel, "Dock_Reservoir");
-    showPanel(reservoirDock);
-}
-
-// The nozzle of the last solution off design: station 2 is its exit, A* its throat.
-void Form_Ventrolex::Mn_BackPressure_Click()
-{
-    if (!backPressureDock) {
-        auto *panel = new Form_BackPressure(*case_);
-        backPressureDock = dockPanel(panel, texts::kBackPressurePanel, "Dock_BackPressure");
-        for (const char *chart : {"Picture_pressure", "Picture_CF"})
-            offerLargeView(panel->findChild<form_runtime::ChartSurface *>(QLatin1String(chart)));
-    }
-    showPanel(backPressureDock);
 }
 
 // A solution is complete: it is announced, with what its boxes were read as,

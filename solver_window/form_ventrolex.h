@@ -5,9 +5,9 @@
 // area A* and either the area A2 at a given Mach number M2 (option "A2") or
 // the subsonic and supersonic Mach numbers at a given area A2 (option "M"),
 // shows them rounded to 4 decimals and draws the nozzle geometry chart and,
-// for option "M", the iteration chart. The Stations and Back pressure panels
-// dock beside it and follow the case the window writes to: its gas and its
-// last completed solution. The View menu zooms the whole window.
+// for option "M", the iteration chart. It writes the gas and its last
+// completed solution to the case, which it is given by the shell that places
+// it, or keeps of its own when it stands alone; the panels follow that case.
 
 #include "charts/nozzle_chart.h"
 #include "flow/gas_constants.h"
@@ -17,7 +17,6 @@
 #include "solver_window/texts.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 #include <limits>
 #include <optional>
@@ -26,7 +25,6 @@
 #include <vector>
 
 class QAction;
-class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -43,7 +41,9 @@ class Form_Ventrolex : public QMainWindow {
     Q_OBJECT
 
 public:
+    // A form of its own, with its own case, or one that writes to `nozzleCase`.
     explicit Form_Ventrolex(QWidget *parent = nullptr);
+    explicit Form_Ventrolex(NozzleCase &nozzleCase, QWidget *parent = nullptr);
 
     // What a box was read as, where that may not be what the student meant:
     // the note its warning sign shows, and the short form that ends the
@@ -66,9 +66,16 @@ public:
 
     // What the whole program shares: the gas and the last completed solution.
     NozzleCase &nozzleCase() { return *case_; }
-    // The zoom in quarters (4: 100 %), and a step of it as the View menu makes it.
-    int zoom() const;
-    void setZoom(int quarters);
+
+    // What the shell that places the form shows of it: its menu items, in
+    // the shell's menu bar once the form's own is hidden (About is the
+    // shell's to answer), and the charts a user may open large.
+    QAction *aboutItem() const { return Mn_About; }
+    QMenu *gasMenu() const { return Mn_Gas; }
+    void hideMenuBar();
+    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_geo, Picture_iter}; }
+    // Every control at its place at the zoom, its font and the form's size.
+    void layOutAtZoom();
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -99,24 +106,9 @@ private:
     Throat findThroat();
     void findAreaForMach();
     void findMachForArea();
-    void Mn_About_Click();
-    void Mn_Stations_Click();
-    void Mn_BackPressure_Click();
-    void Mn_Reservoir_Click();
     void completed(Solution solution, NozzleCase::Solution shared, const QString &spoken);
     const flow::GasConstants &gas() const { return case_->gas(); }
 
-    // The workspace: the form, scrolled where the window is smaller;
-    // the panels docked beside it (or below it on a narrow screen).
-    void buildWorkspace();
-    void sizeWorkspace();
-    void buildViewMenu();
-    QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
-    void showPanel(QDockWidget *dock);
-    void nextPanel(); // F6
-    void fitToScreen();
-    void layOutAtZoom();
-    void fitFormAtZoom();
     void takeDesktopColours();
     static QFont dialogFont(); // the form's, at the zoom
     void solveOnReturn(form_runtime::TextBox *box);
@@ -150,18 +142,7 @@ private:
     form_runtime::CommandButton *Command1;
     form_runtime::ChartSurface *Picture_geo, *Picture_iter;
     QAction *Mn_About;
-    QAction *Mn_Stations;
-    QAction *Mn_BackPressure;
-    QAction *Mn_Reservoir;
-    QMenu *Mn_View = nullptr;
-    QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
-    QWidget *client = nullptr;                             // the form
-    QPointer<QWidget> lastInForm;                          // its control that last had the focus
-    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr; // made when first opened
-    std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
-    std::vector<QDockWidget *> panels() const;
-    void offerLargeView(form_runtime::ChartSurface *chart); // "Open large" in its menu
-    void openLarge(const form_runtime::ChartSurface *chart);
+    QWidget *client = nullptr; // the form's client area
     std::vector<std::pair<QWidget *, QRect>> layoutTwips; // every control's place in twips
     QMenu *Mn_Gas = nullptr;
     QAction *otherK = nullptr;  // "Other k…"

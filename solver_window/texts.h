@@ -14,19 +14,8 @@ inline QString windowCaption(const QString &k)
 {
     return kWindowCaption + QStringLiteral(" (k = %1)").arg(k);
 }
-// The menu bar's items, with their mnemonics (Alt and the underlined letter).
+// The form's menu bar items, with their mnemonics (Alt and the underlined letter).
 inline const QString kAbout = QStringLiteral("&About");
-inline const QString kStations = QStringLiteral("&Stations");
-inline const QString kBackPressure = QStringLiteral("&Back pressure");
-inline const QString kReservoir = QStringLiteral("&Reservoir");
-inline const QString kView = QStringLiteral("&View");
-inline const QString kZoomIn = QStringLiteral("Zoom in");
-inline const QString kZoomOut = QStringLiteral("Zoom out");
-inline const QString kActualSize = QStringLiteral("Actual size");
-// The panels' titles.
-inline const QString kStationsPanel = QStringLiteral("Stations");
-inline const QString kBackPressurePanel = QStringLiteral("Back pressure");
-inline const QString kReservoirPanel = QStringLiteral("Reservoir");
 inline const QString kOutputOptions = QStringLiteral("Output options");
 inline const QString kA1 = QStringLiteral("A1 =");
 inline const QString kM1 = QStringLiteral("M1 =");
@@ -203,7 +192,6 @@ inline QString solutionCircles(const QString &machNumbers)
 
 // The charts' context menus.
 inline const QString kShowTheIterates = QStringLiteral("Show the iterates");
-inline const QString kOpenLarge = QStringLiteral("Open large");
 inline const QString kCopyResults = QStringLiteral("Copy results");
 inline const QString kCopyTheIterates = QStringLiteral("Copy the iterates");
 inline const QString kNozzleChartFile = QStringLiteral("nozzle-chart");

@@ -8,6 +8,7 @@
 #include "nozzle_case/units_text.h"
 #include "flow/nozzle_performance.h"
 #include "form_runtime/value_table.h"
+#include "form_runtime/while_shown.h"
 #include "stations_window/texts.h"
 
 #include <QButtonGroup>
@@ -130,9 +131,10 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     });
     connect(copy, &QPushButton::clicked, this, &Form_Stations::copyTable);
     connect(save, &QPushButton::clicked, this, &Form_Stations::chooseCsvFile);
-    connect(&case_, &NozzleCase::gasChanged, this, &Form_Stations::followGas);
-    connect(&case_, &NozzleCase::solutionChanged, this, &Form_Stations::followSolution);
-    connect(&case_, &NozzleCase::reservoirChanged, this, &Form_Stations::showInUnits);
+    auto *whileShown = new form_runtime::WhileShown(this);
+    whileShown->follow(&case_, &NozzleCase::gasChanged, [this](bool anotherK) { followGas(anotherK); });
+    whileShown->follow(&case_, &NozzleCase::solutionChanged, [this] { followSolution(); });
+    whileShown->follow(&case_, &NozzleCase::reservoirChanged, [this] { showInUnits(); });
     connect(table_, &QAbstractItemModel::dataChanged, this, &Form_Stations::showInUnits);
     connect(table_, &QAbstractItemModel::modelReset, this, &Form_Stations::showInUnits);
     table_->setGas(case_.gas());

@@ -12,7 +12,7 @@
 // VENTROLEX_DARK set, under a dark palette.
 
 #include "form_runtime/application.h"
-#include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 #include "backpressure_window/form_backpressure.h"
 #include "stations_window/form_stations.h"
 
@@ -58,7 +58,7 @@ int main(int argc, char *argv[])
             dark.setColor(role, QColor(235, 235, 235));
         QApplication::setPalette(dark);
     }
-    Form_Ventrolex form;
+    MainWindow form; // the shell, with the form in its middle
     form.show();
     form.resize(form.minimumSizeHint().width(), form.height()); // the form alone: no room for a panel
 

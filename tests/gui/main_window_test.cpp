@@ -5,6 +5,7 @@
 #include "flow/texts.h"
 #include "form_runtime/chart_surface.h"
 #include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 
 #include <QAction>
 #include <QMenu>
@@ -47,7 +48,7 @@ protected:
     }
 
     testing_gui::MessageBoxAnswerer messages;
-    Form_Ventrolex form;
+    MainWindow form; // the shell, with the form in its middle
 };
 
 struct ControlCase {
@@ -131,7 +132,7 @@ TEST_F(MainWindowTest, LoadsWithTheStationTwoBoxesAndIterationChartHidden)
     form.resize(600, 700);
     EXPECT_EQ(find("Picture_geo")->geometry(), chart);
     // The gas constants are in place: A/A* at Mach 2 is bit-exact.
-    EXPECT_EQ(form.AAfM(2), 1.6875000000000002);
+    EXPECT_EQ(form.form().AAfM(2), 1.6875000000000002);
 }
 
 TEST_F(MainWindowTest, TabOrderFollowsTheLayout)
@@ -251,10 +252,10 @@ TEST_F(MainWindowTest, CommandWithoutAnOptionAsksForOne)
 
 TEST_F(MainWindowTest, MachIterationReportsWhenItDoesNotSettle)
 {
-    EXPECT_EQ(form.M_iter(1.001, 1, flow::kSubsonic), 0.9692205839573707);
+    EXPECT_EQ(form.form().M_iter(1.001, 1, flow::kSubsonic), 0.9692205839573707);
     EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("iterasyon 50 adımda yakınsamadı")});
-    EXPECT_EQ(form.M_iter(2, 1, flow::kSupersonic), 2.1971526623905615);
-    EXPECT_EQ(form.M_iter(2, 1, "sesaltı"), 1);
+    EXPECT_EQ(form.form().M_iter(2, 1, flow::kSupersonic), 2.1971526623905615);
+    EXPECT_EQ(form.form().M_iter(2, 1, "sesaltı"), 1);
     EXPECT_EQ(messages.shown().size(), 2u);
 }
 
@@ -305,6 +306,41 @@ TEST_F(MainWindowTest, AboutWindowIsOneModelessWindowOfItsOwn)
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(aboutOpenAfterMainClosed);
     EXPECT_TRUE(aboutClosedBeforeTheEnd);
+}
+
+} // namespace
+
+namespace {
+
+// The form stands on its own, as in a test or a tool that needs no panels:
+// its own case, its own menu bar with About and Gas, and the same solution
+// as in the main window, bit for bit. Placed in the main window, it writes
+// to the main window's one case.
+TEST(FormOnItsOwn, SolvesIntoItsOwnCaseAsInTheMainWindow)
+{
+    testing_gui::MessageBoxAnswerer messages;
+    Form_Ventrolex alone;
+    MainWindow window;
+    EXPECT_EQ(&window.form().nozzleCase(), &window.nozzleCase());
+    QStringList items;
+    for (QAction *item : alone.menuBar()->actions())
+        items << item->text();
+    EXPECT_EQ(items, (QStringList{"&About", "&Gas"}));
+    for (QWidget *form : {static_cast<QWidget *>(&alone), static_cast<QWidget *>(&window)}) {
+        form->findChild<QLineEdit *>(QStringLiteral("Text_M1"))->setText(QStringLiteral("0.5"));
+        form->findChild<QRadioButton *>(QStringLiteral("Option_Msub"))->click();
+        form->findChild<QLineEdit *>(QStringLiteral("Text_A2"))->setText(QStringLiteral("1"));
+        form->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+    }
+    ASSERT_TRUE(alone.nozzleCase().solution());
+    ASSERT_TRUE(window.nozzleCase().solution());
+    EXPECT_EQ(alone.nozzleCase().solution()->A2_As, window.nozzleCase().solution()->A2_As);
+    for (const char *name : {"Text_Astar", "Text_Msub", "Text_Msup"})
+        EXPECT_EQ(alone.findChild<QLineEdit *>(QLatin1String(name))->text(),
+                  window.findChild<QLineEdit *>(QLatin1String(name))->text())
+            << name;
+    EXPECT_EQ(alone.findChild<QLineEdit *>(QStringLiteral("Text_Msup"))->text(), QStringLiteral("1.7023"));
+    EXPECT_TRUE(messages.shown().empty());
 }
 
 } // namespace

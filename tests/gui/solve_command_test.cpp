@@ -3,7 +3,6 @@
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
-#include "solver_window/form_ventrolex.h"
 #include "stations_window/form_stations.h"
 
 #include <QAction>
@@ -188,7 +187,7 @@ TEST_F(SolveTest, RatioJustAboveOneReportsBothIterations)
 TEST_F(SolveTest, AreaEqualToTheThroatGivesTheSonicPoint)
 {
     // The shortest text that reads back as exactly A*/A1 for M1 = 0.5.
-    const double throat = 1 / form.AAfM(0.5);
+    const double throat = 1 / form.form().AAfM(0.5);
     char digits[32];
     const auto end = std::to_chars(digits, digits + sizeof digits, throat).ptr;
     solveForMach("0.5", "1", QString::fromLatin1(digits, int(end - digits)));
@@ -534,7 +533,7 @@ TEST_F(SolveTest, IterateWhoseDigitsAreNotTheRootsIsSigned)
 
 namespace {
 
-QAction *gasItem(Form_Ventrolex &form, const QString &text)
+QAction *gasItem(QWidget &form, const QString &text)
 {
     for (QAction *item : form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions())
         if (item->text() == text)

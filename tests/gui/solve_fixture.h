@@ -5,6 +5,7 @@
 #include "form_runtime/accessibility.h"
 #include "form_runtime/chart_surface.h"
 #include "solver_window/form_ventrolex.h"
+#include "workspace/main_window.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -103,7 +104,7 @@ protected:
     bool blueAt(double x, double y) { return hasColourNear(rendered(geo), geo->toPixel(x, y), Qt::blue); }
 
     testing_gui::MessageBoxAnswerer messages;
-    Form_Ventrolex form;
+    MainWindow form; // the shell, with the form in its middle: every control found in it by name
     form_runtime::ChartSurface *geo = nullptr;
     form_runtime::ChartSurface *iter = nullptr;
 };

@@ -1,14 +1,17 @@
-// The workspace: the form in the middle, scrolled where the window is
-// smaller than it; the panels docked beside it, tabbed together, floatable
-// onto another screen; the whole window zoomed from the View menu. Nothing
-// the program places runs off the screen.
+#include "workspace/main_window.h"
 
-#include "solver_window/form_ventrolex.h"
-
+#include "about_window/form_about.h"
+#include "backpressure_window/form_backpressure.h"
 #include "form_runtime/chart_surface.h"
+#include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
+#include "form_runtime/window_icon.h"
 #include "large_chart/form_large_chart.h"
-#include "solver_window/texts.h"
+#include "nozzle_case/nozzle_case.h"
+#include "reservoir_window/form_reservoir.h"
+#include "solver_window/form_ventrolex.h"
+#include "stations_window/form_stations.h"
+#include "workspace/texts.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,14 +26,12 @@
 
 #include <algorithm>
 
-namespace texts = solver_window::texts;
-using form_runtime::twipsToPixels;
+namespace texts = workspace::texts;
 
 namespace {
 
-constexpr int kFormWidth = 4335, kFormHeight = 7005; // the form's client area, in twips
-constexpr int kPanelRoom = 440;                       // beside the form at the first size, in pixels at 100 %
-constexpr int kLeastPanel = 300;                      // narrower than this beside the form, a panel docks below
+constexpr int kPanelRoom = 440;  // beside the form at the first size, in pixels at 100 %
+constexpr int kLeastPanel = 300; // narrower than this beside the form, a panel docks below
 
 int atZoom(int pixels)
 {
@@ -64,40 +65,64 @@ QWidget *firstFocusable(QWidget *area)
 
 } // namespace
 
-void Form_Ventrolex::buildWorkspace()
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent), case_(new NozzleCase(this)), form_(new Form_Ventrolex(*case_))
 {
+    setObjectName(QStringLiteral("MainWindow"));
+    setWindowIcon(form_runtime::windowIcon());
+    setWindowTitle(form_->windowTitle());
+    connect(form_, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle); // the gas it solves for
+    setFont(form_->font()); // the menu bar's, as the form's
+
+    // The form at its own size, so that it keeps the layout's places.
+    QWidget *focus = form_->focusWidget(); // a new window's tab chain forgets it
     auto *scroll = new QScrollArea(this);
     scroll->setObjectName(QStringLiteral("Scroll_Form"));
     scroll->setFrameShape(QFrame::NoFrame);
     scroll->setFocusPolicy(Qt::NoFocus);
     scroll->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    scroll->setWidget(client); // at its own size: the form keeps the layout's places
+    scroll->setWidget(form_);
     setCentralWidget(scroll);
-    takeDesktopColours();
+    if (focus)
+        focus->setFocus();
     setDockOptions(QMainWindow::AnimatedDocks | QMainWindow::AllowTabbedDocks | QMainWindow::AllowNestedDocks);
     setTabPosition(Qt::AllDockWidgetAreas, QTabWidget::North);
 
-    auto *f6 = new QShortcut(QKeySequence(Qt::Key_F6), this, this, &Form_Ventrolex::nextPanel);
+    auto *f6 = new QShortcut(QKeySequence(Qt::Key_F6), this, this, &MainWindow::nextPanel);
     f6->setContext(Qt::ApplicationShortcut);
     // The form's control that last had the focus, for F6 to come back to.
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *, QWidget *now) {
-        if (now && client->isAncestorOf(now))
+        if (now && form_->isAncestorOf(now))
             lastInForm = now;
     });
+
+    buildMenus();
+    for (form_runtime::ChartSurface *chart : form_->charts())
+        offerLargeView(chart);
+    sizeToScreen();
 }
 
-void Form_Ventrolex::sizeWorkspace()
+// About, Stations, Back pressure, Gas, Reservoir (beside the gas, whose R it
+// shows) and View: the form's items in the shell's one menu bar.
+void MainWindow::buildMenus()
 {
-    fitFormAtZoom(); // the controls are in their places and fonts already
-    // The first size: the form, with room for a panel beside it, within the screen.
-    const QRect screen = this->screen()->availableGeometry();
-    const QMargins frame = frameOf(*this);
-    const QSize form = client->size() + QSize(0, menuBar()->sizeHint().height());
-    resize(QSize(form.width() + kPanelRoom, form.height())
-               .boundedTo(screen.size().shrunkBy(frame)));
+    form_->hideMenuBar();
+    menuBar()->addAction(form_->aboutItem());
+    connect(form_->aboutItem(), &QAction::triggered, this, &MainWindow::showAbout);
+    const auto item = [this](const QString &text, const char *name, void (MainWindow::*show)()) {
+        QAction *a = menuBar()->addAction(text);
+        a->setObjectName(QLatin1String(name));
+        connect(a, &QAction::triggered, this, show);
+        return a;
+    };
+    Mn_Stations = item(texts::kStations, "Mn_Stations", &MainWindow::showStations);
+    Mn_BackPressure = item(texts::kBackPressure, "Mn_BackPressure", &MainWindow::showBackPressure);
+    menuBar()->addMenu(form_->gasMenu());
+    Mn_Reservoir = item(texts::kReservoir, "Mn_Reservoir", &MainWindow::showReservoir);
+    buildViewMenu();
 }
 
-void Form_Ventrolex::buildViewMenu()
+void MainWindow::buildViewMenu()
 {
     Mn_View = menuBar()->addMenu(texts::kView);
     Mn_View->setObjectName(QStringLiteral("Mn_View"));
@@ -114,60 +139,42 @@ void Form_Ventrolex::buildViewMenu()
     Mn_ZoomReset = item(texts::kActualSize, "Mn_ZoomReset", QKeySequence(Qt::CTRL | Qt::Key_0), 0);
 }
 
-void Form_Ventrolex::changeEvent(QEvent *event)
+// The first size: the form, with room for a panel beside it, within the screen.
+void MainWindow::sizeToScreen()
 {
-    QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange && client) // the desktop's, as the window follows it
-        takeDesktopColours();
+    fitFormAtZoom();
+    const QRect screen = this->screen()->availableGeometry();
+    const QMargins frame = frameOf(*this);
+    const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
+    resize(QSize(form.width() + kPanelRoom, form.height()).boundedTo(screen.size().shrunkBy(frame)));
 }
 
-// The form's backgrounds are the desktop's, not a scroll area's: some styles
-// (Windows 11) make a scroll area's background transparent, and the form
-// would inherit that.
-void Form_Ventrolex::takeDesktopColours()
-{
-    const QPalette desktop = QApplication::palette();
-    QPalette colours = client->palette();
-    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
-        for (QPalette::ColorRole role : {QPalette::Window, QPalette::Base})
-            colours.setBrush(group, role, desktop.brush(group, role));
-    client->setPalette(colours);
-}
-
-int Form_Ventrolex::zoom() const
+int MainWindow::zoom() const
 {
     return form_runtime::zoomQuarters();
 }
 
-void Form_Ventrolex::setZoom(int quarters)
+// Every control at its place at the zoom, every font and panel at its size;
+// the window grows with the form where the screen has room, and stays on it.
+void MainWindow::setZoom(int quarters)
 {
     if (std::clamp(quarters, form_runtime::kLeastZoom, form_runtime::kMostZoom) == zoom())
         return;
     form_runtime::setZoomQuarters(quarters);
-    layOutAtZoom();
-    // The window grows with the form where the screen has room, and stays on it.
-    const QSize form = client->size() + QSize(0, menuBar()->sizeHint().height());
+    form_->layOutAtZoom();
+    setFont(form_->font());
+    for (QDockWidget *dock : panels())
+        dock->setFont(panelFont());
+    fitFormAtZoom();
+    const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
     resize(size().expandedTo(form));
     fitToScreen();
 }
 
-// Every control at its place at the zoom, every font and panel at its size.
-void Form_Ventrolex::layOutAtZoom()
+// The form whole across beside the panels, where the screen has room for both.
+void MainWindow::fitFormAtZoom()
 {
-    setFont(dialogFont());
-    for (const auto &[control, r] : layoutTwips)
-        control->setGeometry(form_runtime::twips(r.x(), r.y(), r.width(), r.height()));
-    for (QDockWidget *dock : panels())
-        dock->setFont(panelFont());
-    fitFormAtZoom();
-}
-
-// The form's size at the zoom, and its room beside the panels.
-void Form_Ventrolex::fitFormAtZoom()
-{
-    client->setFixedSize(twipsToPixels(kFormWidth), twipsToPixels(kFormHeight));
-    // The form whole across beside the panels, where the screen has room for both.
-    const int across = client->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    const int across = form_->width() + style()->pixelMetric(QStyle::PM_ScrollBarExtent);
     const int screenWidth = screen()->availableGeometry().width() - frameOf(*this).left() - frameOf(*this).right();
     centralWidget()->setMinimumWidth(std::min(across, std::max(screenWidth - atZoom(kLeastPanel), screenWidth / 2)));
     Mn_ZoomIn->setEnabled(zoom() < form_runtime::kMostZoom);
@@ -176,7 +183,7 @@ void Form_Ventrolex::fitFormAtZoom()
 }
 
 // The window, frame and all, inside the screen's available area.
-void Form_Ventrolex::fitToScreen()
+void MainWindow::fitToScreen()
 {
     if (isMaximized() || isFullScreen())
         return;
@@ -196,7 +203,7 @@ void Form_Ventrolex::fitToScreen()
 // room for it beside the form), tabbed with an open one, its contents
 // scrolled where the panel is smaller than they are. Escape closes it while
 // it floats.
-QDockWidget *Form_Ventrolex::dockPanel(QWidget *panel, const QString &title, const char *name)
+QDockWidget *MainWindow::dockPanel(QWidget *panel, const QString &title, const char *name)
 {
     auto *dock = new QDockWidget(title, this);
     dock->setObjectName(QLatin1String(name));
@@ -218,18 +225,18 @@ QDockWidget *Form_Ventrolex::dockPanel(QWidget *panel, const QString &title, con
         if (other->isVisible() && !other->isFloating())
             open = other;
     const bool beside = this->screen()->availableGeometry().width() - frameOf(*this).left() - frameOf(*this).right() >=
-                        client->width() + atZoom(kLeastPanel);
+                        form_->width() + atZoom(kLeastPanel);
     if (open) {
         tabifyDockWidget(open, dock);
     } else {
         addDockWidget(beside ? Qt::RightDockWidgetArea : Qt::BottomDockWidgetArea, dock);
         if (beside)
-            resizeDocks({dock}, {std::max(atZoom(kLeastPanel), width() - client->width())}, Qt::Horizontal);
+            resizeDocks({dock}, {std::max(atZoom(kLeastPanel), width() - form_->width())}, Qt::Horizontal);
     }
     return dock;
 }
 
-void Form_Ventrolex::showPanel(QDockWidget *dock)
+void MainWindow::showPanel(QDockWidget *dock)
 {
     const bool opening = dock->isHidden();
     dock->show();
@@ -249,9 +256,9 @@ void Form_Ventrolex::showPanel(QDockWidget *dock)
 }
 
 // F6: the focus to the next of the form and the open panels, each in view.
-void Form_Ventrolex::nextPanel()
+void MainWindow::nextPanel()
 {
-    std::vector<QWidget *> areas{client};
+    std::vector<QWidget *> areas{form_};
     for (QDockWidget *dock : panels())
         if (dock->isVisible())
             areas.push_back(dock);
@@ -270,11 +277,11 @@ void Form_Ventrolex::nextPanel()
         firstFocusable(dock->widget())->setFocus(Qt::TabFocusReason);
     } else {
         activateWindow();
-        (lastInForm ? lastInForm.data() : firstFocusable(client))->setFocus(Qt::TabFocusReason);
+        (lastInForm ? lastInForm.data() : firstFocusable(form_))->setFocus(Qt::TabFocusReason);
     }
 }
 
-std::vector<QDockWidget *> Form_Ventrolex::panels() const
+std::vector<QDockWidget *> MainWindow::panels() const
 {
     std::vector<QDockWidget *> docks;
     for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock})
@@ -285,7 +292,39 @@ std::vector<QDockWidget *> Form_Ventrolex::panels() const
     return docks;
 }
 
-void Form_Ventrolex::offerLargeView(form_runtime::ChartSurface *chart)
+void MainWindow::showAbout()
+{
+    form_runtime::showWindow(Form_About::instance());
+}
+
+void MainWindow::showStations()
+{
+    if (!stationsDock)
+        stationsDock = dockPanel(new Form_Stations(*case_), texts::kStationsPanel, "Dock_Stations");
+    showPanel(stationsDock);
+}
+
+// The reservoir and the units: the nozzle's figures in units in every panel.
+void MainWindow::showReservoir()
+{
+    if (!reservoirDock)
+        reservoirDock = dockPanel(new Form_Reservoir(*case_), texts::kReservoirPanel, "Dock_Reservoir");
+    showPanel(reservoirDock);
+}
+
+// The nozzle of the last solution off design: station 2 is its exit, A* its throat.
+void MainWindow::showBackPressure()
+{
+    if (!backPressureDock) {
+        auto *panel = new Form_BackPressure(*case_);
+        backPressureDock = dockPanel(panel, texts::kBackPressurePanel, "Dock_BackPressure");
+        for (form_runtime::ChartSurface *chart : panel->charts())
+            offerLargeView(chart);
+    }
+    showPanel(backPressureDock);
+}
+
+void MainWindow::offerLargeView(form_runtime::ChartSurface *chart)
 {
     auto *open = new QAction(texts::kOpenLarge, chart);
     connect(open, &QAction::triggered, this, [this, chart] { openLarge(chart); });
@@ -293,7 +332,7 @@ void Form_Ventrolex::offerLargeView(form_runtime::ChartSurface *chart)
 }
 
 // The chart as a panel of its own, made when first opened.
-void Form_Ventrolex::openLarge(const form_runtime::ChartSurface *chart)
+void MainWindow::openLarge(const form_runtime::ChartSurface *chart)
 {
     auto known = std::find_if(largeDocks.begin(), largeDocks.end(), [chart](const auto &d) { return d.first == chart; });
     if (known == largeDocks.end()) {

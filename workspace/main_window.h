@@ -1,0 +1,67 @@
+#pragma once
+
+// The one main window: the shell around the panels. It owns the case every
+// panel shares and creates every panel, the form included: the form in the
+// middle, scrolled where the window is smaller than it; the Stations, Back
+// pressure and Reservoir panels and the charts opened large docked beside
+// it, tabbed together, floatable onto another screen, each made when first
+// asked for. Its menu bar shows the form's items (About, Gas) among its own;
+// View zooms the whole window, and F6 goes round the form and the open
+// panels. Nothing the shell places runs off the screen.
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <utility>
+#include <vector>
+
+class Form_Ventrolex;
+class NozzleCase;
+class QAction;
+class QDockWidget;
+class QMenu;
+
+namespace form_runtime {
+class ChartSurface;
+}
+
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWindow(QWidget *parent = nullptr);
+
+    // The form in the middle, and the case it and every panel share.
+    Form_Ventrolex &form() const { return *form_; }
+    NozzleCase &nozzleCase() const { return *case_; }
+
+    // The zoom in quarters (4: 100 %), and a step of it as the View menu makes it.
+    int zoom() const;
+    void setZoom(int quarters);
+
+private:
+    void buildMenus();
+    void buildViewMenu();
+    void sizeToScreen();
+    QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
+    void showPanel(QDockWidget *dock);
+    void nextPanel(); // F6
+    void fitToScreen();
+    void fitFormAtZoom();
+    void showAbout();
+    void showStations();
+    void showBackPressure();
+    void showReservoir();
+    std::vector<QDockWidget *> panels() const;
+    void offerLargeView(form_runtime::ChartSurface *chart); // "Open large" in its menu
+    void openLarge(const form_runtime::ChartSurface *chart);
+
+    NozzleCase *case_;
+    Form_Ventrolex *form_;
+    QAction *Mn_Stations, *Mn_BackPressure, *Mn_Reservoir;
+    QMenu *Mn_View = nullptr;
+    QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
+    QPointer<QWidget> lastInForm; // the form's control that last had the focus
+    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr; // made when first opened
+    std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
+};
