@@ -129,6 +129,8 @@ std::pair<std::vector<TableRow>, QString> Form_BackPressure::obliqueRows() const
             if (const auto angles = flow::shockAngles(M1, v, gas)) {
                 weak = flow::obliqueShock(M1, angles->weak, gas);
                 strong = flow::obliqueShock(M1, angles->strong, gas);
+            } else if (v < 0) {
+                return {{}, texts::negativeTurn(typed)};
             } else {
                 return {{}, texts::standsOff(typed, degrees(most.theta), shownM1)};
             }

@@ -194,6 +194,11 @@ inline QString obliqueM1Outside(const QString &typed)
 {
     return QStringLiteral("No oblique shock has M1 = %1: M1 must be above 1.").arg(typed);
 }
+inline QString negativeTurn(const QString &theta)
+{
+    return QStringLiteral("θ = %1° is negative: the shock turns the flow by θ from 0° up to θmax; type it without its sign.")
+        .arg(QString(theta).replace(QLatin1Char('-'), QChar(0x2212)));
+}
 inline QString standsOff(const QString &theta, const QString &most, const QString &M1)
 {
     return QStringLiteral("No attached shock: θ = %1° is above θmax = %2° at M1 = %3; the shock "

@@ -32,17 +32,28 @@ void TableView::fitToFont(const QString &longestName, int rowsShown)
     fit();
 }
 
+int TableView::widestColumn() const
+{
+    // As wide as the widest header and a number of the usual width, and as
+    // the widest value now shown: the columns follow the values, wider and
+    // back, so that no value is ever cut.
+    const QHeaderView *columns = horizontalHeader();
+    const QFontMetrics metrics = fontMetrics();
+    int widest = metrics.horizontalAdvance(QStringLiteral("0.000000")) + 12;
+    const QAbstractItemModel *m = model();
+    for (int c = 0; m && c < columns->count(); ++c) {
+        widest = std::max(widest, columns->sectionSizeHint(c));
+        for (int r = 0; r < m->rowCount(); ++r)
+            widest = std::max(widest, metrics.horizontalAdvance(m->index(r, c).data().toString()) + 12);
+    }
+    return widest;
+}
+
 void TableView::fit()
 {
-    // Every column as wide as the widest header and the widest value: the
-    // table keeps its size as values come and go, and grows only for a value
-    // wider than any before. Columns of one width scroll across one whole
-    // column at a time.
+    // Columns of one width scroll across one whole column at a time.
     QHeaderView *columns = horizontalHeader();
-    const int number = fontMetrics().horizontalAdvance(QStringLiteral("0.000000")) + 12;
-    columnWidth_ = number;
-    for (int c = 0; c < columns->count(); ++c)
-        columnWidth_ = std::max({columnWidth_, columns->sectionSizeHint(c), sizeHintForColumn(c)});
+    columnWidth_ = widestColumn();
     columns->setMinimumSectionSize(columnWidth_);
     columns->setDefaultSectionSize(columnWidth_);
     for (int c = 0; c < columns->count(); ++c)
@@ -82,15 +93,16 @@ QSize TableView::minimumSizeHint() const
 void TableView::setModel(QAbstractItemModel *model)
 {
     QTableView::setModel(model);
-    // A value wider than its column widens every column, once.
+    // Values wider or narrower than the columns make them so, in every
+    // column at once.
     const auto widen = [this] {
         if (!fitted_)
             return;
-        for (int c = 0; c < horizontalHeader()->count(); ++c)
-            if (sizeHintForColumn(c) > columnWidth_ || horizontalHeader()->sectionSize(c) != columnWidth_) {
-                fit();
-                return;
-            }
+        bool same = widestColumn() == columnWidth_;
+        for (int c = 0; same && c < horizontalHeader()->count(); ++c)
+            same = horizontalHeader()->sectionSize(c) == columnWidth_;
+        if (!same)
+            fit();
     };
     connect(model, &QAbstractItemModel::dataChanged, this, widen);
     connect(model, &QAbstractItemModel::modelReset, this, widen);

@@ -48,6 +48,7 @@ protected:
 
 private:
     void fit();
+    int widestColumn() const;
     void snapToColumns();
 
     QString longestName_;

@@ -212,7 +212,7 @@ QString inputText(double value)
 
 QString ratioText(double v)
 {
-    if (v != 0 && std::fabs(v) < 1e-4)
+    if (v != 0 && (std::fabs(v) < 1e-4 || std::fabs(v) >= 1e7))
         return QString::number(v, 'e', 3);
     const int magnitude = v == 0 ? 0 : int(std::floor(std::log10(std::fabs(v))));
     return QString::number(v, 'f', std::max(4, 3 - magnitude));

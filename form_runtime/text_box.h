@@ -78,7 +78,8 @@ QString unroundedText(double value);
 QString inputText(double value);
 
 // A ratio as the tables show it: as many decimals as give at least 4
-// significant digits, and at least 4; below 1e-4, in exponent form.
+// significant digits, and at least 4; below 1e-4 and from 1e7 up, in
+// exponent form.
 QString ratioText(double value);
 
 // Writes a result into a text box, rounded for display.

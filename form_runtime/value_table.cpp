@@ -110,7 +110,9 @@ QVariant ValueTable::data(const QModelIndex &index, int role) const
         case Qt::ToolTipRole:
         case Qt::AccessibleDescriptionRole: return refused_->why;
         case Qt::DecorationRole:
-            return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            if (qobject_cast<QApplication *>(QCoreApplication::instance()))
+                return QApplication::style()->standardIcon(QStyle::SP_MessageBoxWarning);
+            return {}; // no widgets, no icon: the tooltip says why
         }
     }
     const double v = value(index.row(), index.column());

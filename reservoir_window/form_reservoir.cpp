@@ -254,7 +254,8 @@ void Form_Reservoir::showResults()
     const std::optional<double> At = case_.throatArea();
     if (At)
         Label_Throat->setText(texts::throat(units::figureText(*case_.throatAreaShown(), units::areaUnit(u)),
-                                            units::kArea[int(case_.solution()->areaUnit)]));
+                                            units::kArea[int(case_.solution()->areaUnit)],
+                                            case_.solution()->areaUnit == u.area ? QString() : units::areaUnit(u)));
     else
         Label_Throat->setText(case_.noSolutionWhy().isEmpty() ? texts::kNoThroat : case_.noSolutionWhy());
     const std::optional<flow::Reservoir> &r = case_.reservoir();

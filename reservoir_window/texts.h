@@ -33,9 +33,15 @@ inline QString noMeaning(const QString &quantity, const QString &value)
 inline const QString kNoReservoir =
     QStringLiteral("Give p0, T0 and R above 0 for the figures in units.");
 inline const QString kNoGasR = QStringLiteral("This gas has no single R: type the one of your mixture.");
-inline QString throat(const QString &As, const QString &solvedIn)
+// The throat; and, where the area unit is another now, that a new solve
+// reads the main window's areas in it.
+inline QString throat(const QString &As, const QString &solvedIn, const QString &readNowIn)
 {
-    return QStringLiteral("A* = %1, the last solution's throat (its areas were typed in %2).").arg(As, solvedIn);
+    if (readNowIn.isEmpty())
+        return QStringLiteral("A* = %1, the last solution's throat (its areas were typed in %2).").arg(As, solvedIn);
+    return QStringLiteral("A* = %1, the last solution's throat. Its areas were typed in %2; a new solve reads A1 and "
+                          "A2 in %3.")
+        .arg(As, solvedIn, readNowIn);
 }
 inline const QString kNoThroat = QStringLiteral("A*: no solution yet; solve in the main window for the mass flow.");
 inline QString sonic(const QString &p, const QString &T, const QString &a)
