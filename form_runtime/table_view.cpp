@@ -159,6 +159,17 @@ void TableView::keyPressEvent(QKeyEvent *event)
             return;
         }
     }
+    // Tab and Backtab go along a look-up row as they do from its editor.
+    const bool tab = event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab;
+    const QModelIndex at = currentIndex();
+    if (tab && !(event->modifiers() & Qt::ControlModifier) && at.isValid() && (at.flags() & Qt::ItemIsEditable)) {
+        const int column = at.column() + (event->key() == Qt::Key_Tab ? 1 : -1);
+        if (column >= 0 && column < model()->columnCount()) {
+            setCurrentIndex(at.siblingAtColumn(column));
+            event->accept();
+            return;
+        }
+    }
     const bool editing = state() == EditingState;
     QTableView::keyPressEvent(event);
     if (!editing && state() == EditingState) {

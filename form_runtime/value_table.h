@@ -57,7 +57,7 @@ public:
     // A look-up cell whose text gave no row: it shows what was typed, with a
     // warning sign and, in its tooltip, why. Rows given anew take it away.
     void refuse(int column, const QString &typed, const QString &why);
-    bool isRefused(int column) const { return refused_ && refused_->column == column; }
+    bool hasRefused() const { return refused_.has_value(); }
     // Other columns (units named in their headers), the rows emptied.
     void setColumns(std::vector<TableColumn> columns);
 

@@ -62,7 +62,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const double M = table.index(table.lookUpRow(), 0).data(Qt::EditRole).toString().toDouble();
         if (!(M >= 0))
             fail("a station was found with a negative Mach number"); // 0: the gas at rest
-        const std::optional<double> value = form_runtime::readTyped(QStringLiteral("cell"), typed).value;
+        // The text as the table takes it, without the blanks around it.
+        const std::optional<double> value = form_runtime::readTyped(QStringLiteral("cell"), typed.trimmed()).value;
         if (!value || cell.data(Qt::EditRole).toString().toDouble() != *value)
             fail("a station from a text not read whole, or the value typed not where it was typed");
     } else if (problem == QLatin1String("(none)")) { // the text the cell held already: left as it was

@@ -18,6 +18,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <iterator>
 #include <tuple>
@@ -138,7 +139,8 @@ Form_Reservoir::Form_Reservoir(NozzleCase &nozzleCase, QWidget *parent) : QWidge
     connect(Unit_Area, &QComboBox::currentIndexChanged, this, &Form_Reservoir::writeUnits);
     connect(Unit_System, &QComboBox::currentIndexChanged, this, &Form_Reservoir::systemChosen);
     auto *whileShown = new form_runtime::WhileShown(this);
-    whileShown->follow(&case_, &NozzleCase::gasChanged, [this](bool) { followGas(); });
+    // The gas's R is an input of the case: written at once, seen or not.
+    connect(&case_, &NozzleCase::gasChanged, this, &Form_Reservoir::followGas);
     whileShown->follow(&case_, &NozzleCase::solutionChanged, [this] { showResults(); });
     whileShown->follow(&case_, &NozzleCase::reservoirChanged, [this] { showResults(); });
     showProblems();
@@ -152,6 +154,7 @@ void Form_Reservoir::typedInto(Field &f)
         return;
     read(f, true);
     showProblems();
+    showResults();
 }
 
 // A box's text as the case's input: its value in SI when read whole and
@@ -260,11 +263,17 @@ void Form_Reservoir::showResults()
         Label_Throat->setText(case_.noSolutionWhy().isEmpty() ? texts::kNoThroat : case_.noSolutionWhy());
     const std::optional<flow::Reservoir> &r = case_.reservoir();
     if (!r) {
-        Label_Sonic->setText(!case_.gasR() && !case_.input(NozzleCase::Input::R).value ? texts::kNoGasR : texts::kNoReservoir);
+        // A box at fault says why in the line above; otherwise what is missing.
+        const bool said = std::any_of(fields_.begin(), fields_.end(), [](const Field &f) { return !f.problem.isEmpty(); });
+        Label_Sonic->setText(said                                                                   ? QString()
+                             : !case_.gasR() && !case_.input(NozzleCase::Input::R).value ? texts::kNoGasR
+                                                                                           : texts::kNoReservoir);
+        Label_Sonic->setHidden(said);
         Label_MassFlow->clear();
         Label_MassFlow->hide();
         return;
     }
+    Label_Sonic->show();
     const flow::StateInUnits s = flow::sonicState(*r, case_.gas());
     Label_Sonic->setText(texts::sonic(units::figureText(flow::fromSI(u.pressure, s.p), units::pressureUnit(u)),
                                       units::figureText(flow::fromSI(u.temperature, s.T), units::temperatureUnit(u)),

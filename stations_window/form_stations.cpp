@@ -103,8 +103,10 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     branchRow->addWidget(subsonic_);
     branchRow->addWidget(supersonic_);
     branchRow->addStretch();
-    branchRow->addWidget(copy);
-    branchRow->addWidget(save);
+    auto *buttons = new QHBoxLayout; // last, on a row of their own: the panel stays narrow
+    buttons->addStretch();
+    buttons->addWidget(copy);
+    buttons->addWidget(save);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(gas_);
     layout->addWidget(noSolution_);
@@ -116,6 +118,7 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     layout->addWidget(help);
     layout->addLayout(branchRow);
     layout->addWidget(lookUpLine_);
+    layout->addLayout(buttons);
     layout->addStretch();
 
     // A look-up that finds no station is said, not only shown.
@@ -157,6 +160,8 @@ void Form_Stations::followSolution()
             label->setHidden(text.isEmpty());
     };
     show(solvedFrom_, solution ? solution->solvedFrom : QString());
+    if (!table_->hasRefused()) // the look-up's line goes with the cell it was about
+        lookUpLine_->clear();
     show(notes_, table_->notes());
     show(noSolution_, table_->hasStations() ? QString()
                       : case_.noSolutionWhy().isEmpty() ? texts::kNoSolutionYet

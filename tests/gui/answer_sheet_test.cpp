@@ -13,6 +13,7 @@
 #include "reservoir_window/form_reservoir.h"
 
 #include <QComboBox>
+#include <QMenu>
 #include <QLabel>
 #include <QSlider>
 #include <QTableView>
@@ -213,6 +214,19 @@ TEST_F(AnswerSheet, MessagesNameTheRealCause)
         EXPECT_TRUE(in<QLabel>(panel, "Label_Input")->text().startsWith(QString::fromUtf8(line)))
             << in<QLabel>(panel, "Label_Input")->text().toStdString();
     }
+}
+
+// Another gas brings its own R into the case at once, though the Reservoir
+// panel lies behind a tab: the mass flow of the panel in front is helium's.
+TEST_F(AnswerSheet, AnotherGasBringsItsROnceHiddenToo)
+{
+    look("Mn_BackPressure"); // the Reservoir panel behind it
+    QAction *helium = form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions().at(1);
+    helium->trigger();
+    const std::optional<double> R = form.findChild<NozzleCase *>()->input(NozzleCase::Input::R).value;
+    ASSERT_TRUE(R.has_value());
+    EXPECT_NEAR(*R, 8.314462618 / 0.004002602, 1e-9); // J/(kg K), helium's molar mass 4.002602 g/mol
+    form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions().at(0)->trigger();
 }
 
 // An Alt chord that is no mnemonic types nothing into the box in focus.
