@@ -63,7 +63,7 @@ void Form_BackPressure::buildInUnits()
 // leaves the wall inside the nozzle.
 QString Form_BackPressure::separationNote() const
 {
-    if (!flow_ || flow_->regime != flow::Regime::Overexpanded || !(flow_->exit.p_p01 < flow::kSeparationRatio * flow_->pb_p01))
+    if (!flow_ || !flow::separates(*flow_))
         return {};
     return texts::separation(form_runtime::ratioText(flow_->exit.p_p01 / flow_->pb_p01));
 }

@@ -84,7 +84,12 @@ Performance performance(const BackPressureFlow &f, const Reservoir &reservoir, d
     const second_t Isp = F / (mdot * acceleration_t(kStandardGravity));
     const bool flowing = mdot.value() > 0; // no flow: no c* and no Isp
     return {mdot.value(), e, pb.value(), F.value(), CF, flowing ? cStar.value() : NAN, flowing ? Isp.value() : NAN,
-            f.regime == Regime::Overexpanded && e.p < kSeparationRatio * pb.value()};
+            separates(f)};
+}
+
+bool separates(const BackPressureFlow &f)
+{
+    return f.regime == Regime::Overexpanded && f.exit.p_p01 < kSeparationRatio * f.pb_p01;
 }
 
 double thrustCoefficient(const BackPressureFlow &f, const GasConstants &gas)

@@ -36,6 +36,8 @@ double chokedMassFlow(const Reservoir &reservoir, double At, const GasConstants 
 // Summerfield's criterion: an overexpanded jet likely separates from the
 // wall where pe/pb falls below this.
 constexpr double kSeparationRatio = 0.4;
+// Whether the jet of `flow` likely separates: overexpanded, pe/pb below 0.4.
+bool separates(const BackPressureFlow &flow);
 
 // The nozzle at the back pressure of `flow`: the mass flow (choked from p01,
 // T01 and At; unchoked from the exit state), the exit state (behind the

@@ -82,6 +82,21 @@ TEST(NozzlePerformance, AgreesWithItsClosedFormsInLongDouble)
     }
 }
 
+// Summerfield's criterion judges pe against pb, not against p01: at
+// Ae/At = 3 (Me = 2.6374, pe/p01 = 0.04730, shock at the exit from
+// pb/p01 = 0.376) the jet into pb/p01 = 0.1 (pe/pb = 0.473) stays attached,
+// into 0.2 (pe/pb = 0.237) it separates.
+TEST(NozzlePerformance, SeparationComparesTheExitWithTheBackPressure)
+{
+    for (const auto &[pb, separates] : {std::pair{0.1, false}, std::pair{0.2, true}}) {
+        const auto f = flow::backPressureFlow(3, pb, air);
+        ASSERT_TRUE(f);
+        ASSERT_EQ(f->regime, flow::Regime::Overexpanded);
+        EXPECT_EQ(flow::separates(*f), separates) << pb;
+        EXPECT_EQ(flow::performance(*f, {1e5, 300, 287}, 1e-3, air).separates, separates) << pb;
+    }
+}
+
 TEST(NozzlePerformance, NoFlowHasNoMassFlowAndNoSpecificFigures)
 {
     const auto still = flow::backPressureFlow(2, 1, air);
