@@ -51,8 +51,8 @@ void Grafik_iter(form_runtime::ChartSurface &Picture_iter, double AAr, double Mr
 
     // Values are drawn negated, and so are the numbers.
     Picture_iter.setAxes({QStringLiteral("M"), 0, kMachRange}, {QStringLiteral("next iterate F(M)"), -Ymax, 0, true});
-    Picture_iter.addLegendEntry({QStringLiteral("subsonic form"), {form_runtime::kRed}});
-    Picture_iter.addLegendEntry({QStringLiteral("supersonic form"), {form_runtime::kRed}});
+    // Both forms are drawn alike: one entry for both, each named at its curve.
+    Picture_iter.addLegendEntry({QStringLiteral("subsonic and supersonic forms"), {form_runtime::kRed}});
     Picture_iter.addLegendEntry({QStringLiteral("M = g(M)"), {}});
     // Each red curve named at its far end, or where it leaves the chart.
     const auto namedAt = [&Ymax = Ymax](const std::array<double, 201> &F) {

@@ -104,7 +104,9 @@ void grafik_lip(form_runtime::ChartSurface &chart, const std::optional<flow::Lip
     const double first = fan->firstWave * kRadians, half = waveLength(first) / 2;
     chart.Text(half * std::cos(first), 1 - half * std::sin(first),
                QStringLiteral("first wave %1").arg(degrees(fan->firstWave)), Qt::AlignRight | Qt::AlignTop, kFan.colour);
-    chart.Text(length * std::cos(turn), 1 + length * std::sin(turn),
+    // The turn named on the jet's boundary, short of where it leaves the sketch.
+    const double named = turn > 0 ? std::min(length, 0.85 * (kHalfHeight - 1) / std::sin(turn)) : length;
+    chart.Text(named * std::cos(turn), 1 + named * std::sin(turn),
                QStringLiteral("%1 outward").arg(degrees(fan->turn)), Qt::AlignRight | Qt::AlignBottom, kJet.colour);
     chart.setDescription(QStringLiteral("Exit lip sketch: expansion fan from %1 to %2 to the axis, flow turned %3 outward")
                              .arg(degrees(fan->firstWave, 1), degrees(fan->lastWave, 1), degrees(fan->turn, 1)));

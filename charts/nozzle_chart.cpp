@@ -17,6 +17,7 @@ constexpr double kHalfHeightRange = 6;
 constexpr int kDivisions = 400;
 constexpr int kFirstSample = 5;
 constexpr int kGridGrey = form_runtime::RGB(200, 200, 200);
+const form_runtime::ChartSurface::LineStyle kGrid{kGridGrey, 1, form_runtime::ChartSurface::Dash::Solid, true};
 
 } // namespace
 
@@ -33,10 +34,10 @@ void grafik_Geo(form_runtime::ChartSurface &Picture_geo, GeoTables &tables, cons
 
     for (int n = 0; n <= 8; ++n) {
         const double x = 0.5 * n;
-        Picture_geo.Line(x, -kHalfHeightRange, x, kHalfHeightRange, kGridGrey);
+        Picture_geo.Line(x, -kHalfHeightRange, x, kHalfHeightRange, kGrid);
     }
     for (int y = -6; y <= 6; y += 2)
-        Picture_geo.Line(0, y, kMachRange, y, kGridGrey);
+        Picture_geo.Line(0, y, kMachRange, y, kGrid);
 
     // Upper and lower wall, segment by segment.
     for (int i = kFirstSample + 1; i <= kDivisions; ++i) {

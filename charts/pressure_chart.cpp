@@ -20,7 +20,7 @@ constexpr double kWallBase = 1.12, kWallHeight = 0.42;
 using form_runtime::RGB;
 using Style = form_runtime::ChartSurface::LineStyle;
 using Dash = form_runtime::ChartSurface::Dash;
-constexpr int kGridGrey = RGB(200, 200, 200);
+const Style kGrid{RGB(200, 200, 200), 1, Dash::Solid, true};
 constexpr int kBlack = RGB(0, 0, 0);
 // Today's flow bold; each limiting curve in its own colour and dash pattern,
 // told apart on a projector and on a grey printout alike.
@@ -112,7 +112,7 @@ void grafik_pressure(form_runtime::ChartSurface &chart, const flow::BackPressure
 
     // The inlet, the throat and the exit across the flow.
     for (double x : {0.0, 1.0, kExit})
-        chart.Line(x, 0, x, kWallBase, kGridGrey);
+        chart.Line(x, 0, x, kWallBase, kGrid);
 
     // The wall, as the nozzle's upper half: straight on each side of the
     // throat, above the nozzle's centre line.

@@ -1,6 +1,7 @@
 #include "charts/thrust_chart.h"
 
 #include "flow/nozzle_performance.h"
+#include "form_runtime/chart_decor.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
@@ -41,8 +42,12 @@ void grafik_CF(Surface &chart, const ThrustCurve &curve, const flow::BackPressur
 {
     const double CF = flow::thrustCoefficient(f, gas);
     const auto [low, high] = std::minmax_element(curve.CF.begin(), curve.CF.end());
-    const double top = std::max({*high, CF, 0.1}), bottom = std::min({*low, CF, 0.0});
-    const double margin = 0.08 * (top - bottom);
+    // The axis runs to round numbers beyond the curve, so that its numbers cover it.
+    const double highest = std::max({*high, CF, 0.1}), lowest = std::min({*low, CF, 0.0});
+    const std::vector<double> coarse = form_runtime::roundNumbers(lowest, highest, 4).values;
+    const double step = coarse.size() > 1 ? coarse[1] - coarse[0] : 0.5;
+    const double top = std::ceil(highest / step - 1e-9) * step, bottom = std::floor(lowest / step + 1e-9) * step;
+    const double margin = 0.03 * (top - bottom);
     chart.Scale(-0.03, top + margin, 1.03, bottom - margin);
     chart.Cls();
 
@@ -64,7 +69,7 @@ void grafik_CF(Surface &chart, const ThrustCurve &curve, const flow::BackPressur
 
     // Numbered to the chart's top, its title above.
     chart.setAxes({QStringLiteral("pb/p01"), 0, 1},
-                  {QStringLiteral("CF = F/(p01 At)"), bottom - margin, top + margin, false, true});
+                  {QStringLiteral("CF = F/(p01 At)"), bottom, top, false, true});
     chart.addLegendEntry({QStringLiteral("CF of this nozzle"), kCurve});
     chart.addLegendEntry({QStringLiteral("design, CF = %1").arg(form_runtime::ratioText(CFdesign)), {RGB(140, 0, 140)}, true});
     chart.addLegendEntry({QStringLiteral("choked, subsonic exit"), kChoked});

@@ -49,6 +49,111 @@ QString numberText(double value, int decimals)
     return text;
 }
 
+// A text at a point of the drawing stands beside its point, on the first side
+// with room: the side it asks for, then the others, each a little further off
+// in turn, with a leader line back to the point once it stands off. Room is
+// where no other text, axis, number or legend is, inside the drawing, and
+// where no line of the drawing but a guide crosses it. Where no place has
+// room, the one with the least in its way.
+template <typename ColourOf, typename WidthOf>
+void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, ChartDecor &d, const ColourOf &colourOf,
+                 const WidthOf &textWidth)
+{
+    const qreal em = d.lineHeight, gap = 0.3 * em, pad = 0.12 * em;
+    std::vector<QRectF> blocked;
+    for (const ChartDecor::Text &t : d.texts)
+        blocked.push_back(t.box);
+    for (const ChartDecor::Line &l : d.lines) {
+        const qreal half = l.width / 2;
+        blocked.push_back(QRectF(l.line.p1(), l.line.p2()).normalized().adjusted(-half, -half, half, half));
+    }
+    for (const ChartDecor::Mark &m : d.marks)
+        blocked.push_back(QRectF(m.centre.x() - m.radius, m.centre.y() - m.radius, 2 * m.radius, 2 * m.radius));
+
+    // The lines of the drawing as they are seen, in pixels.
+    std::vector<QLineF> curves;
+    std::vector<QRectF> rings;
+    for (const ChartSurface::Stroke &s : chart.strokes()) {
+        if (s.guide)
+            continue;
+        if (s.shape == ChartSurface::Stroke::Shape::Circle) {
+            const QPointF c = ChartSurface::map(s.frame, s.x1, s.y1, d.plot);
+            const double r = ChartSurface::circleRadius(s, d.plot);
+            if (r < 1e6)
+                rings.push_back(QRectF(c.x() - r, c.y() - r, 2 * r, 2 * r));
+            continue;
+        }
+        QPointF a = ChartSurface::map(s.frame, s.x1, s.y1, d.plot), b = ChartSurface::map(s.frame, s.x2, s.y2, d.plot);
+        if (ChartSurface::clip(a, b, d.plot))
+            curves.emplace_back(a, b);
+    }
+    const auto cost = [&](const QRectF &box) {
+        const QRectF around = box.adjusted(-pad, 0, pad, 0);
+        double c = withAxes && !d.plot.contains(box) ? 5 : 0; // rather over the drawing than beside it
+        for (const QRectF &b : blocked)
+            if (b.intersects(around))
+                c += 100;
+        for (const QRectF &r : rings)
+            if (r.intersects(around))
+                c += 10;
+        for (const QLineF &l : curves) {
+            QPointF a = l.p1(), b = l.p2();
+            if (QRectF(a, b).normalized().adjusted(-1, -1, 1, 1).intersects(around) && ChartSurface::clip(a, b, around))
+                c += 10;
+        }
+        return c;
+    };
+
+    constexpr int kSteps = 10;
+    for (const ChartSurface::Label &label : chart.labels()) {
+        if (label.withAxesOnly && !withAxes)
+            continue;
+        const QPointF at = ChartSurface::map(label.frame, label.x, label.y, d.plot);
+        // A point beyond the area is named from the area's nearest point, without a leader.
+        const QPointF p(std::clamp(at.x(), area.left(), area.right()), std::clamp(at.y(), area.top(), area.bottom()));
+        const qreal w = textWidth(label.text), h = qreal(label.text.count(QLatin1Char('\n')) + 1) * em;
+        const Qt::Alignment a = label.align;
+        // Which way the text lies from its point: -1, 0 or 1 across and down.
+        const QPoint asked(a & Qt::AlignLeft ? 1 : a & Qt::AlignRight ? -1 : 0,
+                           a & Qt::AlignTop ? 1 : a & Qt::AlignBottom ? -1 : 0);
+        std::vector<QPoint> sides{asked};
+        for (const QPoint side : {QPoint(1, 0), QPoint(-1, 0), QPoint(0, -1), QPoint(0, 1), QPoint(1, -1),
+                                  QPoint(-1, -1), QPoint(1, 1), QPoint(-1, 1)})
+            if (side != asked)
+                sides.push_back(side);
+        const auto boxAt = [&](QPoint side, int step) {
+            const qreal across = gap + step * 0.8 * em, down = gap / 2 + step * 0.6 * em;
+            const qreal x = side.x() > 0 ? p.x() + across : side.x() < 0 ? p.x() - across - w : p.x() - w / 2;
+            const qreal y = side.y() > 0 ? p.y() + down : side.y() < 0 ? p.y() - down - h : p.y() - h / 2;
+            QRectF box(x, y, w, h); // kept inside the area
+            box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - w)));
+            box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - h)));
+            return box;
+        };
+        QRectF best;
+        double least = INFINITY;
+        for (int step = 0; step < kSteps && least > 0; ++step) {
+            for (const QPoint side : sides) {
+                if (side == QPoint(0, 0) && step > 0)
+                    continue;
+                const QRectF box = boxAt(side, step);
+                if (const double c = cost(box); c < least) {
+                    least = c;
+                    best = box;
+                    if (c == 0)
+                        break;
+                }
+            }
+        }
+        const QColor colour = colourOf(label.colour);
+        const QPointF to(std::clamp(p.x(), best.left() - pad, best.right() + pad), std::clamp(p.y(), best.top(), best.bottom()));
+        if (p == at && QLineF(p, to).length() > 2 * gap) // a leader from the point to the nearest point of the text
+            d.lines.push_back({QLineF(p, to), colour, chart.lineScale(), ChartSurface::Dash::Solid});
+        d.texts.push_back({best, label.text, a & Qt::AlignHorizontal_Mask, colour, true});
+        blocked.push_back(best);
+    }
+}
+
 } // namespace
 
 RoundNumbers roundNumbers(double from, double to, int most)
@@ -70,6 +175,26 @@ RoundNumbers roundNumbers(double from, double to, int most)
         r.values.push_back(n * step == 0 ? 0 : n * step);
     r.decimals = std::max(0, int(-std::floor(std::log10(step) + 1e-9)));
     return r;
+}
+
+RoundNumbers endingRoundNumbers(double from, double to, int most)
+{
+    // The default step; when it leaves an end of the axis unnumbered, a
+    // coarser step that numbers both ends, if one is round.
+    const RoundNumbers first = roundNumbers(from, to, most);
+    const auto reachesEnds = [from, to](const RoundNumbers &r) {
+        if (r.values.size() < 2)
+            return false;
+        const double step = r.values[1] - r.values[0];
+        const double lo = std::min(from, to), hi = std::max(from, to);
+        return std::fabs(r.values.front() - lo) < 1e-6 * step && std::fabs(r.values.back() - hi) < 1e-6 * step;
+    };
+    if (first.values.empty() || reachesEnds(first))
+        return first;
+    for (int fewer = most - 1; fewer >= 2; --fewer)
+        if (const RoundNumbers r = roundNumbers(from, to, fewer); reachesEnds(r))
+            return r;
+    return first;
 }
 
 QPen penOf(const QColor &colour, qreal width, Dash dash)
@@ -94,7 +219,7 @@ QString dashArray(qreal width, Dash dash)
     return parts.join(QLatin1Char(' '));
 }
 
-ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
+ChartDecor decorate(const ChartSurface &chart, const QRectF &area, bool withLabels)
 {
     ChartDecor d;
     d.plot = area;
@@ -131,9 +256,9 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
         const auto extent = [](const ChartSurface::Axis &a, float f1, float f2) {
             return std::fabs((a.to - a.from) / (double(f2) - f1));
         };
-        const RoundNumbers xs = roundNumbers(
+        const RoundNumbers xs = endingRoundNumbers(
             ax.from, ax.to, std::max(2, int(area.width() * extent(ax, axes.frame.x1, axes.frame.x2) / (4 * em))));
-        const RoundNumbers ys = roundNumbers(
+        const RoundNumbers ys = endingRoundNumbers(
             ay.from, ay.to, std::max(2, int(area.height() * extent(ay, axes.frame.y1, axes.frame.y2) / (2.5 * em))));
         const auto shown = [](const ChartSurface::Axis &a, double v, int decimals) {
             return numberText(a.negated ? -v : v, decimals);
@@ -167,23 +292,16 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
         }
         const qreal legendHeight = rows ? gap + rows * em : 0;
 
-        qreal top = gap;
+        // The vertical title stands in a row of its own above the drawing,
+        // clear of its curves and of the highest number, which may stand
+        // half a line above the drawing's top.
+        const qreal yTitleRow = ay.title.isEmpty() ? 0 : em + gap;
+        const qreal top = gap + yTitleRow + (ys.values.empty() ? 0 : em / 2);
         const qreal right = 0.8 * em;
         const qreal bottom = (xRow ? gap + xRow : 0) + xTitleRow + legendHeight + gap;
         const auto yPixel = [&](double v) { return ChartSurface::map(axes.frame, axes.frame.x1, float(v), d.plot).y(); };
         const auto xPixel = [&](double v) { return ChartSurface::map(axes.frame, float(v), axes.frame.y1, d.plot).x(); };
         d.plot = area.adjusted(left, top, -right, -bottom);
-        // The vertical title stands above the highest number; the drawing
-        // gives it room where the number is near the top.
-        const double yTop = ys.values.empty() ? ay.to : (yPixel(ys.values.front()) < yPixel(ys.values.back())
-                                                             ? ys.values.front() : ys.values.back());
-        if (!ay.title.isEmpty()) {
-            const qreal titleTop = (ys.values.empty() ? d.plot.top() : yPixel(yTop) - em / 2) - em;
-            if (titleTop < area.top() + gap / 2) {
-                top += area.top() + gap / 2 - titleTop;
-                d.plot = area.adjusted(left, top, -right, -bottom);
-            }
-        }
         if (d.plot.width() < 2 * em || d.plot.height() < 2 * em) { // too small for axes
             d.plot = area;
             return d;
@@ -205,13 +323,14 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
                 d.lines.push_back({{d.plot.left(), y, d.plot.left() + tick, y}, axisColour, lineWidth, Dash::Solid});
                 const QString text = shown(ay, v, ys.decimals);
                 const qreal w = textWidth(text);
-                d.texts.push_back({QRectF(d.plot.left() - gap - w, y - em / 2, w, em), text, Qt::AlignRight, foreground, false});
+                const QRectF box(d.plot.left() - gap - w, y - em / 2, w, em);
+                d.texts.push_back({box, text, Qt::AlignRight, foreground, false});
+                taken.push_back(box); // the horizontal numbers give way at the corner
             }
         }
         if (!ay.title.isEmpty()) {
             const qreal w = textWidth(ay.title);
-            const qreal bottomOfTitle = ys.values.empty() ? d.plot.top() : yPixel(yTop) - em / 2;
-            d.texts.push_back({QRectF(area.left() + gap, bottomOfTitle - em, w, em), ay.title, Qt::AlignLeft, foreground, true});
+            d.texts.push_back({QRectF(area.left() + gap, area.top() + gap, w, em), ay.title, Qt::AlignLeft, foreground, true});
         }
 
         // Horizontal axis: its line, ticks and numbers below it, named places.
@@ -277,20 +396,8 @@ ChartDecor decorate(const ChartSurface &chart, const QRectF &area)
         }
     }
 
-    // Texts at points of the drawing, beside the point as aligned, kept inside the area.
-    for (const ChartSurface::Label &label : chart.labels()) {
-        if (label.withAxesOnly && !withAxes)
-            continue;
-        const QPointF p = ChartSurface::map(label.frame, label.x, label.y, d.plot);
-        const qreal w = textWidth(label.text), h = lineCount(label.text) * em;
-        const Qt::Alignment a = label.align;
-        const qreal x = a & Qt::AlignLeft ? p.x() + gap : a & Qt::AlignRight ? p.x() - gap - w : p.x() - w / 2;
-        const qreal y = a & Qt::AlignTop ? p.y() + gap / 2 : a & Qt::AlignBottom ? p.y() - gap / 2 - h : p.y() - h / 2;
-        QRectF box(x, y, w, h);
-        box.moveLeft(std::clamp(box.left(), area.left(), std::max(area.left(), area.right() - w)));
-        box.moveTop(std::clamp(box.top(), area.top(), std::max(area.top(), area.bottom() - h)));
-        d.texts.push_back({box, label.text, a & Qt::AlignHorizontal_Mask, colourOr(label.colour), true});
-    }
+    if (withLabels)
+        placeLabels(chart, area, withAxes, d, colourOr, textWidth);
     return d;
 }
 

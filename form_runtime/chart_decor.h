@@ -45,7 +45,8 @@ struct ChartDecor {
     std::vector<Text> texts;
 };
 
-ChartDecor decorate(const ChartSurface &chart, const QRectF &area);
+// Without labels only the axes are laid out: enough to know the plot.
+ChartDecor decorate(const ChartSurface &chart, const QRectF &area, bool withLabels = true);
 
 // The pen of a line `width` pixels wide with the dash pattern.
 QPen penOf(const QColor &colour, qreal width, ChartSurface::Dash dash);
@@ -62,5 +63,7 @@ struct RoundNumbers {
     int decimals = 0;
 };
 RoundNumbers roundNumbers(double from, double to, int most);
+// The same, numbering both ends where a coarser round step allows it.
+RoundNumbers endingRoundNumbers(double from, double to, int most);
 
 } // namespace form_runtime

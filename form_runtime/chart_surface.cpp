@@ -131,7 +131,7 @@ void ChartSurface::Circle(double x, double y, double radius, int colour)
 void ChartSurface::addLine(double x1, double y1, double x2, double y2, const LineStyle &style)
 {
     strokes_.push_back({Stroke::Shape::Line, frame(), single(x1), single(y1), single(x2), single(y2), style.colour,
-                        style.width, style.dash});
+                        style.width, style.dash, style.guide});
     repaintSoon();
 }
 
@@ -189,7 +189,7 @@ void ChartSurface::setReadOut(std::function<QString(double, double)> readOut)
 
 QRectF ChartSurface::plotArea(const QRectF &area) const
 {
-    return axesShown_ && axes_ ? decorate(*this, area).plot : area;
+    return axesShown_ && axes_ ? decorate(*this, area, false).plot : area;
 }
 
 qreal ChartSurface::textWidth(const QString &text, const QFont &font) const
@@ -342,7 +342,7 @@ namespace {
 
 bool sameStyle(const ChartSurface::Stroke &a, const ChartSurface::Stroke &b)
 {
-    return a.colour == b.colour && a.width == b.width && a.dash == b.dash;
+    return a.colour == b.colour && a.width == b.width && a.dash == b.dash && a.guide == b.guide;
 }
 
 bool sameFrame(const ChartSurface::Frame &a, const ChartSurface::Frame &b)

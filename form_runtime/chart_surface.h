@@ -47,11 +47,13 @@ public:
     enum class Dash { Solid, Dashed, Dotted, DashDotted };
 
     // How a line is drawn: its colour (none: the foreground colour), its
-    // width in pixels at line scale 1, and its dash pattern.
+    // width in pixels at line scale 1, and its dash pattern. A guide (a grid
+    // line) is drawn as any line, but texts may stand over it.
     struct LineStyle {
         std::optional<int> colour;
         float width = 1;
         Dash dash = Dash::Solid;
+        bool guide = false;
     };
 
     struct Stroke {
@@ -62,6 +64,7 @@ public:
         std::optional<int> colour; // none: the foreground colour
         float width = 1;
         Dash dash = Dash::Solid;
+        bool guide = false;
     };
 
     // A text at a point of the drawing. `align` says which of its sides lies
