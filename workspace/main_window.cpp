@@ -6,6 +6,7 @@
 #include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
+#include "form_runtime/zoomed_fonts.h"
 #include "large_chart/form_large_chart.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
@@ -47,12 +48,10 @@ QMargins frameOf(const QWidget &window)
     return QGuiApplication::platformName() == QLatin1String("offscreen") ? QMargins() : QMargins(4, 30, 4, 4);
 }
 
+// The application's font at the zoom, not the form's, which the window has.
 QFont panelFont()
 {
-    QFont font = QApplication::font();
-    if (form_runtime::zoomQuarters() != form_runtime::kActualSize)
-        font.setPointSizeF(form_runtime::zoomed(font.pointSizeF()));
-    return font;
+    return QApplication::font();
 }
 
 QWidget *firstFocusable(QWidget *area)
@@ -154,21 +153,38 @@ int MainWindow::zoom() const
     return form_runtime::zoomQuarters();
 }
 
-// Every control at its place at the zoom, every font and panel at its size;
-// the window grows with the form where the screen has room, and stays on it.
+// Every control at its place at the zoom, every font and panel at its size,
+// in every window; the window grows with the zoom where the screen has room,
+// and stays on it. Actual size puts the window and its panels back as they
+// were before the first step.
 void MainWindow::setZoom(int quarters)
 {
-    if (std::clamp(quarters, form_runtime::kLeastZoom, form_runtime::kMostZoom) == zoom())
+    quarters = std::clamp(quarters, form_runtime::kLeastZoom, form_runtime::kMostZoom);
+    if (quarters == zoom())
         return;
+    if (zoom() == form_runtime::kActualSize)
+        atActualSize = {geometry(), saveState()};
     form_runtime::setZoomQuarters(quarters);
+    form_runtime::zoomApplicationFonts();
     form_->layOutAtZoom();
     setFont(form_->font());
     for (QDockWidget *dock : panels())
         dock->setFont(panelFont());
     fitFormAtZoom();
+    if (isMaximized() || isFullScreen())
+        return;
+    if (quarters == form_runtime::kActualSize) {
+        setGeometry(atActualSize.geometry);
+        restoreState(atActualSize.state);
+        fitToScreen();
+        return;
+    }
     const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
-    resize(size().expandedTo(form));
+    resize((atActualSize.geometry.size() * quarters / form_runtime::kActualSize).expandedTo(form));
     fitToScreen();
+    for (QDockWidget *dock : panels())
+        if (dock->isVisible() && !dock->isFloating() && dockWidgetArea(dock) == Qt::RightDockWidgetArea)
+            resizeDocks({dock}, {width() - centralWidget()->minimumWidth()}, Qt::Horizontal);
 }
 
 // The form whole across beside the panels, where the screen has room for both.

@@ -64,4 +64,8 @@ private:
     QPointer<QWidget> lastInForm; // the form's control that last had the focus
     QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr; // made when first opened
     std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
+    struct {
+        QRect geometry;
+        QByteArray state; // the panels' places and sizes
+    } atActualSize;        // before the zoom's first step, for Actual size to come back to
 };
