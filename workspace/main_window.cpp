@@ -23,6 +23,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
+#include <QTabBar>
 #include <QWindow>
 
 #include <algorithm>
@@ -235,6 +236,10 @@ QDockWidget *MainWindow::dockPanel(QWidget *panel, const QString &title, const c
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     escape->setEnabled(false);
     connect(dock, &QDockWidget::topLevelChanged, escape, &QShortcut::setEnabled);
+    connect(dock, &QDockWidget::topLevelChanged, this, [this, dock](bool floating) {
+        if (floating)
+            placeBeside(dock);
+    });
 
     QDockWidget *open = nullptr;
     for (QDockWidget *other : panels())
@@ -250,6 +255,40 @@ QDockWidget *MainWindow::dockPanel(QWidget *panel, const QString &title, const c
             resizeDocks({dock}, {std::max(atZoom(kLeastPanel), width() - form_->width())}, Qt::Horizontal);
     }
     return dock;
+}
+
+// A panel just floated, beside the window where the screen has room for it,
+// else beside the place where it was docked, never over that place. Dragged,
+// it follows the pointer from its next move on.
+void MainWindow::placeBeside(QDockWidget *dock)
+{
+    const QRect screen = dock->screen()->availableGeometry();
+    const QRect window = frameGeometry();
+    const QMargins frame = frameOf(*dock);
+    const QSize outer = dock->size().boundedTo(screen.size().shrunkBy(frame)).grownBy(frame);
+    const QRect docked(dock->pos(), outer); // where Qt floats it: over its docked place
+    const int y = std::clamp(docked.top(), screen.top(), screen.bottom() + 1 - outer.height());
+    QPoint at;
+    if (screen.right() - window.right() >= outer.width())
+        at = QPoint(window.right() + 1, y);
+    else if (window.left() - screen.left() >= outer.width())
+        at = QPoint(window.left() - outer.width(), y);
+    else // over the form, clear of the dock's place where there is room
+        at = QPoint(std::max(screen.left(), docked.left() - outer.width()), y);
+    dock->resize(outer.shrunkBy(frame));
+    dock->move(at);
+}
+
+// A tab's title whole, never cut to a letter: where the tabs take more room
+// than the bar has, the bar scrolls them.
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ChildPolished)
+        if (auto *bar = qobject_cast<QTabBar *>(static_cast<QChildEvent *>(event)->child())) {
+            bar->setElideMode(Qt::ElideNone);
+            bar->setUsesScrollButtons(true);
+        }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::showPanel(QDockWidget *dock)

@@ -39,12 +39,16 @@ public:
     int zoom() const;
     void setZoom(int quarters);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void buildMenus();
     void buildViewMenu();
     void sizeToScreen();
     QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
     void showPanel(QDockWidget *dock);
+    void placeBeside(QDockWidget *dock);
     void nextPanel(); // F6
     void fitToScreen();
     void fitFormAtZoom();
