@@ -6,6 +6,7 @@
 #include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
 #include "form_runtime/window_icon.h"
+#include "form_runtime/zoomed_fonts.h"
 #include "large_chart/form_large_chart.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
@@ -22,6 +23,7 @@
 #include <QScrollArea>
 #include <QShortcut>
 #include <QStyle>
+#include <QTabBar>
 #include <QWindow>
 
 #include <algorithm>
@@ -47,12 +49,10 @@ QMargins frameOf(const QWidget &window)
     return QGuiApplication::platformName() == QLatin1String("offscreen") ? QMargins() : QMargins(4, 30, 4, 4);
 }
 
+// The application's font at the zoom, not the form's, which the window has.
 QFont panelFont()
 {
-    QFont font = QApplication::font();
-    if (form_runtime::zoomQuarters() != form_runtime::kActualSize)
-        font.setPointSizeF(form_runtime::zoomed(font.pointSizeF()));
-    return font;
+    return QApplication::font();
 }
 
 QWidget *firstFocusable(QWidget *area)
@@ -154,21 +154,38 @@ int MainWindow::zoom() const
     return form_runtime::zoomQuarters();
 }
 
-// Every control at its place at the zoom, every font and panel at its size;
-// the window grows with the form where the screen has room, and stays on it.
+// Every control at its place at the zoom, every font and panel at its size,
+// in every window; the window grows with the zoom where the screen has room,
+// and stays on it. Actual size puts the window and its panels back as they
+// were before the first step.
 void MainWindow::setZoom(int quarters)
 {
-    if (std::clamp(quarters, form_runtime::kLeastZoom, form_runtime::kMostZoom) == zoom())
+    quarters = std::clamp(quarters, form_runtime::kLeastZoom, form_runtime::kMostZoom);
+    if (quarters == zoom())
         return;
+    if (zoom() == form_runtime::kActualSize)
+        atActualSize = {geometry(), saveState()};
     form_runtime::setZoomQuarters(quarters);
+    form_runtime::zoomApplicationFonts();
     form_->layOutAtZoom();
     setFont(form_->font());
     for (QDockWidget *dock : panels())
         dock->setFont(panelFont());
     fitFormAtZoom();
+    if (isMaximized() || isFullScreen())
+        return;
+    if (quarters == form_runtime::kActualSize) {
+        setGeometry(atActualSize.geometry);
+        restoreState(atActualSize.state);
+        fitToScreen();
+        return;
+    }
     const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
-    resize(size().expandedTo(form));
+    resize((atActualSize.geometry.size() * quarters / form_runtime::kActualSize).expandedTo(form));
     fitToScreen();
+    for (QDockWidget *dock : panels())
+        if (dock->isVisible() && !dock->isFloating() && dockWidgetArea(dock) == Qt::RightDockWidgetArea)
+            resizeDocks({dock}, {width() - centralWidget()->minimumWidth()}, Qt::Horizontal);
 }
 
 // The form whole across beside the panels, where the screen has room for both.
@@ -219,6 +236,10 @@ QDockWidget *MainWindow::dockPanel(QWidget *panel, const QString &title, const c
     escape->setContext(Qt::WidgetWithChildrenShortcut);
     escape->setEnabled(false);
     connect(dock, &QDockWidget::topLevelChanged, escape, &QShortcut::setEnabled);
+    connect(dock, &QDockWidget::topLevelChanged, this, [this, dock](bool floating) {
+        if (floating)
+            placeBeside(dock);
+    });
 
     QDockWidget *open = nullptr;
     for (QDockWidget *other : panels())
@@ -234,6 +255,40 @@ QDockWidget *MainWindow::dockPanel(QWidget *panel, const QString &title, const c
             resizeDocks({dock}, {std::max(atZoom(kLeastPanel), width() - form_->width())}, Qt::Horizontal);
     }
     return dock;
+}
+
+// A panel just floated, beside the window where the screen has room for it,
+// else beside the place where it was docked, never over that place. Dragged,
+// it follows the pointer from its next move on.
+void MainWindow::placeBeside(QDockWidget *dock)
+{
+    const QRect screen = dock->screen()->availableGeometry();
+    const QRect window = frameGeometry();
+    const QMargins frame = frameOf(*dock);
+    const QSize outer = dock->size().boundedTo(screen.size().shrunkBy(frame)).grownBy(frame);
+    const QRect docked(dock->pos(), outer); // where Qt floats it: over its docked place
+    const int y = std::clamp(docked.top(), screen.top(), screen.bottom() + 1 - outer.height());
+    QPoint at;
+    if (screen.right() - window.right() >= outer.width())
+        at = QPoint(window.right() + 1, y);
+    else if (window.left() - screen.left() >= outer.width())
+        at = QPoint(window.left() - outer.width(), y);
+    else // over the form, clear of the dock's place where there is room
+        at = QPoint(std::max(screen.left(), docked.left() - outer.width()), y);
+    dock->resize(outer.shrunkBy(frame));
+    dock->move(at);
+}
+
+// A tab's title whole, never cut to a letter: where the tabs take more room
+// than the bar has, the bar scrolls them.
+bool MainWindow::event(QEvent *event)
+{
+    if (event->type() == QEvent::ChildPolished)
+        if (auto *bar = qobject_cast<QTabBar *>(static_cast<QChildEvent *>(event)->child())) {
+            bar->setElideMode(Qt::ElideNone);
+            bar->setUsesScrollButtons(true);
+        }
+    return QMainWindow::event(event);
 }
 
 void MainWindow::showPanel(QDockWidget *dock)

@@ -39,12 +39,16 @@ public:
     int zoom() const;
     void setZoom(int quarters);
 
+protected:
+    bool event(QEvent *event) override;
+
 private:
     void buildMenus();
     void buildViewMenu();
     void sizeToScreen();
     QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
     void showPanel(QDockWidget *dock);
+    void placeBeside(QDockWidget *dock);
     void nextPanel(); // F6
     void fitToScreen();
     void fitFormAtZoom();
@@ -64,4 +68,8 @@ private:
     QPointer<QWidget> lastInForm; // the form's control that last had the focus
     QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr; // made when first opened
     std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
+    struct {
+        QRect geometry;
+        QByteArray state; // the panels' places and sizes
+    } atActualSize;        // before the zoom's first step, for Actual size to come back to
 };

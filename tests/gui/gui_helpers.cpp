@@ -8,6 +8,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
+#include <QLabel>
 #include <QWidget>
 
 #include <cmath>
@@ -29,6 +30,19 @@ QStringList MessageBoxAnswerer::texts() const
     return list;
 }
 
+namespace {
+
+// The font a dialog shows its message or prompt in.
+QFont textFont(const QWidget *dialog)
+{
+    const QLabel *text = dialog->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!text)
+        text = dialog->findChild<QLabel *>();
+    return text ? text->font() : dialog->font();
+}
+
+} // namespace
+
 void MessageBoxAnswerer::answer()
 {
     QWidget *modal = QApplication::activeModalWidget();
@@ -36,12 +50,13 @@ void MessageBoxAnswerer::answer()
         return;
     if (auto *box = qobject_cast<QMessageBox *>(modal)) {
         shown_.push_back({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
-                          box->windowModality(), box->informativeText()});
+                          box->windowModality(), box->informativeText(), textFont(box)});
         if (QAbstractButton *ok = box->button(QMessageBox::Ok))
             ok->click();
         else
             box->reject();
     } else if (auto *input = qobject_cast<QInputDialog *>(modal); input && !typed_.isEmpty()) {
+        asked_.push_back(textFont(input));
         input->setTextValue(typed_.takeFirst());
         input->accept();
     } else {

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QColor>
+#include <QFont>
 #include <QMainWindow>
 #include <QTableView>
 #include <QImage>
@@ -32,6 +33,7 @@ struct ShownMessage {
     QMessageBox::StandardButtons buttons;
     Qt::WindowModality modality;
     QString informative; // the second paragraph: the cause, and what to do
+    QFont font;          // its text's
 };
 
 // Answers every modal message box as soon as it is shown, by clicking its OK
@@ -46,6 +48,8 @@ public:
     int otherModals() const { return otherModals_; }
     // The next dialogs that ask for a text are answered with these, in turn.
     void type(const QStringList &texts) { typed_ = texts; }
+    // The fonts of the dialogs that asked for a text, in turn.
+    const std::vector<QFont> &askedIn() const { return asked_; }
 
 private:
     void answer();
@@ -54,6 +58,7 @@ private:
     std::vector<ShownMessage> shown_;
     int otherModals_ = 0;
     QStringList typed_;
+    std::vector<QFont> asked_;
 };
 
 // The main window's panel of a kind, opened from its menu item when it is not

@@ -8,6 +8,7 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/chart_surface.h"
 #include "stations_window/form_stations.h"
 
 #include <QAction>
@@ -16,6 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 
 #include <algorithm>
 
@@ -170,6 +172,65 @@ TEST_F(SolveTest, ZoomGrowsEverythingAndActualSizeComesBackToThePixel)
     }
     EXPECT_FALSE(form.findChild<QAction *>(QStringLiteral("Mn_ZoomReset"))->isEnabled());
     EXPECT_FALSE(form.findChild<QAction *>(QStringLiteral("Mn_ZoomOut"))->isEnabled());
+}
+
+void openLarge(form_runtime::ChartSurface *chart)
+{
+    for (QAction *action : chart->findChildren<QAction *>())
+        if (action->text() == QLatin1String("Open large"))
+            action->trigger();
+    QCoreApplication::processEvents();
+}
+
+// Six panels in one tab bar, at 100 % and zoomed: every tab's title whole,
+// none cut to "R…" (the bar scrolls its tabs where it has no room).
+TEST_F(SolveTest, WorkspaceKeepsEveryTabTitleWholeWithSixPanels)
+{
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    for (const char *item : {"Mn_Stations", "Mn_BackPressure", "Mn_Reservoir"})
+        form.findChild<QAction *>(QLatin1String(item))->trigger();
+    openLarge(geo);
+    openLarge(iter);
+    openLarge(form.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_pressure")));
+    for (int zoom : {4, 8, 4}) {
+        form.setZoom(zoom);
+        QCoreApplication::processEvents();
+        SCOPED_TRACE(zoom);
+        int tabs = 0;
+        for (QTabBar *bar : form.findChildren<QTabBar *>()) {
+            if (!bar->isVisible())
+                continue;
+            for (int i = 0; i < bar->count(); ++i, ++tabs) {
+                EXPECT_GE(bar->tabRect(i).width(), bar->fontMetrics().horizontalAdvance(bar->tabText(i)))
+                    << bar->tabText(i).toStdString();
+            }
+        }
+        EXPECT_EQ(tabs, 6);
+    }
+}
+
+// A panel floated lies beside the window where the screen has room, and
+// never just over the place where it was docked.
+TEST_F(SolveTest, WorkspaceFloatsAPanelBesideItsDockedPlace)
+{
+    const QRect screen = form.screen()->availableGeometry();
+    for (const char *item : {"Mn_Stations", "Mn_BackPressure"})
+        form.findChild<QAction *>(QLatin1String(item))->trigger();
+    QCoreApplication::processEvents();
+    auto *dock = form.findChild<QDockWidget *>(QStringLiteral("Dock_BackPressure"));
+    const QRect docked(dock->mapToGlobal(QPoint()), dock->size());
+    const QRect window = form.frameGeometry();
+    dock->setFloating(true);
+    QCoreApplication::processEvents();
+    const QRect floated = dock->frameGeometry();
+    EXPECT_TRUE(screen.contains(floated));
+    EXPECT_GE((floated.topLeft() - docked.topLeft()).manhattanLength(), std::min(100, screen.width() / 8))
+        << floated.x() << "," << floated.y() << " " << floated.width() << "x" << floated.height() << " over " << docked.x()
+        << "," << docked.y() << " " << docked.width() << "x" << docked.height() << " window " << window.x() << ","
+        << window.y() << " " << window.width() << "x" << window.height();
+    if (screen.width() - window.width() >= floated.width()) {
+        EXPECT_FALSE(floated.intersects(window));
+    }
 }
 
 } // namespace
