@@ -169,6 +169,14 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     layout->addWidget(Table_Lip, 0, Qt::AlignLeft);
     layout->addWidget(Picture_lip);
     layout->addWidget(Picture_CF);
+    // Tab in reading order: the inputs, pb right after pb/p01, then down the
+    // panel, the buttons last.
+    QWidget *const order[] = {Text_AeAt,   Text_pbp0,         Text_pb,      Unit_pb,           Slider_pbp0,
+                              Table_Performance, Table_Nozzle, Table_NozzleUnits, Table_Shock, Table_Oblique,
+                              Picture_pressure,  Table_Lip,    Picture_lip,       Picture_CF,  copy,
+                              save};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
     layout->addLayout(buttons);
 
     rest_ = new QTimer(this);

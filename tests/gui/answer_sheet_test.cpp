@@ -229,6 +229,20 @@ TEST_F(AnswerSheet, AnotherGasBringsItsROnceHiddenToo)
     form.findChild<QMenu *>(QStringLiteral("Mn_Gas"))->actions().at(0)->trigger();
 }
 
+// Tab goes through the Back pressure panel in reading order: the inputs, pb
+// right after pb/p01, the tables and charts down the panel, the buttons last.
+TEST_F(AnswerSheet, BackPressureTabsInReadingOrder)
+{
+    look("Mn_BackPressure");
+    QStringList order;
+    for (QWidget *w = panel->nextInFocusChain(); w != panel; w = w->nextInFocusChain())
+        if (panel->isAncestorOf(w) && w->isVisibleTo(panel) && (w->focusPolicy() & Qt::TabFocus) && !w->objectName().isEmpty())
+            order << w->objectName();
+    EXPECT_EQ(order, (QStringList{"Text_AeAt", "Text_pbp0", "Text_pb", "Unit_pb", "Slider_pbp0", "Table_Nozzle",
+                                  "Table_Shock", "Table_Oblique", "Picture_pressure", "Picture_CF",
+                                  "Command_CopyTables", "Command_SaveAsCsv"}));
+}
+
 // An Alt chord that is no mnemonic types nothing into the box in focus.
 TEST_F(AnswerSheet, AltChordTypesNothing)
 {
