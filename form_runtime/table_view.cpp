@@ -32,28 +32,39 @@ void TableView::fitToFont(const QString &longestName, int rowsShown)
     fit();
 }
 
-int TableView::widestColumn() const
+// The widest value now shown. A number's width is taken as its length
+// times the widest character a number has, which is never less than it
+// is: measuring every value at every change would cost more than the step.
+int TableView::widestValue() const
 {
-    // As wide as the widest header and a number of the usual width, and as
-    // the widest value now shown: the columns follow the values, wider and
-    // back, so that no value is ever cut.
-    const QHeaderView *columns = horizontalHeader();
-    const QFontMetrics metrics = fontMetrics();
-    int widest = metrics.horizontalAdvance(QStringLiteral("0.000000")) + 12;
+    static const QString kNumberCharacters = QStringLiteral("0123456789.-+eE\u2212\u221e");
     const QAbstractItemModel *m = model();
-    for (int c = 0; m && c < columns->count(); ++c) {
-        widest = std::max(widest, columns->sectionSizeHint(c));
-        for (int r = 0; r < m->rowCount(); ++r)
-            widest = std::max(widest, metrics.horizontalAdvance(m->index(r, c).data().toString()) + 12);
-    }
-    return widest;
+    int widest = 0;
+    for (int r = 0; m && r < m->rowCount(); ++r)
+        for (int c = 0; c < m->columnCount(); ++c) {
+            const QString text = m->index(r, c).data().toString();
+            const bool number = std::all_of(text.begin(), text.end(), [](QChar ch) { return kNumberCharacters.contains(ch); });
+            widest = std::max(widest, number ? int(text.size()) * numberCharacter_ : fontMetrics().horizontalAdvance(text));
+        }
+    return widest + 12;
 }
 
 void TableView::fit()
 {
-    // Columns of one width scroll across one whole column at a time.
+    // Every column as wide as the widest header, a number of the usual width
+    // and the widest value now shown: the columns follow the values, wider
+    // and back, so that no value is ever cut. Columns of one width scroll
+    // across one whole column at a time.
     QHeaderView *columns = horizontalHeader();
-    columnWidth_ = widestColumn();
+    const QFontMetrics metrics = fontMetrics();
+    numberCharacter_ = 0;
+    for (const QChar c : QStringLiteral("0123456789.-+eE\u2212\u221e"))
+        numberCharacter_ = std::max(numberCharacter_, metrics.horizontalAdvance(c));
+    leastColumn_ = metrics.horizontalAdvance(QStringLiteral("0.000000")) + 12;
+    columns->setMinimumSectionSize(1); // the headers' own hints, not the columns' last width
+    for (int c = 0; c < columns->count(); ++c)
+        leastColumn_ = std::max(leastColumn_, columns->sectionSizeHint(c));
+    columnWidth_ = std::max(leastColumn_, widestValue());
     columns->setMinimumSectionSize(columnWidth_);
     columns->setDefaultSectionSize(columnWidth_);
     for (int c = 0; c < columns->count(); ++c)
@@ -98,16 +109,24 @@ void TableView::setModel(QAbstractItemModel *model)
     const auto widen = [this] {
         if (!fitted_)
             return;
-        bool same = widestColumn() == columnWidth_;
+        bool same = std::max(leastColumn_, widestValue()) == columnWidth_;
         for (int c = 0; same && c < horizontalHeader()->count(); ++c)
             same = horizontalHeader()->sectionSize(c) == columnWidth_;
         if (!same)
             fit();
     };
     connect(model, &QAbstractItemModel::dataChanged, this, widen);
-    connect(model, &QAbstractItemModel::modelReset, this, widen);
     connect(model, &QAbstractItemModel::rowsInserted, this, widen);
-    connect(model, &QAbstractItemModel::headerDataChanged, this, widen);
+    // New columns or headers: their widths are measured anew.
+    const auto refit = [this] {
+        if (fitted_)
+            fit();
+    };
+    connect(model, &QAbstractItemModel::modelReset, this, refit);
+    connect(model, &QAbstractItemModel::headerDataChanged, this, [refit](Qt::Orientation o) {
+        if (o == Qt::Horizontal)
+            refit();
+    });
 }
 
 // Narrower than the whole table, the view shows only the columns that fit

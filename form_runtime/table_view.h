@@ -48,11 +48,13 @@ protected:
 
 private:
     void fit();
-    int widestColumn() const;
+    int widestValue() const;
     void snapToColumns();
 
     QString longestName_;
     int columnWidth_ = 0;
+    int leastColumn_ = 0;     // the widest header, or a number of the usual width
+    int numberCharacter_ = 0; // the widest character of a number
     int rowsShown_ = 0;
     bool fitted_ = false;
 };

@@ -243,6 +243,22 @@ TEST_F(AnswerSheet, BackPressureTabsInReadingOrder)
                                   "Command_CopyTables", "Command_SaveAsCsv"}));
 }
 
+// A table's columns follow its values out and back: Ae/At passing 1e40 on
+// the way to 1e400 leaves no column wider than the values shown after it.
+TEST_F(AnswerSheet, TableColumnsFollowTheirValuesBack)
+{
+    look("Mn_BackPressure");
+    auto *places = in<QTableView>(panel, "Table_Nozzle");
+    auto *Ae = in(panel, "Text_AeAt");
+    retype(Ae, QStringLiteral("2.5"));
+    const int usual = places->columnWidth(1);
+    retype(Ae, QStringLiteral("123456.7"));
+    EXPECT_GT(places->columnWidth(1), usual) << "the wider value whole";
+    EXPECT_GE(places->columnWidth(1), places->fontMetrics().horizontalAdvance(shownRow(places, 1)[2]));
+    retype(Ae, QStringLiteral("2.5"));
+    EXPECT_EQ(places->columnWidth(1), usual);
+}
+
 // An Alt chord that is no mnemonic types nothing into the box in focus.
 TEST_F(AnswerSheet, AltChordTypesNothing)
 {
