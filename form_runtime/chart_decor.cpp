@@ -59,6 +59,9 @@ template <typename ColourOf, typename WidthOf>
 void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, ChartDecor &d, const ColourOf &colourOf,
                  const WidthOf &textWidth)
 {
+    const auto shown = [withAxes](const ChartSurface::Label &label) { return withAxes || !label.withAxesOnly; };
+    if (std::none_of(chart.labels().begin(), chart.labels().end(), shown))
+        return; // nothing to place: the drawing's lines need not be looked at
     const qreal em = d.lineHeight, gap = 0.3 * em, pad = 0.12 * em;
     std::vector<QRectF> blocked;
     for (const ChartDecor::Text &t : d.texts)
@@ -70,8 +73,13 @@ void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, C
     for (const ChartDecor::Mark &m : d.marks)
         blocked.push_back(QRectF(m.centre.x() - m.radius, m.centre.y() - m.radius, 2 * m.radius, 2 * m.radius));
 
-    // The lines of the drawing as they are seen, in pixels.
-    std::vector<QLineF> curves;
+    // The lines of the drawing as they are seen, in pixels, each with the
+    // box around it, so that most are passed over at a glance.
+    struct Curve {
+        QLineF line;
+        QRectF box;
+    };
+    std::vector<Curve> curves;
     std::vector<QRectF> rings;
     for (const ChartSurface::Stroke &s : chart.strokes()) {
         if (s.guide)
@@ -85,7 +93,7 @@ void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, C
         }
         QPointF a = ChartSurface::map(s.frame, s.x1, s.y1, d.plot), b = ChartSurface::map(s.frame, s.x2, s.y2, d.plot);
         if (ChartSurface::clip(a, b, d.plot))
-            curves.emplace_back(a, b);
+            curves.push_back({QLineF(a, b), QRectF(a, b).normalized().adjusted(-1, -1, 1, 1)});
     }
     const auto cost = [&](const QRectF &box) {
         const QRectF around = box.adjusted(-pad, 0, pad, 0);
@@ -96,9 +104,11 @@ void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, C
         for (const QRectF &r : rings)
             if (r.intersects(around))
                 c += 10;
-        for (const QLineF &l : curves) {
-            QPointF a = l.p1(), b = l.p2();
-            if (QRectF(a, b).normalized().adjusted(-1, -1, 1, 1).intersects(around) && ChartSurface::clip(a, b, around))
+        for (const Curve &l : curves) {
+            if (!l.box.intersects(around))
+                continue;
+            QPointF a = l.line.p1(), b = l.line.p2();
+            if (ChartSurface::clip(a, b, around))
                 c += 10;
         }
         return c;
@@ -106,7 +116,7 @@ void placeLabels(const ChartSurface &chart, const QRectF &area, bool withAxes, C
 
     constexpr int kSteps = 10;
     for (const ChartSurface::Label &label : chart.labels()) {
-        if (label.withAxesOnly && !withAxes)
+        if (!shown(label))
             continue;
         const QPointF at = ChartSurface::map(label.frame, label.x, label.y, d.plot);
         // A point beyond the area is named from the area's nearest point, without a leader.
