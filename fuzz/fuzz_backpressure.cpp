@@ -58,11 +58,14 @@ QString tableText(const char *name)
     return text;
 }
 
-// Every cell that shows a value shows a finite one.
+// Every cell that shows a value shows a finite one (a refused look-up's
+// cell, signed, shows what was typed).
 bool finiteWhereShown(const QAbstractItemModel *m)
 {
     for (int r = 0; r < m->rowCount(); ++r)
         for (int c = 0; c < m->columnCount(); ++c) {
+            if (!m->index(r, c).data(Qt::DecorationRole).isNull())
+                continue;
             const QString text = m->index(r, c).data(Qt::EditRole).toString();
             if (!text.isEmpty() && !std::isfinite(text.toDouble()))
                 return false;
