@@ -39,4 +39,13 @@ std::optional<double> supersonicRootOf(F f, double target, bool rising)
     return supersonicRoot([&](double M) { return -f(M); }, -target);
 }
 
+// The M on the branch asked for where f, whose extreme lies at M = 1, reaches
+// target: f rises past M = 1 (falls below it) when `risesPastSonic`, else the
+// other way round.
+template <typename F>
+std::optional<double> rootOnBranch(F f, double target, bool supersonic, bool risesPastSonic)
+{
+    return supersonic ? supersonicRootOf(f, target, risesPastSonic) : subsonicRoot(f, target, !risesPastSonic);
+}
+
 } // namespace flow::roots

@@ -126,7 +126,7 @@ std::optional<double> fannoMachFrom(FannoQuantity quantity, double value, Branch
         if (value == 0)
             return 1.0;
         const auto f = [&gas](double M) { return frictionLength(M, gas); };
-        return supersonic ? roots::supersonicRootOf(f, value, true) : roots::subsonicRoot(f, value, false);
+        return roots::rootOnBranch(f, value, supersonic, true);
     }
     case FannoQuantity::p0_p0s: {
         if (!(value >= 1 && std::isfinite(value)))
@@ -134,7 +134,7 @@ std::optional<double> fannoMachFrom(FannoQuantity quantity, double value, Branch
         if (value == 1)
             return 1.0;
         const auto f = [&gas](double M) { return stagnationRatio(M, gas); };
-        return supersonic ? roots::supersonicRootOf(f, value, true) : roots::subsonicRoot(f, value, false);
+        return roots::rootOnBranch(f, value, supersonic, true);
     }
     case FannoQuantity::s_R: {
         if (!(value <= 0 && std::isfinite(value)))
@@ -142,7 +142,7 @@ std::optional<double> fannoMachFrom(FannoQuantity quantity, double value, Branch
         if (value == 0)
             return 1.0;
         const auto f = [&gas](double M) { return entropy(M, gas); };
-        return supersonic ? roots::supersonicRootOf(f, value, false) : roots::subsonicRoot(f, value, true);
+        return roots::rootOnBranch(f, value, supersonic, false);
     }
     }
     return std::nullopt;

@@ -131,7 +131,7 @@ std::optional<double> rayleighMachFrom(RayleighQuantity quantity, double value, 
         if (value == 1)
             return 1.0;
         const auto f = [&gas](double M) { return stagnationRatio(M, gas); };
-        return supersonic ? roots::supersonicRootOf(f, value, true) : roots::subsonicRoot(f, value, false);
+        return roots::rootOnBranch(f, value, supersonic, true);
     }
     case RayleighQuantity::s_R: {
         if (!(value <= 0 && std::isfinite(value)))
@@ -139,7 +139,7 @@ std::optional<double> rayleighMachFrom(RayleighQuantity quantity, double value, 
         if (value == 0)
             return 1.0;
         const auto f = [&gas](double M) { return entropy(M, gas); };
-        return supersonic ? roots::supersonicRootOf(f, value, false) : roots::subsonicRoot(f, value, true);
+        return roots::rootOnBranch(f, value, supersonic, false);
     }
     }
     return std::nullopt;
