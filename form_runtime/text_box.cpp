@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLocale>
 #include <QPainter>
 #include <QStyleOptionFrame>
@@ -51,9 +52,10 @@ void TextBox::flag(const QString &note)
     setToolTip(note);
     setAccessibleDescription(plainDescription_.isEmpty() ? note : plainDescription_ + QStringLiteral(". ") + note);
     if (!result_.isEmpty()) {
-        // A result keeps its whole room: the sign stands small in its corner.
+        // A result keeps its whole room: the sign stands at the box's corner,
+        // above the digits.
         resultSign_ = true;
-        update();
+        placeResultSign();
         return;
     }
     // The sign is made once and shown or hidden after that: a hidden sign
@@ -75,7 +77,7 @@ void TextBox::unflag()
         sign_->setVisible(false);
     if (resultSign_) {
         resultSign_ = false;
-        update();
+        placeResultSign();
     }
     note_.clear();
     setToolTip(reduced_ ? text() : QString());
@@ -94,6 +96,75 @@ void TextBox::showResult(const QString &text)
 int TextBox::signSide() const
 {
     return std::max(8, height() / 2 - 1);
+}
+
+QRect TextBox::resultSignRect() const
+{
+    if (!resultSign_)
+        return {};
+    // Above the tops of the digits, at the box's right end: the line edit
+    // centres its line of text in its contents, a pixel in from their edges.
+    QStyleOptionFrame panel;
+    initStyleOption(&panel);
+    const QRect line = style()->subElementRect(QStyle::SE_LineEditContents, &panel, this)
+                           .marginsRemoved(textMargins())
+                           .adjusted(0, 1, 0, -1);
+    const QFontMetrics metrics = fontMetrics();
+    const int digitsTop = line.top() + (line.height() - metrics.height() + 1) / 2 + metrics.ascent() - metrics.capHeight();
+    const int side = signSide();
+    QRect sign(geometry().right() + 1 - side, geometry().top() + digitsTop - side, side, side);
+    sign.moveTop(std::max(sign.top(), 0)); // kept inside the parent, which draws it
+    return sign;
+}
+
+void TextBox::placeResultSign()
+{
+    if (!resultSign_ || !parentWidget()) {
+        if (resultSignLabel_)
+            resultSignLabel_->hide();
+        return;
+    }
+    if (!resultSignLabel_) {
+        resultSignLabel_ = new QLabel(parentWidget());
+        resultSignLabel_->setObjectName(objectName() + QStringLiteral("_Sign"));
+        resultSignLabel_->setScaledContents(true);
+        // The box's description carries the note for a screen reader.
+        resultSignLabel_->setAccessibleName(QString());
+    }
+    const QRect sign = resultSignRect();
+    resultSignLabel_->setPixmap(signIcon_.pixmap(sign.size(), devicePixelRatioF()));
+    resultSignLabel_->setToolTip(note_);
+    resultSignLabel_->setGeometry(sign);
+    resultSignLabel_->setVisible(isVisible());
+    resultSignLabel_->raise();
+}
+
+void TextBox::moveEvent(QMoveEvent *event)
+{
+    QLineEdit::moveEvent(event);
+    if (resultSign_)
+        placeResultSign();
+}
+
+void TextBox::resizeEvent(QResizeEvent *event)
+{
+    QLineEdit::resizeEvent(event);
+    if (resultSign_)
+        placeResultSign();
+}
+
+void TextBox::showEvent(QShowEvent *event)
+{
+    QLineEdit::showEvent(event);
+    if (resultSign_)
+        placeResultSign();
+}
+
+void TextBox::hideEvent(QHideEvent *event)
+{
+    QLineEdit::hideEvent(event);
+    if (resultSignLabel_)
+        resultSignLabel_->hide();
 }
 
 int TextBox::textAreaWidth() const
@@ -148,16 +219,6 @@ void TextBox::keyPressEvent(QKeyEvent *event)
 }
 
 void TextBox::paintEvent(QPaintEvent *event)
-{
-    paintText(event);
-    if (resultSign_) { // in the upper right corner, over the frame
-        QPainter painter(this);
-        const int side = signSide();
-        signIcon_.paint(&painter, QRect(width() - side, 0, side, side));
-    }
-}
-
-void TextBox::paintText(QPaintEvent *event)
 {
     // While the box has focus it is edited as usual, the cursor scrolling
     // through the whole text.

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 
 class QAction;
+class QLabel;
 
 namespace form_runtime {
 
@@ -22,8 +23,12 @@ public:
 
     // Writes a result in the usual font, then fits it to the box.
     void showResult(const QString &text);
-    // Whether a result's sign stands in the box's corner.
+    // Whether a result's sign stands at the box's corner.
     bool hasResultSign() const { return resultSign_; }
+    // Where the result's sign stands, in the parent's coordinates: at the
+    // box's upper right corner, above the tops of the digits; empty when
+    // there is none.
+    QRect resultSignRect() const;
     // Whether the result is shown cut, with an ellipsis.
     bool isCut() const { return cut_; }
     // The text as the box paints it when it does not have the focus.
@@ -31,8 +36,9 @@ public:
 
     // Marks what was typed as doubtful: a warning sign at the end of the box,
     // whose tooltip, like the box's tooltip and accessible description, says
-    // what was read and why. A result shown is marked by a small sign in the
-    // box's corner instead, so that it keeps its whole room. Any change of the
+    // what was read and why. A result shown is marked by a small sign at the
+    // box's upper right corner instead, above its digits, so that it keeps
+    // its whole room. Any change of the
     // text takes it away, as does unflag().
     void flag(const QString &note);
     void unflag();
@@ -42,11 +48,15 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
-    void paintText(QPaintEvent *event);
     int textAreaWidth() const;
     int signSide() const;
+    void placeResultSign();
     QString cutToFit() const;
     void fit();
     void showAsUsual();
@@ -57,7 +67,8 @@ private:
     QIcon signIcon_;
     const QStyle *signStyle_ = nullptr; // the style signIcon_ comes from
     QString plainDescription_; // the accessible description without the note
-    bool resultSign_ = false; // the sign of a result, in the corner
+    bool resultSign_ = false; // the sign of a result, at the corner
+    QLabel *resultSignLabel_ = nullptr; // drawn by the parent, over the corner
     bool reduced_ = false; // shown smaller than usual, or cut
     bool cut_ = false;
 };

@@ -188,18 +188,36 @@ TEST_F(DesktopTest, WorkedResultsKeepTheUsualFontUnderTheShippedStyles)
             EXPECT_TRUE(find<TextBox>(box)->toolTip().isEmpty()) << style << " " << box;
             EXPECT_EQ(find(box)->font(), find("Text_M1")->font()) << style << " " << box;
         }
-        // "1.7023" with its sign in the corner (the root is 1.7024), in the
-        // usual font, whole, and seen: its last digit is not under the sign.
+        // "1.7023" with its sign at the corner (the root is 1.7024), in the
+        // usual font, whole, and seen: the sign stands above its last digit.
         solve("Option_Msub", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
         auto *Msup = find<TextBox>("Text_Msup");
         EXPECT_TRUE(Msup->hasResultSign()) << style;
         EXPECT_EQ(Msup->toolTip(), Msup->note()) << style;
         EXPECT_EQ(Msup->font(), find("Text_M1")->font()) << style;
         EXPECT_EQ(Msup->displayedText(), QStringLiteral("1.7023")) << style;
-        Msup->setCursorPosition(0);
-        const int textEnd = Msup->inputMethodQuery(Qt::ImCursorRectangle).toRect().left() +
-                            Msup->fontMetrics().horizontalAdvance(QStringLiteral("1.7023"));
-        EXPECT_LE(textEnd, Msup->width() - std::max(8, Msup->height() / 2 - 1) + 3) << style;
+        // The digits' ink, as the box alone paints it, lies clear of the sign.
+        const QImage alone = Msup->grab().toImage();
+        const QColor ink = Msup->palette().color(QPalette::Text);
+        QRect inked;
+        const QRect inside = Msup->rect().adjusted(3, 3, -3, -3); // within the frame
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor c = alone.pixelColor(QPointF(QPointF(x, y) * alone.devicePixelRatio()).toPoint());
+                if (std::abs(c.lightness() - ink.lightness()) < 96)
+                    inked |= QRect(x, y, 1, 1);
+            }
+        ASSERT_FALSE(inked.isEmpty()) << style;
+        const QRect sign = Msup->resultSignRect();
+        EXPECT_GE(sign.width(), 8) << style;
+        EXPECT_FALSE(inked.translated(Msup->pos()).intersects(sign))
+            << style << ": digits at " << inked.top() << ".." << inked.bottom() << ", sign down to " << sign.bottom() - Msup->y();
+        auto *drawn = Msup->parentWidget()->findChild<QLabel *>(QStringLiteral("Text_Msup_Sign"));
+        ASSERT_NE(drawn, nullptr) << style;
+        EXPECT_TRUE(drawn->isVisible()) << style;
+        EXPECT_EQ(drawn->geometry(), sign) << style;
+        solve("Option_A2", QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+        EXPECT_FALSE(drawn->isVisible()) << "a result with no doubt has no sign: " << style;
     }
     QApplication::setStyle(QStyleFactory::create(before));
 }
