@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QStyle>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -15,6 +16,7 @@ namespace form_runtime {
 ValueTable::ValueTable(std::vector<TableColumn> columns, QObject *parent)
     : QAbstractTableModel(parent), columns_(std::move(columns))
 {
+    shareDecimals();
 }
 
 void ValueTable::setRows(std::vector<TableRow> rows)
@@ -32,6 +34,7 @@ void ValueTable::setRows(std::vector<TableRow> rows)
         endInsertRows();
     }
     rows_ = std::move(rows);
+    shareDecimals();
     if (!rows_.empty()) {
         emit dataChanged(index(0, 0), index(rowCount() - 1, columnCount() - 1));
         emit headerDataChanged(Qt::Vertical, 0, rowCount() - 1);
@@ -52,7 +55,69 @@ void ValueTable::setColumns(std::vector<TableColumn> columns)
     beginResetModel();
     columns_ = std::move(columns);
     rows_.clear();
+    shareDecimals();
     endResetModel();
+}
+
+void ValueTable::setHeader(int column, const QString &shown, const QString &spoken)
+{
+    TableColumn &c = columns_.at(std::size_t(column));
+    if (c.shown == shown && c.spoken == spoken)
+        return;
+    c.shown = shown;
+    c.spoken = spoken;
+    emit headerDataChanged(Qt::Horizontal, column, column);
+}
+
+namespace {
+
+bool inExponentForm(double v)
+{
+    return v != 0 && (std::fabs(v) < 1e-4 || std::fabs(v) >= 1e7);
+}
+
+// The decimals a figure needs in fixed form: its significant digits beyond
+// those before the point, and at least `least`.
+int decimalsFor(double v, int significant, int least)
+{
+    const int magnitude = v == 0 ? 0 : int(std::floor(std::log10(std::fabs(v))));
+    return std::max(least, significant - 1 - magnitude);
+}
+
+} // namespace
+
+void ValueTable::shareDecimals()
+{
+    decimals_.assign(columns_.size(), 0);
+    for (std::size_t c = 0; c < columns_.size(); ++c) {
+        int significant = 0, least = 0;
+        switch (columns_[c].format) {
+        case TableColumn::Format::Shown: least = 4; break;
+        case TableColumn::Format::Degrees: least = 2; break;
+        case TableColumn::Format::Ratio: significant = least = 4; break;
+        case TableColumn::Format::Measure: significant = 6; break;
+        case TableColumn::Format::Figure: break; // each figure its own
+        }
+        int decimals = least;
+        if (significant > 0)
+            for (const TableRow &row : rows_)
+                if (c < row.values.size() && std::isfinite(row.values[c]) && !inExponentForm(row.values[c]))
+                    decimals = std::max(decimals, decimalsFor(row.values[c], significant, least));
+        decimals_[c] = decimals;
+    }
+}
+
+QString ValueTable::shownText(int column, double v) const
+{
+    const TableColumn::Format format = columns_[std::size_t(column)].format;
+    QString text;
+    if (format == TableColumn::Format::Figure)
+        text = QString::number(v, 'g', 6);
+    else if (inExponentForm(v) && format != TableColumn::Format::Degrees)
+        text = QString::number(v, 'e', format == TableColumn::Format::Measure ? 5 : 3);
+    else
+        text = QString::number(v, 'f', decimals_[std::size_t(column)]);
+    return text.replace(QLatin1Char('-'), QChar(0x2212));
 }
 
 double ValueTable::value(int row, int column) const
@@ -122,13 +187,7 @@ QVariant ValueTable::data(const QModelIndex &index, int role) const
             return QString();
         if (std::isinf(v))
             return v > 0 ? QStringLiteral("\u221e") : QStringLiteral("\u2212\u221e");
-        switch (columns_[std::size_t(index.column())].format) {
-        case TableColumn::Format::Shown: return shownText(v);
-        case TableColumn::Format::Degrees: return QString::number(v, 'f', 2);
-        case TableColumn::Format::Figure: return QString::number(v, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212));
-        case TableColumn::Format::Ratio: break;
-        }
-        return ratioText(v);
+        return shownText(index.column(), v);
     case Qt::EditRole:
         return unroundedText(v);
     case Qt::ToolTipRole:

@@ -12,11 +12,15 @@ namespace form_runtime {
 // A column of a panel's table: its header as shown, as a screen reader says
 // it, and how its values are shown.
 struct TableColumn {
+    // A column of one quantity shows its figures with the same decimals, as
+    // many as its smallest figure needs; figures under 1e-4 and from 1e7 up
+    // are in exponent form.
     enum class Format {
-        Shown,   // as a result box shows it, 4 decimals (Mach numbers, areas)
-        Ratio,   // at least 4 significant digits (see ratioText)
+        Shown,   // 4 decimals, as a result box rounds (Mach numbers)
+        Ratio,   // at least 4 decimals and 4 significant digits (see ratioText)
         Degrees, // 2 decimals
-        Figure,  // 6 significant digits (figures in units)
+        Measure, // at least 6 significant digits (one quantity in a unit)
+        Figure,  // 6 significant digits each (a column of several quantities)
     };
     QString shown, spoken;
     Format format = Format::Ratio;
@@ -60,6 +64,8 @@ public:
     bool hasRefused() const { return refused_.has_value(); }
     // Other columns (units named in their headers), the rows emptied.
     void setColumns(std::vector<TableColumn> columns);
+    // Another header for one column (its unit changed), the rows kept.
+    void setHeader(int column, const QString &shown, const QString &spoken);
 
     // The table as text: a header line starting with `header`, then a line
     // for each row, unrounded, the cells separated by `separator` and quoted
@@ -77,10 +83,13 @@ public:
 
 private:
     double value(int row, int column) const;
+    QString shownText(int column, double v) const;
+    void shareDecimals();
     bool isLookUpRow(int row) const { return lookUp_ && row == (lookUpRow_ < 0 ? rowCount() - 1 : lookUpRow_); }
 
     std::vector<TableColumn> columns_;
     std::vector<TableRow> rows_;
+    std::vector<int> decimals_; // a column's decimals, for its figures in fixed form
     LookUp lookUp_;
     int lookUpRow_ = -1;
     struct Refused {

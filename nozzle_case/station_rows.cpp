@@ -54,11 +54,14 @@ std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const 
     return rows;
 }
 
-QString tableText(const std::vector<StationRow> &rows, QChar separator)
+QString tableText(const std::vector<StationRow> &rows, QChar separator, const QString &areaUnit)
 {
     QString text = texts::kStationHeader;
     for (const texts::Column &column : texts::kColumns)
-        text += separator + form_runtime::csvCell(column.shown, separator);
+        text += separator + form_runtime::csvCell(&column == &texts::kColumns[texts::kAreaColumn] && !areaUnit.isEmpty()
+                                                      ? texts::areaHeader(areaUnit)
+                                                      : column.shown,
+                                                  separator);
     text += QLatin1Char('\n');
     for (const StationRow &row : rows) {
         text += form_runtime::csvCell(row.name, separator);

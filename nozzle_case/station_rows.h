@@ -35,8 +35,9 @@ std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const 
 // The table as text for a report or a spreadsheet: a header line, then a
 // line for each row, the cells separated by `separator` and holding the
 // unrounded values (empty where a quantity does not exist). A cell that holds
-// the separator or a quotation mark is quoted, as CSV wants it.
-QString tableText(const std::vector<StationRow> &rows, QChar separator);
+// the separator or a quotation mark is quoted, as CSV wants it. The area
+// column's header names `areaUnit` when it is given.
+QString tableText(const std::vector<StationRow> &rows, QChar separator, const QString &areaUnit = {});
 
 // A row's value in a column of the table (A, or a quantity of its state).
 double cellValue(const StationRow &row, int column);

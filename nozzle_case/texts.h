@@ -41,7 +41,7 @@ using Column = form_runtime::TableColumn;
 using Format = form_runtime::TableColumn::Format;
 inline const Column kColumns[] = {
     {QStringLiteral("M"), QStringLiteral("Mach number M"), Format::Shown},
-    {QStringLiteral("A"), QStringLiteral("area A"), Format::Shown},
+    {QStringLiteral("A"), QStringLiteral("area A")},
     {QStringLiteral("A/A*"), QStringLiteral("area ratio A over A star")},
     {QStringLiteral("p/p0"), QStringLiteral("pressure ratio p over p0")},
     {QStringLiteral("T/T0"), QStringLiteral("temperature ratio T over T0")},
@@ -52,6 +52,12 @@ inline const Column kColumns[] = {
     {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees"), Format::Degrees},
     {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees"), Format::Degrees},
 };
+
+// The area column's header once a solution names the unit its areas were
+// typed in: "A (cm²)".
+inline constexpr int kAreaColumn = 1;
+inline QString areaHeader(const QString &unit) { return QStringLiteral("A (%1)").arg(unit); }
+inline QString areaHeaderSpoken(const QString &unit) { return QStringLiteral("area A, %1").arg(unit); }
 
 // A row whose Mach number the main window shows otherwise.
 inline QString iterationDidNotSettle(const QString &row, const QString &exact, const QString &iterate)

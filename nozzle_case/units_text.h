@@ -40,6 +40,7 @@ inline QString figureUnit(flow::Figure figure, flow::UnitSystem system)
 inline QString pressureUnit(const NozzleCase::Units &u) { return kPressure[int(u.pressure)]; }
 inline QString temperatureUnit(const NozzleCase::Units &u) { return kTemperature[int(u.temperature)]; }
 inline QString areaUnit(const NozzleCase::Units &u) { return kArea[int(u.area)]; }
+inline QString areaUnit(flow::AreaUnit a) { return kArea[int(a)]; }
 
 // Every selector as the system has it.
 inline NozzleCase::Units systemUnits(flow::UnitSystem system)
@@ -61,7 +62,7 @@ inline QString figureText(double value, const QString &unit)
 inline form_runtime::TableColumn figureColumn(const QString &symbol, const QString &spoken, const QString &unit)
 {
     return {QStringLiteral("%1 (%2)").arg(symbol, unit), QStringLiteral("%1, %2").arg(spoken, unit),
-            form_runtime::TableColumn::Format::Figure};
+            form_runtime::TableColumn::Format::Measure};
 }
 
 // The columns of a state in units (p, T, rho, a, V), pressures in `pressure`,

@@ -10,6 +10,7 @@
 #include "form_runtime/text_box.h"
 #include "solver_window/texts.h"
 #include "nozzle_case/station_rows.h"
+#include "nozzle_case/units_text.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -78,7 +79,8 @@ void Form_Ventrolex::copyResults()
         text += texts::noteOn(box) + QLatin1Char('\t') + note + QLatin1Char('\n');
     // Then every station's whole isentropic table.
     if (case_->solution())
-        text += QLatin1Char('\n') + nozzle_case::tableText(nozzle_case::stationRows(*case_->solution(), gas()), QLatin1Char('\t'));
+        text += QLatin1Char('\n') + nozzle_case::tableText(nozzle_case::stationRows(*case_->solution(), gas()), QLatin1Char('\t'),
+                                                            nozzle_case::units::areaUnit(case_->solution()->areaUnit));
     text += QLatin1Char('\n') + texts::kGasQuantity + QLatin1Char('\t') + lastSolution->gas + QLatin1Char('\n');
     QGuiApplication::clipboard()->setText(text);
 }

@@ -152,6 +152,11 @@ void Form_Stations::followSolution()
         table_->setStations(nozzle_case::stationRows(*solution, case_.gas()), solution->As);
     else
         table_->setStations({}, std::numeric_limits<double>::quiet_NaN());
+    const QString areaUnit = this->areaUnit();
+    const nozzle_case::texts::Column &A = nozzle_case::texts::kColumns[nozzle_case::texts::kAreaColumn];
+    table_->setHeader(nozzle_case::texts::kAreaColumn,
+                      areaUnit.isEmpty() ? A.shown : nozzle_case::texts::areaHeader(areaUnit),
+                      areaUnit.isEmpty() ? A.spoken : nozzle_case::texts::areaHeaderSpoken(areaUnit));
     // Changed only when it changes: each change lays the panel out again.
     const auto show = [](QLabel *label, const QString &text) {
         if (label->text() != text)
@@ -181,15 +186,21 @@ void Form_Stations::followGas(bool anotherK)
 void Form_Stations::copyTable()
 {
     QGuiApplication::clipboard()->setText(texts::kGasHeader + QLatin1Char('\t') + case_.gasName() + QLatin1Char('\n') +
-                                          nozzle_case::tableText(table_->rows(), QLatin1Char('\t')) +
+                                          nozzle_case::tableText(table_->rows(), QLatin1Char('\t'), areaUnit()) +
                                           inUnitsText(QLatin1Char('\t')));
 }
 
 QByteArray Form_Stations::csv() const
 {
     return (texts::kGasHeader + QStringLiteral(",\"") + case_.gasName() + QStringLiteral("\"\n") +
-            nozzle_case::tableText(table_->rows(), QLatin1Char(',')) + inUnitsText(QLatin1Char(',')))
+            nozzle_case::tableText(table_->rows(), QLatin1Char(','), areaUnit()) + inUnitsText(QLatin1Char(',')))
         .toUtf8();
+}
+
+// The unit the solution's areas were typed in; empty with no solution.
+QString Form_Stations::areaUnit() const
+{
+    return case_.solution() ? nozzle_case::units::areaUnit(case_.solution()->areaUnit) : QString();
 }
 
 // The stations in units, their units in the headers, after the table, when shown.

@@ -33,6 +33,7 @@ private:
     void followSolution();
     void chooseCsvFile();
     QString inUnitsText(QChar separator) const;
+    QString areaUnit() const;
     void showInUnits(); // where the reservoir is given: p, T, rho, a and V at each station, and the mass flow
     QByteArray csv() const; // the table as the CSV file holds it
 

@@ -34,12 +34,14 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
     auto *view = window.findChild<QTableView *>(QStringLiteral("Table_Stations"));
 
     // M, A, A/A*, p/p0, T/T0, rho/rho0, p/p*, T/T*, rho/rho*, mu, nu: the printed table at M = 0.5 and 1.
-    EXPECT_EQ(shownRow(view, 0), (QStringList{"Station 1", "0.5", "1", "1.3398", "0.8430", "0.9524", "0.8852",
+    // A column's figures share their decimals; A names the unit the areas were typed in.
+    EXPECT_EQ(shownRow(view, 0), (QStringList{"Station 1", "0.5000", "1.0000", "1.3398", "0.8430", "0.9524", "0.8852",
                                               "1.5958", "1.1429", "1.3963", "", ""}));
-    EXPECT_EQ(shownRow(view, 1), (QStringList{"Throat", "1", "0.7464", "1.0000", "0.5283", "0.8333", "0.6339",
+    EXPECT_EQ(shownRow(view, 1), (QStringList{"Throat", "1.0000", "0.7464", "1.0000", "0.5283", "0.8333", "0.6339",
                                               "1.0000", "1.0000", "1.0000", "90.00", "0.00"}));
-    EXPECT_EQ(shownRow(view, 2).mid(0, 4), (QStringList{"Station 2, subsonic", "0.5", "1", "1.3398"}));
-    EXPECT_EQ(shownRow(view, 3).mid(0, 4), (QStringList{"Station 2, supersonic", "1.7024", "1", "1.3398"}));
+    EXPECT_EQ(shownRow(view, 2).mid(0, 4), (QStringList{"Station 2, subsonic", "0.5000", "1.0000", "1.3398"}));
+    EXPECT_EQ(shownRow(view, 3).mid(0, 4), (QStringList{"Station 2, supersonic", "1.7024", "1.0000", "1.3398"}));
+    EXPECT_EQ(view->model()->headerData(1, Qt::Horizontal).toString(), QStringLiteral("A (cm\u00b2)"));
     EXPECT_EQ(shownRow(view, 4), (QStringList{"Any station", "", "", "", "", "", "", "", "", "", "", ""}));
     // A screen reader hears a cell with its headers' spoken names.
     QAccessibleTableCellInterface *cell =
@@ -84,7 +86,7 @@ TEST_F(SolveTest, StationsWindowTabulatesTheSolutionAndLooksUpFromAnyColumn)
         if (a->text() == QStringLiteral("Copy results"))
             a->trigger();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(
-        QStringLiteral("\n\nStation\tM\tA\tA/A*\tp/p0\tT/T0\t\u03c1/\u03c10\tp/p*\tT/T*\t\u03c1/\u03c1*\t\u03bc (\u00b0)\t\u03bd (\u00b0)\n"
+        QStringLiteral("\n\nStation\tM\tA (cm\u00b2)\tA/A*\tp/p0\tT/T0\t\u03c1/\u03c10\tp/p*\tT/T*\t\u03c1/\u03c1*\t\u03bc (\u00b0)\t\u03bd (\u00b0)\n"
                        "Station 1\t0.5\t1\t1.3398437500000004\t")));
     window.copyTable();
     EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(QStringLiteral("\nAny station\t1.046455097470683")));
@@ -142,23 +144,23 @@ TEST_F(SolveTest, StationsRowsAgreeWithThemselvesAndNameTheirSolve)
     const auto value = [&](int row, int column) { return view->model()->index(row, column).data(Qt::EditRole).toDouble(); };
 
     struct Case {
-        const char *M1, *A1, *A2, *mainSub, *mainSup, *rowSub, *rowSup, *from, *notes;
+        const char *M1, *A1, *A2, *A2shown, *mainSub, *mainSup, *rowSub, *rowSup, *from, *notes;
     };
     for (const Case &c : {
-             Case{"0.3", "5", "2.46", "0.9645", "1.0361", "0.9617", "1.0392",
+             Case{"0.3", "5", "2.46", "2.4600", "0.9645", "1.0361", "0.9617", "1.0392",
                   "From M1 = 0.3, A1 = 5, A2 = 2.46 (option M)",
                   "Station 2, subsonic: M = 0.9617, solved exactly; the main window's iteration stopped after 50 "
                   "steps at 0.9645.\n"
                   "Station 2, supersonic: M = 1.0392, solved exactly; the main window's iteration stopped after 50 "
                   "steps at 1.0361."},
-             Case{"0.5", "1", "1", "0.5", "1.7023", "0.5", "1.7024", "From M1 = 0.5, A1 = 1, A2 = 1 (option M)",
+             Case{"0.5", "1", "1", "1.0000", "0.5", "1.7023", "0.5000", "1.7024", "From M1 = 0.5, A1 = 1, A2 = 1 (option M)",
                   "Station 2, supersonic: M = 1.7024, solved exactly; the main window's iteration stopped at "
                   "1.7023, once a step was under 0.0001."}}) {
         solveForMach(c.M1, c.A1, c.A2);
         EXPECT_EQ(text("Text_Msub"), QLatin1String(c.mainSub));
         EXPECT_EQ(text("Text_Msup"), QLatin1String(c.mainSup));
-        EXPECT_EQ(shownRow(view, 2).mid(0, 3), (QStringList{"Station 2, subsonic", c.rowSub, c.A2}));
-        EXPECT_EQ(shownRow(view, 3).mid(0, 3), (QStringList{"Station 2, supersonic", c.rowSup, c.A2}));
+        EXPECT_EQ(shownRow(view, 2).mid(0, 3), (QStringList{"Station 2, subsonic", c.rowSub, c.A2shown}));
+        EXPECT_EQ(shownRow(view, 3).mid(0, 3), (QStringList{"Station 2, supersonic", c.rowSup, c.A2shown}));
         for (int row : {2, 3}) // A/A* is the row's A over the throat's
             EXPECT_NEAR(value(row, 2), value(row, 1) / value(1, 1), 1e-15 * value(row, 2)) << row;
         EXPECT_EQ(from->text(), QLatin1String(c.from));
@@ -282,7 +284,7 @@ TEST_F(SolveTest, LookUpShowsFourFiguresAndFollowsTheThroat)
     ASSERT_TRUE(table.setData(table.index(table.lookUpRow(), 1), QStringLiteral("2"), Qt::EditRole));
     EXPECT_EQ(shown(2), QStringLiteral("2.6797"));
     solveForMach("2", "1.6875", "2"); // A* = 1: A = 2 is A/A* = 2, subsonic M 0.3059
-    EXPECT_EQ(shown(1), QStringLiteral("2"));
+    EXPECT_EQ(shown(1), QStringLiteral("2.0000"));
     EXPECT_EQ(shown(2), QStringLiteral("2.0000"));
     EXPECT_EQ(shown(0), QStringLiteral("0.3059"));
     testing_gui::panelOf<Form_Stations>(form, "Mn_Stations").close();
