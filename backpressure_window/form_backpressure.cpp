@@ -536,6 +536,7 @@ QString Form_BackPressure::tablesText(QChar separator) const
         return text;
     text += QStringLiteral("Ae/At") + separator + unroundedText(flow_->Ae_At) + QLatin1Char('\n');
     text += QStringLiteral("pb/p01") + separator + unroundedText(flow_->pb_p01) + QLatin1Char('\n');
+    text += inputsInUnitsText(separator);
     text += QStringLiteral("Regime") + separator + QLatin1Char('"') + Label_Regime->text() + QStringLiteral("\"\n");
     text += nozzle_->text(texts::kPlaceHeader, separator) + QLatin1Char('\n');
     text += shock_->text(texts::kShockHeader, separator) + QLatin1Char('\n');

@@ -45,7 +45,7 @@ public:
     void copyTables();
     void saveAsCsv(const QString &fileName);
     // The charts a user may open large: the pressure along the nozzle and the thrust coefficient.
-    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_pressure, Picture_CF}; }
+    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_pressure, Picture_lip, Picture_CF}; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -91,6 +91,7 @@ private:
     void pbUnitChosen();
     void followUnits();
     QString separationNote() const; // Summerfield's criterion, for the regime line
+    QString inputsInUnitsText(QChar separator) const;
 
     NozzleCase &case_;
     std::optional<flow::BackPressureFlow> flow_;

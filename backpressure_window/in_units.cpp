@@ -9,6 +9,7 @@
 #include "flow/nozzle_performance.h"
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
+#include "form_runtime/csv_file.h"
 #include "form_runtime/table_view.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/value_table.h"
@@ -66,6 +67,29 @@ QString Form_BackPressure::separationNote() const
     if (!flow_ || !flow::separates(*flow_))
         return {};
     return texts::separation(form_runtime::ratioText(flow_->exit.p_p01 / flow_->pb_p01));
+}
+
+// The case's inputs in their units, a line each, for Copy tables and the CSV
+// file: p0, T0 and R once the reservoir is given, At once a solve gave it, pb.
+QString Form_BackPressure::inputsInUnitsText(QChar separator) const
+{
+    const std::optional<flow::Reservoir> &r = case_.reservoir();
+    if (!flow_ || !r)
+        return {};
+    const NozzleCase::Units &u = case_.units();
+    const auto line = [separator](const QString &name, double value, const QString &unit) {
+        return name + separator + form_runtime::unroundedText(value) + separator +
+               form_runtime::csvCell(unit, separator) + QLatin1Char('\n');
+    };
+    QString text = line(QStringLiteral("p0"), flow::fromSI(u.pressure, r->p0), units::pressureUnit(u)) +
+                   line(QStringLiteral("T0"), flow::fromSI(u.temperature, r->T0), units::temperatureUnit(u)) +
+                   line(QStringLiteral("R"), flow::fromSI(u.R, r->R), units::kGasConstant[int(u.R)]);
+    if (const std::optional<double> At = case_.throatAreaShown())
+        text += line(QStringLiteral("At"), *At, units::areaUnit(u));
+    const auto pbUnit = flow::PressureUnit(Unit_pb->currentIndex());
+    const std::optional<double> pb = case_.input(NozzleCase::Input::pb).value;
+    return text + line(QStringLiteral("pb"), flow::fromSI(pbUnit, pb ? *pb : flow_->pb_p01 * r->p0),
+                       units::kPressure[int(pbUnit)]);
 }
 
 // Another unit for pb: the back pressure it holds is shown in it; a text

@@ -9,16 +9,22 @@
 
 #include "backpressure_window/form_backpressure.h"
 #include "form_runtime/text_box.h"
+#include "form_runtime/value_table.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
 
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QSlider>
 #include <QTableView>
 
 #include <cmath>
+#include <set>
 
 namespace {
 
@@ -113,7 +119,7 @@ TEST_F(AnswerSheet, LookUpRowKeepsItsKeys)
     EXPECT_EQ(ratio->text(), QStringLiteral("0.3"));
     EXPECT_EQ(panel->flow()->pb_p01, before);
     // theta = 10 degrees at M1 = 2: the weak shock at 39.31 degrees (NACA 1135, chart 2).
-    EXPECT_EQ(shownRow(oblique, 0).mid(1, 3), (QStringList{"2", "10.00", "39.31"}));
+    EXPECT_EQ(shownRow(oblique, 0).mid(1, 3), (QStringList{"2.0000", "10.00", "39.31"}));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(QApplication::focusWidget(), oblique) << "Return ends the row, in the table";
 }
@@ -257,6 +263,71 @@ TEST_F(AnswerSheet, TableColumnsFollowTheirValuesBack)
     EXPECT_GE(places->columnWidth(1), places->fontMetrics().horizontalAdvance(shownRow(places, 1)[2]));
     retype(Ae, QStringLiteral("2.5"));
     EXPECT_EQ(places->columnWidth(1), usual);
+}
+
+// Every column of one quantity shows its figures with the same decimals, as
+// many as its smallest needs for its significant digits: with a station at
+// M = 3.4 (p/p0 about 0.015) beside one at 0.5, in every panel's tables.
+TEST_F(AnswerSheet, TablesReadAlike)
+{
+    reservoir->findChild<QLineEdit *>(QStringLiteral("Text_p0"))->setText(QStringLiteral("1000"));
+    reservoir->findChild<QLineEdit *>(QStringLiteral("Text_T0"))->setText(QStringLiteral("500"));
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("5"));
+    retype(in(panel, "Text_pbp0"), QStringLiteral("0.3"));
+    look("Mn_Stations");
+    look("Mn_BackPressure");
+    const QRegularExpression fixed(QStringLiteral("^\u2212?[0-9]+\\.([0-9]+)$"));
+    int columnsSeen = 0;
+    for (QTableView *view : form.findChildren<QTableView *>()) {
+        const auto *table = qobject_cast<const form_runtime::ValueTable *>(view->model());
+        if (!table || table->rowCount() < 2)
+            continue;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            if (table->columns()[std::size_t(c)].format == form_runtime::TableColumn::Format::Figure)
+                continue; // a column of several quantities, each figure its own
+            std::set<qsizetype> decimals;
+            for (int r = 0; r < table->rowCount(); ++r) {
+                const QRegularExpressionMatch m = fixed.match(table->index(r, c).data().toString());
+                if (m.hasMatch())
+                    decimals.insert(m.capturedLength(1));
+            }
+            EXPECT_LE(decimals.size(), 1u) << view->objectName().toStdString() << " column " << c;
+            columnsSeen += decimals.empty() ? 0 : 1;
+        }
+    }
+    EXPECT_GE(columnsSeen, 20);
+    // A/A* = 5 x 1.33984375 = 6.69921875 on the supersonic branch: M = 3.48562,
+    // p/p0 = 0.0133817 (the isentropic relations at 30 digits), four
+    // significant figures, and the subsonic station's 0.84302 beside it.
+    auto *stations = form.findChild<QTableView *>(QStringLiteral("Table_Stations"));
+    ASSERT_NE(stations, nullptr);
+    EXPECT_EQ(shownRow(stations, 3).mid(1, 4), (QStringList{"3.4856", "5.0000", "6.6992", "0.01338"}));
+    EXPECT_EQ(shownRow(stations, 0)[4], QStringLiteral("0.84302"));
+}
+
+// Copy tables carries the case's inputs in their units, beside the ratios:
+// p0 = 100 psia, T0 = 540 R, At = 1 in^2 and pb = 50 psia at pb/p01 = 0.5.
+TEST_F(AnswerSheet, CopyTablesCarriesTheInputsInTheirUnits)
+{
+    usNozzle("100", "540", "1", "1.87");
+    retype(in(panel, "Text_pbp0"), QStringLiteral("0.5"));
+    look("Mn_BackPressure");
+    in<QPushButton>(panel, "Command_CopyTables")->click();
+    const QStringList lines = QGuiApplication::clipboard()->text().split(QLatin1Char('\n'));
+    const auto figure = [&](const QString &name, const QString &unit) {
+        for (const QString &line : lines) {
+            const QStringList cells = line.split(QLatin1Char('\t'));
+            if (cells.size() == 3 && cells[0] == name && cells[2] == unit)
+                return cells[1].toDouble();
+        }
+        ADD_FAILURE() << "no line for " << name.toStdString() << " in " << unit.toStdString();
+        return std::nan("");
+    };
+    EXPECT_NEAR(figure(QStringLiteral("p0"), QStringLiteral("psia")), 100, 1e-12);
+    EXPECT_NEAR(figure(QStringLiteral("T0"), QStringLiteral("\u00b0R")), 540, 1e-12);
+    EXPECT_GT(figure(QStringLiteral("R"), QStringLiteral("ft\u00b7lbf/(slug\u00b7\u00b0R)")), 1700);
+    EXPECT_NEAR(figure(QStringLiteral("At"), QStringLiteral("in\u00b2")), 1, 1e-12);
+    EXPECT_NEAR(figure(QStringLiteral("pb"), QStringLiteral("psia")), 50, 1e-12);
 }
 
 // An Alt chord that is no mnemonic types nothing into the box in focus.
