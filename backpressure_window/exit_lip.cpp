@@ -58,6 +58,7 @@ void Form_BackPressure::buildExitLip()
     Table_Lip = tableView(lip_, texts::kLipTableName, "Table_Lip", 2, texts::kFanFirst);
     Table_Lip->hide();
     Picture_lip = paperChart("Picture_lip", texts::kLipChartName, texts::kLipChartFile, QSize(380, 190));
+    Picture_lip->setTrueAngles(true); // its large view too
     Picture_lip->installEventFilter(this);
     Picture_lip->hide();
 
@@ -108,6 +109,8 @@ void Form_BackPressure::drawLip()
 {
     if (Picture_lip->isVisibleTo(this))
         charts::grafik_lip(*Picture_lip, lipShock_, lipFan_);
+    else if (!Picture_lip->strokes().empty())
+        Picture_lip->Cls(); // no wave at the lip: its large view is blank too
 }
 
 std::pair<std::vector<TableRow>, QString> Form_BackPressure::obliqueRows() const

@@ -232,7 +232,7 @@ QString dashArray(qreal width, Dash dash)
 ChartDecor decorate(const ChartSurface &chart, const QRectF &area, bool withLabels)
 {
     ChartDecor d;
-    d.plot = area;
+    d.plot = chart.drawnArea(area);
     const double scale = chart.lineScale();
     d.font = chart.font();
     if (scale != 1) {

@@ -189,7 +189,20 @@ void ChartSurface::setReadOut(std::function<QString(double, double)> readOut)
 
 QRectF ChartSurface::plotArea(const QRectF &area) const
 {
-    return axesShown_ && axes_ ? decorate(*this, area, false).plot : area;
+    return axesShown_ && axes_ ? decorate(*this, area, false).plot : drawnArea(area);
+}
+
+QRectF ChartSurface::drawnArea(const QRectF &area) const
+{
+    if (!trueAngles_ || !frame_ || area.isEmpty())
+        return area;
+    const double across = std::fabs(double(frame_->x2) - frame_->x1), up = std::fabs(double(frame_->y2) - frame_->y1);
+    if (!(across > 0) || !(up > 0))
+        return area;
+    const double scale = std::min(area.width() / across, area.height() / up);
+    QRectF drawn(0, 0, across * scale, up * scale);
+    drawn.moveCenter(area.center());
+    return drawn;
 }
 
 qreal ChartSurface::textWidth(const QString &text, const QFont &font) const
@@ -263,6 +276,7 @@ void ChartSurface::follow(const ChartSurface &source)
 void ChartSurface::copyFrom(const ChartSurface &source)
 {
     frame_ = source.frame_;
+    trueAngles_ = source.trueAngles_;
     strokes_ = source.strokes_;
     labels_ = source.labels_;
     axes_ = source.axes_;
@@ -442,7 +456,7 @@ void ChartSurface::paintDrawing(QPainter &painter, const QRectF &area) const
         decor = decorate(*this, area);
         paintUnder(painter, *decor);
     }
-    const QRectF plot = decor ? decor->plot : area;
+    const QRectF plot = decor ? decor->plot : drawnArea(area);
     if (plot != area)
         painter.setClipRect(plot);
     const QRectF reach = plot.adjusted(-2, -2, 2, 2);

@@ -139,6 +139,11 @@ public:
     // Where the strokes are drawn when the whole surface is `area`: all of
     // it, or what the axes leave.
     QRectF plotArea(const QRectF &area) const;
+    // A drawing whose units are the same length across and up (a sketch whose
+    // angles are true) keeps its shape in a surface of another shape: it is
+    // drawn in the middle of `area`, as large as fits. Followers take it.
+    void setTrueAngles(bool trueAngles) { trueAngles_ = trueAngles; }
+    QRectF drawnArea(const QRectF &area) const;
     // The width of a line of text in `font`, remembered: a chart's numbers
     // and names mostly stay from one drawing to the next.
     qreal textWidth(const QString &text, const QFont &font) const;
@@ -217,6 +222,7 @@ private:
     std::optional<Axes> axes_;
     bool axesShown_ = false;
     double lineScale_ = 1;
+    bool trueAngles_ = false;
     Frame readOutFrame_{};
     std::function<QString(double, double)> readOut_;
     bool crossHair_ = false;

@@ -236,4 +236,39 @@ TEST_F(ChartLayoutTest, BackPressureChartsInTheStatesTheTrialFound)
     }
 }
 
+// The lip sketch opens large, and there its waves keep their angles: each
+// line leaves at the angle it has in the panel, in a view of another shape.
+TEST_F(ChartLayoutTest, LipSketchOpensLargeWithItsAnglesTrue)
+{
+    solveTheSIExample();
+    Form_BackPressure &panel = backPressure();
+    panel.show();
+    for (const char *pb : {"101.325", "0"}) {
+        SCOPED_TRACE(pb);
+        typeInto(panel, "Text_pb", QLatin1String(pb));
+        ChartSurface &small = chart(panel, "Picture_lip");
+        ChartSurface &shown = large("Picture_lip");
+        QCoreApplication::processEvents();
+        ASSERT_EQ(shown.strokes().size(), small.strokes().size());
+        const QRectF smallArea = small.drawnArea(small.contentsRect()), largeArea = shown.drawnArea(shown.contentsRect());
+        EXPECT_GT(largeArea.width(), smallArea.width());
+        EXPECT_NE(shown.contentsRect().width() * smallArea.height(), shown.contentsRect().height() * smallArea.width())
+            << "a view of another shape";
+        const auto angle = [](const ChartSurface::Stroke &s, const QRectF &area) {
+            const QLineF line(ChartSurface::map(s.frame, s.x1, s.y1, area), ChartSurface::map(s.frame, s.x2, s.y2, area));
+            return line.angle();
+        };
+        int lines = 0;
+        for (std::size_t i = 0; i < small.strokes().size(); ++i) {
+            const ChartSurface::Stroke &s = small.strokes()[i];
+            if (s.shape != ChartSurface::Stroke::Shape::Line || (s.x1 == s.x2 && s.y1 == s.y2))
+                continue;
+            EXPECT_NEAR(angle(shown.strokes()[i], largeArea), angle(s, smallArea), 0.05) << "stroke " << i;
+            ++lines;
+        }
+        EXPECT_GT(lines, 2);
+        expectClearTexts(shown, pb);
+    }
+}
+
 } // namespace
