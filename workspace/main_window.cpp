@@ -145,8 +145,13 @@ void MainWindow::sizeToScreen()
     fitFormAtZoom();
     const QRect screen = this->screen()->availableGeometry();
     const QMargins frame = frameOf(*this);
-    const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
-    resize(QSize(form.width() + kPanelRoom, form.height()).boundedTo(screen.size().shrunkBy(frame)));
+    resize(QSize(form_->width() + kPanelRoom, formHeight()).boundedTo(screen.size().shrunkBy(frame)));
+}
+
+// The form's height with the menu bar above it.
+int MainWindow::formHeight() const
+{
+    return form_->height() + menuBar()->sizeHint().height();
 }
 
 int MainWindow::zoom() const
@@ -180,8 +185,7 @@ void MainWindow::setZoom(int quarters)
         fitToScreen();
         return;
     }
-    const QSize form = form_->size() + QSize(0, menuBar()->sizeHint().height());
-    resize((atActualSize.geometry.size() * quarters / form_runtime::kActualSize).expandedTo(form));
+    resize((atActualSize.geometry.size() * quarters / form_runtime::kActualSize).expandedTo(QSize(form_->width(), formHeight())));
     fitToScreen();
     for (QDockWidget *dock : panels())
         if (dock->isVisible() && !dock->isFloating() && dockWidgetArea(dock) == Qt::RightDockWidgetArea)
@@ -283,6 +287,22 @@ void MainWindow::placeBeside(QDockWidget *dock)
 // than the bar has, the bar scrolls them.
 bool MainWindow::event(QEvent *event)
 {
+    // The first size took the window manager's frame to be a usual one; once
+    // the real frame is known, the form is given what room it has, so that no
+    // scroll bar stands beside it for the few pixels a title bar took.
+    if ((event->type() == QEvent::Move || event->type() == QEvent::Resize) && !framed_ && isVisible() &&
+        windowHandle() && !windowHandle()->frameMargins().isNull()) {
+        framed_ = true;
+        const QRect screen = this->screen()->availableGeometry();
+        const int room = screen.height() - (frameGeometry().height() - height());
+        const int wanted = std::min(formHeight(), room);
+        if (!isMaximized() && !isFullScreen() && height() < wanted) {
+            resize(width(), wanted);
+            const int below = frameGeometry().bottom() - screen.bottom();
+            if (below > 0)
+                move(x(), y() - below);
+        }
+    }
     if (event->type() == QEvent::ChildPolished)
         if (auto *bar = qobject_cast<QTabBar *>(static_cast<QChildEvent *>(event)->child())) {
             bar->setElideMode(Qt::ElideNone);

@@ -46,6 +46,7 @@ private:
     void buildMenus();
     void buildViewMenu();
     void sizeToScreen();
+    int formHeight() const;
     QDockWidget *dockPanel(QWidget *panel, const QString &title, const char *name);
     void showPanel(QDockWidget *dock);
     void placeBeside(QDockWidget *dock);
@@ -72,4 +73,5 @@ private:
         QRect geometry;
         QByteArray state; // the panels' places and sizes
     } atActualSize;        // before the zoom's first step, for Actual size to come back to
+    bool framed_ = false;  // sized again once the window manager's frame was known
 };
