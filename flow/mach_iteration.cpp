@@ -30,19 +30,28 @@ double supersonicStep(double Mold, double AAr, double Mr, const GasConstants &ga
 
 } // namespace
 
+std::optional<Branch> branchNamed(std::string_view rejim)
+{
+    if (rejim == kSubsonic)
+        return Branch::Subsonic;
+    if (rejim == kSupersonic)
+        return Branch::Supersonic;
+    return std::nullopt;
+}
+
 MachIteration M_iter(double AAr, double Mr, std::string_view rejim, const GasConstants &gas,
                      std::vector<double> *iterates)
 {
-    double (*step)(double, double, double, const GasConstants &) = nullptr;
-    if (rejim == kSubsonic)
-        step = subsonicStep;
-    else if (rejim == kSupersonic)
-        step = supersonicStep;
+    const std::optional<Branch> branch = branchNamed(rejim);
+    if (!branch)
+        return {1, 0, false};
+    return M_iter(AAr, Mr, *branch, gas, iterates);
+}
 
+MachIteration M_iter(double AAr, double Mr, Branch branch, const GasConstants &gas, std::vector<double> *iterates)
+{
+    const auto step = branch == Branch::Subsonic ? subsonicStep : supersonicStep;
     double M = 1;
-    if (!step)
-        return {M, 0, false};
-
     for (int n = 1; n <= kMaxSteps; ++n) {
         const double Mold = M;
         M = step(Mold, AAr, Mr, gas);

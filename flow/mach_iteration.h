@@ -1,7 +1,9 @@
 #pragma once
 
 #include "flow/gas_constants.h"
+#include "flow/isentropic.h"
 
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -15,13 +17,20 @@ struct MachIteration {
 
 // Solves the area-Mach relation A/Ar = AAr between a reference station of Mach
 // number Mr and the sought one by fixed-point iteration from M = 1:
-//   kSubsonic:   M = (N / R)^kc3 * (Mr / AAr)                with N = kc2 M^2 + 1
-//   kSupersonic: M = sqrt((R * (M AAr / Mr)^kc4 - 1) / kc2)  with R = kc2 Mr^2 + 1
+//   Subsonic:   M = (N / R)^kc3 * (Mr / AAr)                with N = kc2 M^2 + 1
+//   Supersonic: M = sqrt((R * (M AAr / Mr)^kc4 - 1) / kc2)  with R = kc2 Mr^2 + 1
 // at most 50 steps, stopping at the first step that changes M by less than
-// 0.0001. An unknown regime makes no step and returns 1, not converged. When
-// `iterates` is given, every new iterate is appended to it as it is made.
-// Throws ArithmeticError where a step divides by zero, overflows or takes the
-// root or fractional power of a negative number.
+// 0.0001. When `iterates` is given, every new iterate is appended to it as it
+// is made. Throws ArithmeticError where a step divides by zero, overflows or
+// takes the root or fractional power of a negative number.
+MachIteration M_iter(double AAr, double Mr, Branch branch, const GasConstants &gas,
+                     std::vector<double> *iterates = nullptr);
+
+// The branch a regime names: kSubsonic or kSupersonic; none for any other text.
+std::optional<Branch> branchNamed(std::string_view rejim);
+
+// The same by the regime's name. An unknown regime makes no step and returns
+// 1, not converged.
 MachIteration M_iter(double AAr, double Mr, std::string_view rejim, const GasConstants &gas,
                      std::vector<double> *iterates = nullptr);
 

@@ -238,12 +238,11 @@ double Form_Ventrolex::M_iter(double AAr, double Mr, std::string_view rejim)
     lastConverged = result.converged;
     if (!result.converged) {
         // The root the iteration did not reach, for a known regime about the throat.
-        const bool subsonic = rejim == flow::kSubsonic, supersonic = rejim == flow::kSupersonic;
+        const std::optional<flow::Branch> branch = flow::branchNamed(rejim);
         std::optional<double> root;
-        if (Mr == 1 && (subsonic || supersonic))
-            root = flow::machFrom(flow::Quantity::A_As, AAr, subsonic ? flow::Branch::Subsonic : flow::Branch::Supersonic,
-                                  gas());
-        const QString cause = root ? texts::notSettled(subsonic, form_runtime::shownText(result.M),
+        if (Mr == 1 && branch)
+            root = flow::machFrom(flow::Quantity::A_As, AAr, *branch, gas());
+        const QString cause = root ? texts::notSettled(branch == flow::Branch::Subsonic, form_runtime::shownText(result.M),
                                                        QString::number(AAr, 'g', 6), form_runtime::shownText(*root))
                                    : QString();
         form_runtime::MsgBox(QString::fromUtf8(flow::kNotConverged), cause, this);
