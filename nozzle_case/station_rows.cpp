@@ -8,16 +8,14 @@ namespace nozzle_case {
 
 namespace {
 
-constexpr int kM = 0, kA = 1, kColumns = 11;
+constexpr int kColumns = int(std::size(texts::kColumns));
 
 } // namespace
 
 double cellValue(const StationRow &row, int column)
 {
-    if (column == kA)
-        return row.A;
-    // The table's other columns are the state's quantities, M first.
-    return row.state[flow::Quantity(column == kM ? 0 : column - 1)];
+    const std::optional<flow::Quantity> quantity = texts::kColumnQuantities[column];
+    return quantity ? row.state[*quantity] : row.A;
 }
 
 namespace {

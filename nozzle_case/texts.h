@@ -1,8 +1,12 @@
 #pragma once
 
+#include "flow/isentropic.h"
 #include "form_runtime/value_table.h"
 
 #include <QString>
+
+#include <iterator>
+#include <optional>
 
 // The texts of the case that every window names alike: the gas the program
 // starts with, the stations of a solution and the inputs it came from.
@@ -52,6 +56,15 @@ inline const Column kColumns[] = {
     {QStringLiteral("\u03bc (\u00b0)"), QStringLiteral("Mach angle mu, degrees"), Format::Degrees},
     {QStringLiteral("\u03bd (\u00b0)"), QStringLiteral("Prandtl-Meyer angle nu, degrees"), Format::Degrees},
 };
+
+// The quantity of the state each column shows; the area column (A itself,
+// not a ratio) shows none.
+inline constexpr std::optional<flow::Quantity> kColumnQuantities[] = {
+    flow::Quantity::M,     std::nullopt,          flow::Quantity::A_As, flow::Quantity::p_p0,
+    flow::Quantity::T_T0,  flow::Quantity::rho_rho0, flow::Quantity::p_ps, flow::Quantity::T_Ts,
+    flow::Quantity::rho_rhos, flow::Quantity::mu,  flow::Quantity::nu,
+};
+static_assert(std::size(kColumnQuantities) == std::size(kColumns));
 
 // The area column's header once a solution names the unit its areas were
 // typed in: "A (cm²)".

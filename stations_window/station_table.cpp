@@ -36,7 +36,7 @@ QString range(int column, double As, const flow::GasConstants &gas)
     if (column >= kPP0 && column <= kRhoRho0)
         return QStringLiteral("above 0 and up to 1, the gas at rest");
     return QStringLiteral("between 0 and %1, both left out")
-        .arg(QString::number(flow::upperLimit(flow::Quantity(column - 1), gas), 'g', 4));
+        .arg(QString::number(flow::upperLimit(*nozzle_case::texts::kColumnQuantities[column], gas), 'g', 4));
 }
 
 } // namespace
@@ -137,7 +137,7 @@ bool StationTable::lookUpTyped(int column, const QString &typed)
 bool StationTable::lookUp(int column, double value)
 {
     const double ratio = column == kA ? value / As_ : value;
-    const flow::Quantity quantity = column == kA ? flow::Quantity::A_As : flow::Quantity(std::max(0, column - 1));
+    const flow::Quantity quantity = nozzle_case::texts::kColumnQuantities[column].value_or(flow::Quantity::A_As);
     const std::optional<double> M = flow::machFrom(quantity, ratio, branch_, gas_);
     if (!M)
         return false;
