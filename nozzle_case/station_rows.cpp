@@ -27,6 +27,15 @@ std::optional<double> exactRoot(const NozzleCase::Station &s, double A2_As, cons
 
 } // namespace
 
+std::optional<BranchRoot> branchRoot(double iterate, double A2_As, flow::Branch branch, const flow::GasConstants &gas)
+{
+    const std::optional<double> root = flow::machFrom(flow::Quantity::A_As, A2_As, branch, gas);
+    if (!root)
+        return std::nullopt;
+    const QString rootShown = form_runtime::shownText(*root), iterateShown = form_runtime::shownText(iterate);
+    return BranchRoot{*root, rootShown == iterateShown, rootShown, iterateShown};
+}
+
 double exactMach(const NozzleCase::Station &station, double A2_As, const flow::GasConstants &gas)
 {
     return exactRoot(station, A2_As, gas).value_or(station.M);
@@ -36,17 +45,16 @@ std::vector<StationRow> stationRows(const NozzleCase::Solution &solution, const 
 {
     std::vector<StationRow> rows;
     for (const NozzleCase::Station &s : solution.stations) {
-        const std::optional<double> exact = exactRoot(s, solution.A2_As, gas);
+        const std::optional<BranchRoot> exact = s.branch ? branchRoot(s.M, solution.A2_As, *s.branch, gas) : std::nullopt;
         if (!exact) { // station 1, the throat, station 2 of option A2, or a ratio below 1 let through by a negative M1
             rows.push_back({s.name, s.A, flow::isentropicState(s.M, gas), {}});
             continue;
         }
-        StationRow row{s.name, s.A, flow::isentropicState(*exact, gas), {}};
+        StationRow row{s.name, s.A, flow::isentropicState(exact->root, gas), {}};
         row.state.A_As = solution.A2_As;
-        const QString exactShown = form_runtime::shownText(*exact), iterateShown = form_runtime::shownText(s.M);
-        if (exactShown != iterateShown)
-            row.note = s.settled ? texts::iterationStoppedEarly(s.name, exactShown, iterateShown)
-                                 : texts::iterationDidNotSettle(s.name, exactShown, iterateShown);
+        if (!exact->shownByIterate)
+            row.note = s.settled ? texts::iterationStoppedEarly(s.name, exact->rootShown, exact->iterateShown)
+                                 : texts::iterationDidNotSettle(s.name, exact->rootShown, exact->iterateShown);
         rows.push_back(std::move(row));
     }
     return rows;

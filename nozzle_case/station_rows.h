@@ -9,6 +9,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <vector>
 
 namespace nozzle_case {
@@ -21,6 +22,16 @@ struct StationRow {
     flow::IsentropicState state;
     QString note;
 };
+
+// The root of A2/A* on a branch, where the main window iterated for it: the
+// root, and whether the iterate shows it (its shown digits are the root's),
+// with both as shown. None where A2/A* has no root on the branch.
+struct BranchRoot {
+    double root;
+    bool shownByIterate;
+    QString rootShown, iterateShown;
+};
+std::optional<BranchRoot> branchRoot(double iterate, double A2_As, flow::Branch branch, const flow::GasConstants &gas);
 
 // A station's Mach number as every place outside the main window's result
 // boxes shows it: for a station 2 that the iteration found, the root of

@@ -6,6 +6,8 @@
 
 #include "solver_window/form_ventrolex.h"
 
+#include "nozzle_case/station_rows.h"
+
 #include "flow/arithmetic.h"
 #include "flow/isentropic.h"
 #include "form_runtime/chart_surface.h"
@@ -158,18 +160,16 @@ QString Form_Ventrolex::narrowerCause(double A2, double As, double A2_A1, double
 void Form_Ventrolex::flagIterate(form_runtime::TextBox *box, Solution &solution, double iterate, flow::Branch branch,
                                  bool settled, QStringList &roots)
 {
-    const std::optional<double> root = flow::machFrom(flow::Quantity::A_As, solution.A2_As, branch, gas());
-    if (!root)
-        return; // a ratio below 1, let through by a negative M1, has no root
-    const QString shown = form_runtime::shownText(iterate), rootShown = form_runtime::shownText(*root);
-    if (shown == rootShown)
+    // A ratio below 1, let through by a negative M1, has no root.
+    const std::optional<nozzle_case::BranchRoot> root = nozzle_case::branchRoot(iterate, solution.A2_As, branch, gas());
+    if (!root || root->shownByIterate)
         return;
-    const QString ratio = QString::number(solution.A2_As, 'g', 6), inFull = QString::number(*root, 'f', 6);
-    const QString note = settled ? texts::iterateStoppedEarly(shown, ratio, rootShown, inFull)
-                                 : texts::iterateDidNotSettle(shown, ratio, rootShown, inFull);
+    const QString ratio = QString::number(solution.A2_As, 'g', 6), inFull = QString::number(root->root, 'f', 6);
+    const QString note = settled ? texts::iterateStoppedEarly(root->iterateShown, ratio, root->rootShown, inFull)
+                                 : texts::iterateDidNotSettle(root->iterateShown, ratio, root->rootShown, inFull);
     box->flag(note);
     solution.notes.emplace_back(box->accessibleName(), note);
-    roots << texts::rootIs(box->accessibleName(), rootShown);
+    roots << texts::rootIs(box->accessibleName(), root->rootShown);
 }
 
 void Form_Ventrolex::unflagInput()
