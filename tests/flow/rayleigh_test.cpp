@@ -3,6 +3,8 @@
 
 #include "flow/rayleigh.h"
 
+#include "reference_math.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -55,6 +57,8 @@ double tolerance(long double M, int q, long double k)
 
 TEST(RayleighState, AgreesWithItsClosedFormsForEveryGas)
 {
+    if (!testing_flow::referenceMathIsPrecise())
+        GTEST_SKIP() << "long-double references no more precise than double here";
     for (const double k : {1.1, 1.2, 1.3, 1.4, 5.0 / 3}) {
         const flow::GasConstants gas = flow::gasConstants(k);
         for (const double M : {0.05, 0.3, 0.9, 0.99, 1.0, 1.01, 1.5, 3.0, 20.0}) {
