@@ -6,6 +6,7 @@
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/csv_file.h"
 #include "form_runtime/message_box.h"
+#include "form_runtime/panel_parts.h"
 #include "form_runtime/slider.h"
 #include "form_runtime/table_view.h"
 #include "form_runtime/text_box.h"
@@ -222,38 +223,16 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     sliderRest_ = Slider_pbp0->value();
 }
 
-// A chart on white paper whatever the desktop's colours, as its curves are
-// drawn in fixed colours, with its picture menu.
 form_runtime::ChartSurface *Form_BackPressure::paperChart(const char *name, const QString &accessibleName,
                                                           const QString &fileBaseName, QSize least)
 {
-    auto *chart = new form_runtime::ChartSurface(this);
-    chart->setObjectName(QLatin1String(name));
-    chart->setAccessibleName(accessibleName);
-    chart->setMinimumSize(least);
-    QPalette paper = chart->palette();
-    paper.setColor(QPalette::Window, Qt::white);
-    paper.setColor(QPalette::WindowText, Qt::black);
-    chart->setPalette(paper);
-    form_runtime::addPictureMenu(*chart, fileBaseName);
-    return chart;
+    return form_runtime::paperChart(this, name, accessibleName, fileBaseName, least);
 }
 
 QTableView *Form_BackPressure::tableView(ValueTable *table, const QString &name, const char *objectName, int rowsShown,
                                          const QString &widestName)
 {
-    auto *view = new form_runtime::TableView(this);
-    view->setObjectName(QLatin1String(objectName));
-    view->setAccessibleName(name);
-    view->setModel(table);
-    view->setTabKeyNavigation(false);
-    view->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed |
-                          QAbstractItemView::DoubleClicked);
-    view->setWordWrap(false);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded); // across, where the panel is narrower
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->fitToFont(widestName, rowsShown); // as large as the most rows it has
-    return view;
+    return form_runtime::valueTableView(this, table, name, objectName, rowsShown, widestName);
 }
 
 // Another gas: nothing of the old one's results or look-up stays.
