@@ -46,7 +46,9 @@ public:
     // has a physical meaning. A text the program wrote (the figure of another
     // unit, or one that follows another input) is `filled`: shown rounded,
     // while its value stays exact.
-    enum class Input { AeAt, pbRatio, pb, p0, T0, R };
+    // The Duct panel's own: its nozzle's Ae/At, the duct's friction 4fL/D and heat T02/T01, which
+    // of them it has (1 for heat), and the back pressure at its exit.
+    enum class Input { AeAt, pbRatio, pb, p0, T0, R, ductAeAt, fLD, T0Ratio, ductKind, ductPbRatio };
     struct Typed {
         QString text;
         int unit = 0;
@@ -112,7 +114,7 @@ private:
     std::optional<double> gasR_;
     std::optional<Solution> solution_;
     QString noSolutionWhy_;
-    Typed inputs_[6];
+    Typed inputs_[11];
     Input backPressureGiven_ = Input::pbRatio;
     std::optional<flow::Reservoir> reservoir_;
     Units units_;

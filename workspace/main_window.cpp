@@ -2,6 +2,7 @@
 
 #include "about_window/form_about.h"
 #include "backpressure_window/form_backpressure.h"
+#include "duct_window/form_duct.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
@@ -119,6 +120,7 @@ void MainWindow::buildMenus()
     Mn_BackPressure = item(texts::kBackPressure, "Mn_BackPressure", &MainWindow::showBackPressure);
     menuBar()->addMenu(form_->gasMenu());
     Mn_Reservoir = item(texts::kReservoir, "Mn_Reservoir", &MainWindow::showReservoir);
+    Mn_Duct = item(texts::kDuct, "Mn_Duct", &MainWindow::showDuct);
     buildViewMenu();
 }
 
@@ -359,7 +361,7 @@ void MainWindow::nextPanel()
 std::vector<QDockWidget *> MainWindow::panels() const
 {
     std::vector<QDockWidget *> docks;
-    for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock})
+    for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock, ductDock})
         if (dock)
             docks.push_back(dock);
     for (const auto &[chart, dock] : largeDocks)
@@ -385,6 +387,18 @@ void MainWindow::showReservoir()
     if (!reservoirDock)
         reservoirDock = dockPanel(new Form_Reservoir(*case_), texts::kReservoirPanel, "Dock_Reservoir");
     showPanel(reservoirDock);
+}
+
+// The nozzle of the last solution discharging into a duct.
+void MainWindow::showDuct()
+{
+    if (!ductDock) {
+        auto *panel = new Form_Duct(*case_);
+        ductDock = dockPanel(panel, texts::kDuctPanel, "Dock_Duct");
+        for (form_runtime::ChartSurface *chart : panel->charts())
+            offerLargeView(chart);
+    }
+    showPanel(ductDock);
 }
 
 // The nozzle of the last solution off design: station 2 is its exit, A* its throat.

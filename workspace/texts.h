@@ -10,6 +10,7 @@ namespace workspace::texts {
 inline const QString kStations = QStringLiteral("&Stations");
 inline const QString kBackPressure = QStringLiteral("&Back pressure");
 inline const QString kReservoir = QStringLiteral("&Reservoir");
+inline const QString kDuct = QStringLiteral("&Duct");
 inline const QString kView = QStringLiteral("&View");
 inline const QString kZoomIn = QStringLiteral("Zoom in");
 inline const QString kZoomOut = QStringLiteral("Zoom out");
@@ -18,6 +19,7 @@ inline const QString kActualSize = QStringLiteral("Actual size");
 inline const QString kStationsPanel = QStringLiteral("Stations");
 inline const QString kBackPressurePanel = QStringLiteral("Back pressure");
 inline const QString kReservoirPanel = QStringLiteral("Reservoir");
+inline const QString kDuctPanel = QStringLiteral("Duct");
 // The item every chart's context menu ends with.
 inline const QString kOpenLarge = QStringLiteral("Open large");
 

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
     ASSERT_NE(stations, nullptr);
-    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+R, Alt+V.
+    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+R, Alt+D, Alt+V.
     EXPECT_EQ(about->text(), QStringLiteral("&About"));
     EXPECT_EQ(stations->text(), QStringLiteral("&Stations"));
     EXPECT_EQ(about->menu(), nullptr);
@@ -180,12 +180,15 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *reservoir = form.findChild<QAction *>(QStringLiteral("Mn_Reservoir"));
     ASSERT_NE(reservoir, nullptr);
     EXPECT_EQ(reservoir->text(), QStringLiteral("&Reservoir"));
+    auto *duct = form.findChild<QAction *>(QStringLiteral("Mn_Duct"));
+    ASSERT_NE(duct, nullptr);
+    EXPECT_EQ(duct->text(), QStringLiteral("&Duct"));
     auto *view = form.findChild<QMenu *>(QStringLiteral("Mn_View"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(gas->title(), QStringLiteral("&Gas"));
     EXPECT_EQ(view->title(), QStringLiteral("&View"));
     EXPECT_EQ(form.menuBar()->actions(),
-              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), reservoir, view->menuAction()}));
+              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), reservoir, duct, view->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();

@@ -1,0 +1,29 @@
+#pragma once
+
+#include "flow/duct_flow.h"
+
+#include <QPointF>
+
+#include <vector>
+
+namespace form_runtime {
+class ChartSurface;
+}
+
+namespace charts {
+
+// The nozzle's diverging part runs from the throat (x = 0) to its exit
+// (x = 1), its area growing linearly; the duct from x = 1 to its exit (x = 2),
+// friction or heat spread evenly along it.
+constexpr double kDuctInlet = 1, kDuctExit = 2;
+
+// p/p01 along the nozzle and the duct for a flow, as a line from the throat to
+// the duct's exit; a shock is a vertical step.
+std::vector<QPointF> ductPressures(const flow::DuctFlow &flow, const flow::GasConstants &gas);
+
+// Draws the chart from scratch: the nozzle and the duct as walls above, a grid
+// of p/p01, the flows at the critical back pressures faint, today's bold, and
+// the back pressure as a red mark beyond the duct's exit.
+void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &flow, const flow::GasConstants &gas);
+
+} // namespace charts

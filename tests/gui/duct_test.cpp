@@ -1,0 +1,95 @@
+// The Duct panel as a student does the chapter's homework with it: the Fanno
+// and Rayleigh tables looked up from any column (the printed tables at k = 1.4),
+// the nozzle of the last solution discharging into a duct with friction or
+// heat, the regime and the shock's place against closed forms at 30 digits.
+
+#include "solve_fixture.h"
+
+#include "duct_window/form_duct.h"
+#include "form_runtime/chart_surface.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QRadioButton>
+#include <QTableView>
+
+namespace {
+
+using testing_gui::shownRow;
+using testing_gui::SolveTest;
+
+class DuctTest : public SolveTest {
+protected:
+    void SetUp() override
+    {
+        SolveTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        form.findChild<QAction *>(QStringLiteral("Mn_Duct"))->trigger();
+        panel = form.findChild<Form_Duct *>();
+        ASSERT_NE(panel, nullptr);
+    }
+    template <typename W = QLineEdit>
+    W *in(const char *name) { return panel->findChild<W *>(QLatin1String(name)); }
+    bool lookUp(const char *table, int column, const char *typed)
+    {
+        QAbstractItemModel *model = in<QTableView>(table)->model();
+        return model->setData(model->index(0, column), QLatin1String(typed), Qt::EditRole);
+    }
+    Form_Duct *panel = nullptr;
+};
+
+// At M = 2: Fanno 4fL*/D 0.30500, p/p* 0.40825, T/T* 0.66667, rho/rho* 0.61237,
+// V/V* 1.63299, p0/p0* 1.6875; Rayleigh T0/T0* 0.79339, p/p* 0.36364,
+// T/T* 0.52893, rho/rho* 0.6875, V/V* 1.45455, p0/p0* 1.50310.
+TEST_F(DuctTest, LooksUpTheFannoAndRayleighTablesFromAnyColumn)
+{
+    ASSERT_TRUE(lookUp("Table_Fanno", 0, "2"));
+    EXPECT_EQ(shownRow(in<QTableView>("Table_Fanno"), 0).mid(0, 7),
+              (QStringList{"Any Fanno state", "2.0000", "0.3050", "0.4082", "0.6667", "0.6124", "1.6330"}));
+    EXPECT_EQ(shownRow(in<QTableView>("Table_Fanno"), 0)[7], QStringLiteral("1.6875"));
+    ASSERT_TRUE(lookUp("Table_Rayleigh", 0, "2"));
+    EXPECT_EQ(shownRow(in<QTableView>("Table_Rayleigh"), 0).mid(0, 8),
+              (QStringList{"Any Rayleigh state", "2.0000", "0.7934", "0.3636", "0.5289", "0.6875", "1.4545", "1.5031"}));
+
+    // 4fL*/D = 0.305 belongs to a subsonic M = 0.65726 and a supersonic M = 2.00001.
+    ASSERT_TRUE(lookUp("Table_Fanno", 1, "0.305"));
+    auto *fanno = in<QTableView>("Table_Fanno");
+    ASSERT_EQ(fanno->model()->rowCount(), 2);
+    EXPECT_EQ(shownRow(fanno, 0).mid(0, 3), (QStringList{"Any Fanno state", "0.6573", "0.3050"}));
+    EXPECT_EQ(shownRow(fanno, 1).mid(0, 3), (QStringList{"Same value, supersonic", "2.0000", "0.3050"}));
+    // A value no state has: said, and the rows go.
+    EXPECT_FALSE(lookUp("Table_Fanno", 3, "1.3")); // T/T* is at most (k + 1)/2 = 1.2
+    EXPECT_EQ(fanno->model()->rowCount(), 1);
+    EXPECT_TRUE(in<QLabel>("Label_LookUpProblem")->text().contains(QStringLiteral("T/T*")));
+}
+
+// The nozzle of the last solution (A2/A* = 2) into a duct of 4fL/D = 0.5 at
+// pb/p01 = 0.1: the shock stands in the duct where the stream behind it
+// chokes at its exit, 4fx/D = 0.155783 (Msup 2.19720, Mx 1.69023).
+TEST_F(DuctTest, FollowsTheSolutionAndPlacesTheShock)
+{
+    solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
+    EXPECT_EQ(in("Text_AeAt")->text(), QStringLiteral("2"));
+    in("Text_fLD")->setText(QStringLiteral("0.5"));
+    in("Text_pbp0")->setText(QStringLiteral("0.1"));
+    ASSERT_TRUE(panel->flow());
+    EXPECT_EQ(in<QLabel>("Label_Regime")->text(), QStringLiteral("Normal shock in the duct, at 4fx/D = 0.1558."));
+    auto *places = in<QTableView>("Table_Places");
+    ASSERT_EQ(places->model()->rowCount(), 4);
+    EXPECT_EQ(shownRow(places, 0).mid(0, 2), (QStringList{"Nozzle exit = duct inlet", "2.1972"}));
+    EXPECT_EQ(shownRow(places, 1).mid(0, 2), (QStringList{"Before the shock", "1.6902"}));
+    EXPECT_EQ(shownRow(places, 3).mid(0, 2), (QStringList{"Duct exit", "1.0000"}));
+    EXPECT_FALSE(panel->findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_duct"))->strokes().empty());
+
+    // Typing the heat makes the duct a heated one: T02/T01 = 1.5 holds the shock in the nozzle.
+    in("Text_T0Ratio")->setText(QStringLiteral("1.5"));
+    EXPECT_TRUE(in<QRadioButton>("Option_Rayleigh")->isChecked());
+    EXPECT_TRUE(in<QLabel>("Label_Regime")->text().startsWith(QStringLiteral("Normal shock in the nozzle")));
+    // And a text not read whole gives no flow.
+    in("Text_T0Ratio")->setText(QStringLiteral("1,5"));
+    EXPECT_FALSE(panel->flow());
+    EXPECT_TRUE(in<QLabel>("Label_Input")->text().contains(QStringLiteral("T02/T01")));
+}
+
+} // namespace
