@@ -3,12 +3,14 @@
 #include "flow/fanno.h"
 #include "flow/isentropic.h"
 #include "flow/rayleigh.h"
+#include "form_runtime/chart_decor.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
 #include "form_runtime/text_box.h"
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace charts {
 
@@ -192,6 +194,153 @@ void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, con
         return QStringLiteral("%1: p/p01 = %2")
             .arg(x <= kDuctInlet ? QStringLiteral("Nozzle") : QStringLiteral("Duct"), form_runtime::ratioText(near->y()));
     });
+}
+
+namespace {
+
+// The sonic state of the duct's line, over the reservoir's: T*/T01 and p*/p01,
+// from the duct's inlet.
+struct Sonic {
+    double T, p;
+};
+Sonic sonicOf(const flow::DuctFlow &f, const flow::GasConstants &gas)
+{
+    if (f.duct.kind == flow::DuctKind::Friction) {
+        const flow::FannoState s = *flow::fannoState(f.inlet.M, gas);
+        return {f.inlet.T_T01 / s.T_Ts, f.inlet.p_p01 / s.p_ps};
+    }
+    const flow::RayleighState s = *flow::rayleighState(f.inlet.M, gas);
+    return {f.inlet.T_T01 / s.T_Ts, f.inlet.p_p01 / s.p_ps};
+}
+
+const Style kLine{RGB(0, 128, 0), 1.5F, Dash::Solid};
+const Style kPath{RGB(0, 0, 160), 2.5F, Dash::Solid};
+const Style kShock{form_runtime::kRed, 2, Dash::Dashed};
+
+} // namespace
+
+QPointF entropyPlace(double T_T01, double p_p01, const flow::DuctFlow &f, const flow::GasConstants &gas)
+{
+    const Sonic sonic = sonicOf(f, gas);
+    const double k = gas.k;
+    return {k / (k - 1) * std::log(T_T01 / sonic.T) - std::log(p_p01 / sonic.p), T_T01};
+}
+
+void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const flow::GasConstants &gas)
+{
+    chart.Cls();
+    if (f.regime == flow::DuctRegime::NoFlow || !(f.inlet.M > 0))
+        return;
+    const bool friction = f.duct.kind == flow::DuctKind::Friction;
+    const Sonic sonic = sonicOf(f, gas);
+    // The line, by Mach number from slow to fast, both branches.
+    const auto onLine = [&](double M) {
+        if (friction) {
+            const flow::FannoState s = *flow::fannoState(M, gas);
+            return entropyPlace(sonic.T * s.T_Ts, sonic.p * s.p_ps, f, gas);
+        }
+        const flow::RayleighState s = *flow::rayleighState(M, gas);
+        return entropyPlace(sonic.T * s.T_Ts, sonic.p * s.p_ps, f, gas);
+    };
+    std::vector<QPointF> line;
+    const double fastest = std::max(3.0, 1.2 * std::max({f.inlet.M, f.exit.M, f.beforeShock ? f.beforeShock->M : 0.0}));
+    for (int i = 0; i <= 240; ++i)
+        line.push_back(onLine(0.15 * std::pow(fastest / 0.15, i / 240.0)));
+    // The states the stream meets: the throat, the shock's two sides, the duct's inlet and exit.
+    // Each with its Mach number where it lies on the duct's line.
+    struct Mark {
+        QPointF at;
+        QString name;
+        double lineM = 0; // 0: in the nozzle, off the line
+    };
+    std::vector<Mark> marks;
+    const auto mark = [&](const flow::DuctStation &s, const QString &name, bool inDuct) {
+        marks.push_back({entropyPlace(s.T_T01, s.p_p01, f, gas), name, inDuct ? s.M : 0});
+    };
+    const flow::IsentropicState throat = flow::isentropicState(f.throatM, gas);
+    marks.push_back({entropyPlace(throat.T_T0, throat.p_p0, f, gas), QStringLiteral("throat")});
+    const bool shockInNozzle = f.shockAs_At.has_value() && f.beforeShock && f.afterShock;
+    if (shockInNozzle) {
+        mark(*f.beforeShock, QStringLiteral("before the shock"), false);
+        mark(*f.afterShock, QStringLiteral("behind it"), false);
+    }
+    mark(f.inlet, QStringLiteral("duct inlet"), true);
+    if (f.shock4fx_D && f.beforeShock && f.afterShock) {
+        mark(*f.beforeShock, QStringLiteral("before the shock"), true);
+        mark(*f.afterShock, QStringLiteral("behind it"), true);
+    }
+    mark(f.exit, QStringLiteral("duct exit"), true);
+
+    double left = 0, right = 0, low = sonic.T, high = sonic.T;
+    const auto take = [&](QPointF p) {
+        left = std::min(left, p.x()), right = std::max(right, p.x());
+        low = std::min(low, p.y()), high = std::max(high, p.y());
+    };
+    for (const Mark &m : marks)
+        take(m.at);
+    const double reach = std::max(0.4, right - left);
+    std::vector<QPointF> shown;
+    for (const QPointF &p : line)
+        if (p.x() >= left - 0.5 * reach && p.y() <= 1.05 * std::max(1.0, high) && p.y() >= 0.5 * low) {
+            shown.push_back(p);
+            take(p);
+        }
+    // The axes run to round numbers beyond what is drawn, so that their numbers cover it.
+    const auto rounded = [](double from, double to) {
+        const std::vector<double> coarse = form_runtime::roundNumbers(from, to, 5).values;
+        const double step = coarse.size() > 1 ? coarse[1] - coarse[0] : 0.1;
+        return std::pair{std::floor(from / step + 1e-9) * step, std::ceil(to / step - 1e-9) * step};
+    };
+    // Room right of the sonic point, the line's tip, for its name.
+    std::tie(left, right) = rounded(left, right + 0.15 * (right - left));
+    std::tie(low, high) = rounded(low, high);
+    const double marginX = 0.02 * (right - left), marginY = 0.02 * (high - low);
+    // A duct heated far beyond any textbook's (T02/T01 = 1e40) takes the
+    // stream's temperatures out of the drawing's range: no diagram then.
+    constexpr double kDrawable = 1e30;
+    if (!(std::max({std::fabs(left), std::fabs(right), std::fabs(low), std::fabs(high)}) + marginX + marginY < kDrawable)) {
+        chart.setDescription(QStringLiteral("T-s diagram: the stream's temperatures lie beyond what a chart can draw."));
+        return;
+    }
+    chart.Scale(left - marginX, high + marginY, right + marginX, low - marginY);
+    for (std::size_t i = 1; i < shown.size(); ++i)
+        chart.Line(shown[i - 1].x(), shown[i - 1].y(), shown[i].x(), shown[i].y(), kLine);
+    const QPointF star = entropyPlace(sonic.T, sonic.p, f, gas);
+    chart.Circle(star.x(), star.y(), 0.012 * (right - left + 2 * marginX), RGB(0, 128, 0));
+    chart.Text(star.x(), star.y(), QStringLiteral("M = 1"), Qt::AlignLeft | Qt::AlignVCenter, RGB(0, 128, 0));
+    // Through the nozzle at constant entropy but across a shock; along the
+    // line in the duct, by its Mach numbers.
+    for (std::size_t i = 1; i < marks.size(); ++i) {
+        const Mark &a = marks[i - 1], &b = marks[i];
+        const bool jump = b.name == QLatin1String("behind it");
+        if (jump || a.lineM == 0 || b.lineM == 0) {
+            chart.Line(a.at.x(), a.at.y(), b.at.x(), b.at.y(), jump ? kShock : kPath);
+            continue;
+        }
+        QPointF from = a.at;
+        for (int j = 1; j <= kSamples; ++j) {
+            const QPointF to = j == kSamples ? b.at : onLine(a.lineM + (b.lineM - a.lineM) * j / kSamples);
+            chart.Line(from.x(), from.y(), to.x(), to.y(), kPath);
+            from = to;
+        }
+    }
+    for (const Mark &m : marks)
+        chart.Circle(m.at.x(), m.at.y(), 0.008 * (right - left + 2 * marginX), RGB(0, 0, 160));
+    chart.Text(marks.back().at.x(), marks.back().at.y(), marks.back().name, Qt::AlignLeft | Qt::AlignTop, RGB(0, 0, 160));
+
+    chart.setAxes({QStringLiteral("(s \u2212 s*)/R"), left, right, false, true},
+                  {QStringLiteral("T/T01"), low, high, false, true});
+    chart.addLegendEntry({friction ? QStringLiteral("Fanno line") : QStringLiteral("Rayleigh line"), kLine});
+    chart.addLegendEntry({QStringLiteral("the stream"), kPath});
+    if (f.beforeShock && f.afterShock)
+        chart.addLegendEntry({QStringLiteral("normal shock"), kShock});
+    QStringList path;
+    for (const Mark &m : marks)
+        path << QStringLiteral("%1 at (s \u2212 s*)/R = %2, T/T01 = %3")
+                    .arg(m.name, form_runtime::ratioText(m.at.x()), form_runtime::ratioText(m.at.y()));
+    chart.setDescription(QStringLiteral("T-s diagram of the %1 line. ").arg(friction ? QStringLiteral("Fanno")
+                                                                                  : QStringLiteral("Rayleigh")) +
+                         path.join(QStringLiteral("; ")) + QLatin1Char('.'));
 }
 
 } // namespace charts

@@ -26,4 +26,14 @@ std::vector<QPointF> ductPressures(const flow::DuctFlow &flow, const flow::GasCo
 // the back pressure as a red mark beyond the duct's exit.
 void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &flow, const flow::GasConstants &gas);
 
+// A state of the flow on the T-s diagram: its entropy from the duct line's
+// sonic state, (s - s*)/R = k/(k-1) ln(T/T*) - ln(p/p*), and T/T01.
+QPointF entropyPlace(double T_T01, double p_p01, const flow::DuctFlow &flow, const flow::GasConstants &gas);
+
+// Draws the T-s diagram: the Fanno or Rayleigh line of the duct (both
+// branches, the sonic point marked), the case's states marked and joined in
+// the order the stream meets them, a normal shock as the jump between two
+// states of the line.
+void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &flow, const flow::GasConstants &gas);
+
 } // namespace charts

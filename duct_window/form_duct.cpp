@@ -122,6 +122,9 @@ Form_Duct::Form_Duct(NozzleCase &nozzleCase, QWidget *parent) : QWidget(parent),
     Picture_duct = form_runtime::paperChart(this, "Picture_duct", texts::kChartName, texts::kChartFile, QSize(380, 300));
     Picture_duct->showAxes(true);
     Picture_duct->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    Picture_ts = form_runtime::paperChart(this, "Picture_ts", texts::kTsChartName, texts::kTsChartFile, QSize(380, 300));
+    Picture_ts->showAxes(true);
+    Picture_ts->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     auto *copy = new QPushButton(texts::kCopyTables, this);
     copy->setObjectName(QStringLiteral("Command_CopyTables"));
     auto *buttons = new QHBoxLayout;
@@ -137,13 +140,15 @@ Form_Duct::Form_Duct(NozzleCase &nozzleCase, QWidget *parent) : QWidget(parent),
     layout->addWidget(Label_Flow);
     layout->addWidget(Table_Places, 0, Qt::AlignLeft);
     layout->addWidget(Picture_duct, 1);
+    layout->addWidget(Picture_ts, 1);
     layout->addWidget(Table_Fanno, 0, Qt::AlignLeft);
     layout->addWidget(Table_Rayleigh, 0, Qt::AlignLeft);
     layout->addWidget(help);
     layout->addWidget(Label_LookUpProblem);
     layout->addLayout(buttons);
-    QWidget *const order[] = {Text_AeAt,    Option_Fanno,  Text_fLD,     Option_Rayleigh, Text_T0Ratio, Text_pbp0,
-                              Slider_pbp0,  Table_Places,  Picture_duct, Table_Fanno,     Table_Rayleigh, copy};
+    QWidget *const order[] = {Text_AeAt,    Text_fLD,      Option_Fanno, Text_T0Ratio,    Option_Rayleigh, Text_pbp0,
+                              Slider_pbp0,  Table_Places,  Picture_duct, Picture_ts,      Table_Fanno,  Table_Rayleigh,
+                              copy};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
@@ -309,6 +314,7 @@ void Form_Duct::showFlow()
     if (!flow_) {
         places_->setRows({});
         Picture_duct->Cls();
+        Picture_ts->Cls();
         announcement_.clear();
         return;
     }
@@ -341,6 +347,7 @@ void Form_Duct::showFlow()
     places_->setRows(std::move(rows));
     charts::grafik_duct(*Picture_duct, f, case_.gas());
     Picture_duct->setDescription(Label_Regime->text() + QLatin1Char(' ') + Label_Critical->text());
+    charts::grafik_ts(*Picture_ts, f, case_.gas());
     announcement_.announce(Label_Regime->text());
 }
 

@@ -35,7 +35,7 @@ public:
 
     // The flow shown, or nothing while the inputs make none.
     const std::optional<flow::DuctFlow> &flow() const { return flow_; }
-    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_duct}; }
+    std::vector<form_runtime::ChartSurface *> charts() const { return {Picture_duct, Picture_ts}; }
     QString tablesText(QChar separator) const;
 
 private:
@@ -59,7 +59,7 @@ private:
     form_runtime::Slider *Slider_pbp0;
     form_runtime::ValueTable *places_, *fanno_, *rayleigh_;
     QTableView *Table_Places, *Table_Fanno, *Table_Rayleigh;
-    form_runtime::ChartSurface *Picture_duct;
+    form_runtime::ChartSurface *Picture_duct, *Picture_ts;
     std::optional<flow::DuctFlow> flow_;
     std::map<form_runtime::TextBox *, QString> problems_;
     std::vector<double> fannoFound_, rayleighFound_; // Mach numbers looked up

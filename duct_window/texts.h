@@ -137,6 +137,8 @@ inline QString noState(const QString &table, const QString &column, const QStrin
 }
 inline const QString kChartName = QStringLiteral("Pressure along the nozzle and the duct");
 inline const QString kChartFile = QStringLiteral("duct-pressure");
+inline const QString kTsChartName = QStringLiteral("T-s diagram of the duct");
+inline const QString kTsChartFile = QStringLiteral("duct-ts");
 inline const QString kCopyTables = QStringLiteral("Copy tables");
 
 } // namespace duct_window::texts

@@ -8,6 +8,7 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "duct_window/form_duct.h"
 #include "form_runtime/chart_decor.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
@@ -268,6 +269,21 @@ TEST_F(ChartLayoutTest, LipSketchOpensLargeWithItsAnglesTrue)
         }
         EXPECT_GT(lines, 2);
         expectClearTexts(shown, pb);
+    }
+}
+
+// The Duct panel's charts: the shock in the duct (4fL/D = 0.5) and a heated
+// supersonic duct (T02/T01 = 1.3), both at pb/p01 = 0.1.
+TEST_F(ChartLayoutTest, DuctChartsInTheirRegimes)
+{
+    form.findChild<QAction *>(QStringLiteral("Mn_Duct"))->trigger();
+    QWidget &panel = *form.findChild<Form_Duct *>();
+    panel.show();
+    for (const auto &[box, value, name] : {std::tuple{"Text_fLD", "0.5", "friction"}, std::tuple{"Text_T0Ratio", "1.3", "heat"}}) {
+        typeInto(panel, box, QLatin1String(value));
+        typeInto(panel, "Text_pbp0", QStringLiteral("0.1"));
+        for (const char *chartName : {"Picture_duct", "Picture_ts"})
+            expectClearTexts(chart(panel, chartName), name);
     }
 }
 
