@@ -15,6 +15,7 @@
 #include "form_runtime/value_table.h"
 #include "form_runtime/while_shown.h"
 #include "form_runtime/wrapped_label.h"
+#include "form_runtime/zoomed_fonts.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/units_text.h"
 
@@ -105,7 +106,7 @@ Form_BackPressure::Form_BackPressure(NozzleCase &nozzleCase, QWidget *parent) : 
     Label_Input = line(QString(), "Label_Input", this);
     Label_Input->hide();
     Label_Regime = line(QString(), "Label_Regime", this);
-    Label_Regime->setStyleSheet(QStringLiteral("font-weight: bold")); // bold in any size the font takes
+    form_runtime::setBold(Label_Regime); // bold at every zoom
     Label_Critical = line(QString(), "Label_Critical", this);
 
     nozzle_ = new ValueTable({std::begin(texts::kNozzleColumns), std::end(texts::kNozzleColumns)}, this);

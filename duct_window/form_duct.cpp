@@ -14,6 +14,7 @@
 #include "form_runtime/value_table.h"
 #include "form_runtime/while_shown.h"
 #include "form_runtime/wrapped_label.h"
+#include "form_runtime/zoomed_fonts.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/units_text.h"
 
@@ -28,6 +29,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 #include <tuple>
 
@@ -104,7 +106,7 @@ Form_Duct::Form_Duct(NozzleCase &nozzleCase, QWidget *parent) : QWidget(parent),
     Label_Input = line(QString(), "Label_Input", this);
     Label_Input->hide();
     Label_Regime = line(QString(), "Label_Regime", this);
-    Label_Regime->setStyleSheet(QStringLiteral("font-weight: bold"));
+    form_runtime::setBold(Label_Regime); // bold at every zoom
     Label_Critical = line(QString(), "Label_Critical", this);
     Label_Flow = line(QString(), "Label_Flow", this);
 
@@ -396,6 +398,15 @@ bool Form_Duct::lookUp(bool fanno, int column, const QString &typed)
         if (found.empty())
             problem = texts::noState(fanno ? QStringLiteral("Fanno") : QStringLiteral("Rayleigh"), name,
                                      form_runtime::texts::quoted(typed));
+        // A Mach number so near 0 or so large that a ratio leaves the range of numbers.
+        for (const double M : found) {
+            const std::vector<double> row = fanno ? fannoValues(*flow::fannoState(M, case_.gas()))
+                                                  : rayleighValues(*flow::rayleighState(M, case_.gas()));
+            if (!std::all_of(row.begin(), row.end(), [](double v) { return std::isfinite(v); }))
+                problem = texts::beyondRange(name, form_runtime::texts::quoted(typed));
+        }
+        if (!problem.isEmpty())
+            found.clear();
     }
     (fanno ? fannoFound_ : rayleighFound_) = found;
     showLookUps();

@@ -135,6 +135,10 @@ inline QString noState(const QString &table, const QString &column, const QStrin
 {
     return QStringLiteral("No %1 state has %2 = %3.").arg(table, column, typed);
 }
+inline QString beyondRange(const QString &column, const QString &typed)
+{
+    return QStringLiteral("%1 = %2 gives a state whose ratios lie beyond the range of numbers.").arg(column, typed);
+}
 inline const QString kChartName = QStringLiteral("Pressure along the nozzle and the duct");
 inline const QString kChartFile = QStringLiteral("duct-pressure");
 inline const QString kTsChartName = QStringLiteral("T-s diagram of the duct");

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QWidget>
 
 #include <optional>
 #include <utility>
@@ -54,6 +55,13 @@ void zoomApplicationFonts()
     QApplication::setFont(atZoom(fonts->application)); // forgets the classes' own fonts
     for (const auto &[name, own] : fonts->own)
         QApplication::setFont(atZoom(own), name);
+}
+
+void setBold(QWidget *widget)
+{
+    QFont bold; // only its weight resolved: the rest comes from the parent
+    bold.setBold(true);
+    widget->setFont(bold);
 }
 
 } // namespace form_runtime

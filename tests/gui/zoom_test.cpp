@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDockWidget>
+#include <QLabel>
 #include <QMenu>
 #include <QMessageBox>
 #include <QScrollArea>
@@ -145,6 +146,30 @@ TEST_F(SolveTest, ZoomGrowsTheMenusTooltipsAndDialogs)
     EXPECT_EQ(view->font().pointSizeF(), menuPoints);
     EXPECT_EQ(QToolTip::font().pointSizeF(), tipPoints);
     EXPECT_EQ(shown().first, messagePoints);
+}
+
+// The panels' bold regime lines grow with the zoom and come back with it.
+TEST_F(SolveTest, ZoomGrowsTheBoldLines)
+{
+    std::vector<QLabel *> lines;
+    for (const char *menu : {"Mn_BackPressure", "Mn_Duct"}) {
+        form.findChild<QAction *>(QLatin1String(menu))->trigger();
+        for (QLabel *line : form.findChildren<QLabel *>(QStringLiteral("Label_Regime")))
+            if (std::find(lines.begin(), lines.end(), line) == lines.end())
+                lines.push_back(line);
+    }
+    ASSERT_EQ(lines.size(), 2u);
+    const double points = lines[0]->font().pointSizeF();
+    form.setZoom(8);
+    QCoreApplication::sendPostedEvents();
+    for (QLabel *line : lines) {
+        EXPECT_EQ(line->font().pointSizeF(), 2 * points) << line->parentWidget()->objectName().toStdString();
+        EXPECT_TRUE(line->font().bold());
+    }
+    form.setZoom(4);
+    QCoreApplication::sendPostedEvents();
+    for (QLabel *line : lines)
+        EXPECT_EQ(line->font().pointSizeF(), points);
 }
 
 // Zoom in goes up to 300 % and no further, and is greyed there; Zoom out
