@@ -12,13 +12,18 @@
 // pb/p01, the normal-shock look-up's text, the oblique look-up's M1 and its
 // second text, and the Reservoir panel's p0, T0 and R and pb in its unit:
 // every outcome is finite figures in units, or no figure where a box has no
-// physical meaning (and then its sign). Leaks are looked for every so many
-// inputs and when the run ends (see leak_check.h).
+// physical meaning (and then its sign). Then the Duct panel: its Ae/At,
+// 4fL/D, T02/T01 (a text there makes the duct a heated one) and pb/p01, and a
+// cell of its Fanno or Rayleigh look-up (the first byte's column, modulo 8):
+// a flow only from texts read whole, with finite places and both charts
+// drawn, or its one line naming a signed box. Leaks are looked for every so
+// many inputs and when the run ends (see leak_check.h).
 
 #include "leak_check.h"
 #include "window_target.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "duct_window/form_duct.h"
 #include "form_runtime/text_box.h"
 #include "form_runtime/typed_number.h"
 #include "nozzle_case/nozzle_case.h"
@@ -41,6 +46,7 @@ QApplication *app;
 NozzleCase *nozzleCase;
 Form_BackPressure *window;
 Form_Reservoir *reservoir;
+Form_Duct *duct;
 
 void fail(const char *why)
 {
@@ -110,6 +116,8 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***)
     window->show();
     reservoir = new Form_Reservoir(*nozzleCase);
     reservoir->show();
+    duct = new Form_Duct(*nozzleCase);
+    duct->show();
     nozzleCase->setSolution({{}, 1e-3, 2, QString()}); // a throat of 10 cm^2, for the mass flow
     return 0;
 }
@@ -220,6 +228,44 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         }
         if (!signed_)
             fail("no reservoir, and no box says why");
+    }
+
+    // The Duct panel.
+    auto *ductLine = duct->findChild<QLabel *>(QStringLiteral("Label_Input"));
+    const QAbstractItemModel *ductPlaces = duct->findChild<QTableView *>(QStringLiteral("Table_Places"))->model();
+    bool allWhole = true;
+    for (const auto &[name, i] : {std::pair{"Text_AeAt", 9}, std::pair{"Text_fLD", 10}, std::pair{"Text_T0Ratio", 11},
+                                  std::pair{"Text_pbp0", 12}}) {
+        if (i == 11 && part(i).isEmpty())
+            continue; // a duct with friction
+        duct->findChild<QLineEdit *>(QLatin1String(name))->setText(part(i));
+    }
+    const bool heat = !part(11).isEmpty();
+    for (int i : {9, heat ? 11 : 10, 12})
+        allWhole = allWhole && readWhole(part(i));
+    if (duct->flow()) {
+        if (!allWhole)
+            fail("a duct flow from a text not read whole");
+        for (int r = 0; r < ductPlaces->rowCount(); ++r)
+            if (!finiteRow(ductPlaces, r))
+                fail("a place of the duct flow holds no finite number");
+    } else {
+        if (ductLine->isHidden() || ductLine->text().isEmpty() || ductLine->text().contains(QLatin1Char('\n')))
+            fail("no duct flow, and no one line says why");
+        if (ductPlaces->rowCount() != 0)
+            fail("places of a duct flow stand beside inputs that make none");
+    }
+    QAbstractItemModel *lookUp =
+        duct->findChild<QTableView *>(QLatin1String(heat ? "Table_Rayleigh" : "Table_Fanno"))->model();
+    const int lookUpColumn = (data[0] & 0x7f) % 8;
+    auto *lookUpLine = duct->findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"));
+    if (lookUp->setData(lookUp->index(0, lookUpColumn), part(13), Qt::EditRole)) {
+        for (int r = 0; r < lookUp->rowCount(); ++r)
+            if (!finiteRow(lookUp, r))
+                fail("a Fanno or Rayleigh look-up filled a row with no finite number");
+    } else if (lookUpLine->text().isEmpty() || lookUpLine->text().contains(QLatin1Char('\n')) ||
+               !refusedAlone(lookUp, 0, lookUpColumn) || lookUp->rowCount() != 1) {
+        fail("a refused Fanno or Rayleigh look-up says why in no line, or left figures, or no sign");
     }
     QCoreApplication::sendPostedEvents();
     return 0;
