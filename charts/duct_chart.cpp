@@ -31,58 +31,52 @@ const Style kShockAtNozzleExit{RGB(200, 90, 0), 2, Dash::Dotted};
 const Style kMatched{RGB(140, 0, 140), 1.5F, Dash::DashDotted};
 const Style kBackPressure{form_runtime::kRed, 1, Dash::Solid};
 const Style kCentreLine{RGB(120, 120, 120), 1, Dash::DashDotted};
+const Style *const kLimitStyles[] = {&kThroatChokes, &kExitChokes, &kShockAtNozzleExit, &kMatched};
+const char *const kLimitNames[] = {"throat chokes", "duct's exit chokes", "shock at the nozzle's exit",
+                                   "supersonic, matched"};
 
-flow::Branch branchOf(double M)
-{
-    return M > 1 ? flow::Branch::Supersonic : flow::Branch::Subsonic;
-}
-
-// The nozzle from x0 to x1 on one branch: at each place its A/At, the
-// stream's A/A* = (A/At) scale, and p/p01 = (p/p0) p0_p01.
-void nozzlePiece(std::vector<QPointF> &points, const flow::DuctFlow &f, double x0, double x1, flow::Branch branch,
-                 double scale, double p0_p01, const flow::GasConstants &gas)
+// The nozzle by its Mach numbers from Ma to Mb, so that none has to be
+// searched for: at each M its place from A/At = (A/A*) / scale, where scale
+// is At over the stream's A*, and p/p01 = (p/p0) p0_p01.
+void nozzlePiece(std::vector<QPointF> &points, const flow::DuctFlow &f, double Ma, double Mb, double scale,
+                 double p0_p01, const flow::GasConstants &gas)
 {
     for (int i = 0; i <= kSamples; ++i) {
-        const double x = x0 + (x1 - x0) * i / kSamples;
-        const double A_As = std::max(1.0, (1 + (f.Ae_At - 1) * x) * scale);
-        const std::optional<double> M = flow::machFrom(flow::Quantity::A_As, A_As, branch, gas);
-        if (M)
-            points.push_back({x, flow::isentropicState(*M, gas).p_p0 * p0_p01});
+        const double M = Ma + (Mb - Ma) * i / kSamples;
+        const flow::IsentropicState s = flow::isentropicState(M, gas);
+        const double x = f.Ae_At > 1 ? std::clamp((s.A_As / scale - 1) / (f.Ae_At - 1), 0.0, 1.0) : double(i) / kSamples;
+        points.push_back({x, s.p_p0 * p0_p01});
     }
 }
 
-// The duct from the place `from` (in its length, 0 to 1) to `to`, entered at
-// `start` there.
-void ductPiece(std::vector<QPointF> &points, const flow::DuctFlow &f, const flow::DuctStation &start, double from,
-               double to, const flow::GasConstants &gas)
+// The duct from `start` (at `from` in its length, 0 to 1) to `end`, by the
+// Mach numbers between them: the place from the friction or heat each has
+// taken, both spread evenly along the duct.
+void ductPiece(std::vector<QPointF> &points, const flow::DuctFlow &f, const flow::DuctStation &start,
+               const flow::DuctStation &end, double from, const flow::GasConstants &gas)
 {
-    const flow::Branch branch = branchOf(start.M);
-    if (f.duct.kind == flow::DuctKind::Friction) {
-        const std::optional<flow::FannoState> s = flow::fannoState(start.M, gas);
-        if (!s)
-            return;
-        for (int i = 0; i <= kSamples; ++i) {
-            const double t = from + (to - from) * i / kSamples;
-            const double left = std::max(0.0, s->fLs_D - (t - from) * f.duct.amount);
-            const std::optional<double> M =
-                left == 0 ? std::optional<double>(1) : flow::fannoMachFrom(flow::FannoQuantity::fLs_D, left, branch, gas);
-            if (M)
-                points.push_back({kDuctInlet + t, start.p_p01 * flow::fannoState(*M, gas)->p_ps / s->p_ps});
+    const double amount = f.duct.amount;
+    const bool friction = f.duct.kind == flow::DuctKind::Friction;
+    const auto ratios = [&](double M) { // (friction length to M = 1 or T0/T0*, p/p*)
+        if (friction) {
+            const flow::FannoState s = *flow::fannoState(M, gas);
+            return std::pair{s.fLs_D, s.p_ps};
         }
+        const flow::RayleighState s = *flow::rayleighState(M, gas);
+        return std::pair{s.T0_T0s, s.p_ps};
+    };
+    if (!(start.M > 0) || !(end.M > 0))
         return;
-    }
-    const std::optional<flow::RayleighState> s = flow::rayleighState(start.M, gas);
-    if (!s)
-        return;
+    const auto [level0, p0] = ratios(start.M);
     for (int i = 0; i <= kSamples; ++i) {
-        const double t = from + (to - from) * i / kSamples;
-        // T0 rises evenly from the start's to T02 at the exit.
-        const double T0 = start.T0_T01 + (f.exit.T0_T01 - start.T0_T01) * (t - from) / std::max(1e-12, 1 - from);
-        const double T0_T0s = std::min(1.0, s->T0_T0s * T0 / start.T0_T01);
-        const std::optional<double> M =
-            T0_T0s >= 1 ? std::optional<double>(1) : flow::rayleighMachFrom(flow::RayleighQuantity::T0_T0s, T0_T0s, branch, gas);
-        if (M)
-            points.push_back({kDuctInlet + t, start.p_p01 * flow::rayleighState(*M, gas)->p_ps / s->p_ps});
+        const double M = start.M + (end.M - start.M) * i / kSamples;
+        const auto [level, p] = ratios(M);
+        double t = double(i) / kSamples;
+        if (friction && amount > 0)
+            t = from + (level0 - level) / amount;
+        else if (!friction && amount > 1) // T0 from T01 at the inlet to T02 at the exit
+            t = (start.T0_T01 * level / level0 - 1) / (amount - 1);
+        points.push_back({kDuctInlet + std::clamp(t, 0.0, 1.0), start.p_p01 * p / p0});
     }
 }
 
@@ -94,38 +88,47 @@ std::vector<QPointF> ductPressures(const flow::DuctFlow &f, const flow::GasConst
     std::vector<QPointF> points;
     if (f.regime == DuctRegime::NoFlow)
         return {{0, 1}, {kDuctExit, 1}};
-    const double throatScale = flow::isentropicState(f.throatM, gas).A_As; // At/A* of the stream
+    const double throatScale = flow::isentropicState(f.throatM, gas).A_As; // At over the stream's A*
     switch (f.regime) {
     case DuctRegime::Subsonic:
     case DuctRegime::ChokedSubsonic:
     case DuctRegime::ExitChoked:
-        nozzlePiece(points, f, 0, 1, flow::Branch::Subsonic, throatScale, 1, gas);
-        ductPiece(points, f, f.inlet, 0, 1, gas);
+        nozzlePiece(points, f, f.throatM, f.inlet.M, throatScale, 1, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, gas);
         break;
-    case DuctRegime::ShockInNozzle: {
-        const double at = f.shockAs_At && f.Ae_At > 1 ? (*f.shockAs_At - 1) / (f.Ae_At - 1) : 1;
-        nozzlePiece(points, f, 0, at, flow::Branch::Supersonic, 1, 1, gas);
+    case DuctRegime::ShockInNozzle:
+        nozzlePiece(points, f, 1, f.beforeShock->M, 1, 1, gas);
         // Behind the shock A/A2* = (A/At)(At/A2*), and At/A2* = p02/p01.
-        nozzlePiece(points, f, at, 1, flow::Branch::Subsonic, f.afterShock->p0_p01, f.afterShock->p0_p01, gas);
-        ductPiece(points, f, f.inlet, 0, 1, gas);
+        nozzlePiece(points, f, f.afterShock->M, f.inlet.M, f.afterShock->p0_p01, f.afterShock->p0_p01, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, gas);
         break;
-    }
-    case DuctRegime::ShockInDuct: {
-        const double at = f.duct.amount > 0 ? *f.shock4fx_D / f.duct.amount : 0;
-        nozzlePiece(points, f, 0, 1, flow::Branch::Supersonic, 1, 1, gas);
-        ductPiece(points, f, f.inlet, 0, at, gas);
-        ductPiece(points, f, *f.afterShock, at, 1, gas);
+    case DuctRegime::ShockInDuct:
+        nozzlePiece(points, f, 1, f.inlet.M, 1, 1, gas);
+        ductPiece(points, f, f.inlet, *f.beforeShock, 0, gas);
+        ductPiece(points, f, *f.afterShock, f.exit, f.duct.amount > 0 ? *f.shock4fx_D / f.duct.amount : 0, gas);
         break;
-    }
     default: // supersonic throughout
-        nozzlePiece(points, f, 0, 1, flow::Branch::Supersonic, 1, 1, gas);
-        ductPiece(points, f, f.inlet, 0, 1, gas);
+        nozzlePiece(points, f, 1, f.inlet.M, 1, 1, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, gas);
         break;
     }
     return points;
 }
 
-void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const flow::GasConstants &gas)
+DuctLimits ductLimits(double Ae_At, flow::Duct duct, const flow::GasConstants &gas)
+{
+    DuctLimits limits{Ae_At, duct, gas.k, {}};
+    const flow::DuctCriticalPressures c = flow::ductCriticalPressures(Ae_At, duct, gas);
+    const std::optional<double> pbs[] = {c.throatChokes, c.exitChokes, c.shockAtNozzleExit, c.matched};
+    for (int kind = 0; kind < 4; ++kind)
+        if (pbs[kind])
+            if (const std::optional<flow::DuctFlow> at = flow::ductFlow(Ae_At, duct, *pbs[kind], gas))
+                limits.lines.push_back({kind, *pbs[kind], ductPressures(*at, gas)});
+    return limits;
+}
+
+void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const DuctLimits &limits,
+                 const flow::GasConstants &gas)
 {
     using Surface = form_runtime::ChartSurface;
     using form_runtime::ratioText;
@@ -146,25 +149,8 @@ void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, con
             chart.Line(line[i - 1].x(), line[i - 1].y(), line[i].x(), line[i].y(), style);
     };
     // The flows at the critical back pressures, faint; today's bold.
-    struct Limit {
-        const std::optional<double> &pb;
-        const Style &style;
-        QString name;
-    };
-    const flow::DuctCriticalPressures &c = f.critical;
-    const Limit limits[] = {{c.throatChokes, kThroatChokes, QStringLiteral("throat chokes")},
-                            {c.exitChokes, kExitChokes, QStringLiteral("duct's exit chokes")},
-                            {c.shockAtNozzleExit, kShockAtNozzleExit, QStringLiteral("shock at the nozzle's exit")},
-                            {c.matched, kMatched, QStringLiteral("supersonic, matched")}};
-    std::vector<const Limit *> drawn;
-    for (const Limit &limit : limits) {
-        if (!limit.pb)
-            continue;
-        if (const std::optional<flow::DuctFlow> at = flow::ductFlow(f.Ae_At, f.duct, *limit.pb, gas)) {
-            draw(ductPressures(*at, gas), limit.style);
-            drawn.push_back(&limit);
-        }
-    }
+    for (const DuctLimits::Line &line : limits.lines)
+        draw(line.points, *kLimitStyles[line.kind]);
     draw(ductPressures(f, gas), kToday);
 
     chart.Line(kDuctExit, f.pb_p01, kBackPressureMark + 0.05, f.pb_p01, kBackPressure);
@@ -176,8 +162,9 @@ void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, con
                     {kDuctExit, QStringLiteral("duct exit")}};
     chart.setAxes(across, {QStringLiteral("p/p01"), 0, 1, false, true});
     chart.addLegendEntry({QStringLiteral("today's flow"), kToday});
-    for (const Limit *limit : drawn)
-        chart.addLegendEntry({QStringLiteral("%1 (%2)").arg(limit->name, ratioText(*limit->pb)), limit->style});
+    for (const DuctLimits::Line &line : limits.lines)
+        chart.addLegendEntry({QStringLiteral("%1 (%2)").arg(kLimitNames[line.kind], ratioText(line.pb)),
+                              *kLimitStyles[line.kind]});
     chart.addLegendEntry({QStringLiteral("pb/p01 = %1").arg(form_runtime::shownText(f.pb_p01)), kBackPressure, true});
 
     const std::vector<QPointF> today = ductPressures(f, gas);

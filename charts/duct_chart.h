@@ -21,10 +21,30 @@ constexpr double kDuctInlet = 1, kDuctExit = 2;
 // the duct's exit; a shock is a vertical step.
 std::vector<QPointF> ductPressures(const flow::DuctFlow &flow, const flow::GasConstants &gas);
 
+// The flows at the critical back pressures of a nozzle and duct, which do not
+// change with pb: kept by the panel while Ae/At, the duct and the gas stay.
+struct DuctLimits {
+    double Ae_At;
+    flow::Duct duct;
+    double k;
+    struct Line {
+        int kind; // the throat chokes, the duct's exit chokes, a shock at the nozzle's exit, matched
+        double pb;
+        std::vector<QPointF> points;
+    };
+    std::vector<Line> lines;
+    bool isFor(const flow::DuctFlow &f, double gasK) const
+    {
+        return Ae_At == f.Ae_At && duct.kind == f.duct.kind && duct.amount == f.duct.amount && k == gasK;
+    }
+};
+DuctLimits ductLimits(double Ae_At, flow::Duct duct, const flow::GasConstants &gas);
+
 // Draws the chart from scratch: the nozzle and the duct as walls above, a grid
 // of p/p01, the flows at the critical back pressures faint, today's bold, and
 // the back pressure as a red mark beyond the duct's exit.
-void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &flow, const flow::GasConstants &gas);
+void grafik_duct(form_runtime::ChartSurface &chart, const flow::DuctFlow &flow, const DuctLimits &limits,
+                 const flow::GasConstants &gas);
 
 // A state of the flow on the T-s diagram: its entropy from the duct line's
 // sonic state, (s - s*)/R = k/(k-1) ln(T/T*) - ln(p/p*), and T/T01.

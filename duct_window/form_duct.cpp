@@ -347,7 +347,9 @@ void Form_Duct::showFlow()
     }
     rows.push_back(placeRow(texts::kDuctExit, f.exit));
     places_->setRows(std::move(rows));
-    charts::grafik_duct(*Picture_duct, f, case_.gas());
+    if (!limits_.isFor(f, case_.gas().k))
+        limits_ = charts::ductLimits(f.Ae_At, f.duct, case_.gas());
+    charts::grafik_duct(*Picture_duct, f, limits_, case_.gas());
     Picture_duct->setDescription(Label_Regime->text() + QLatin1Char(' ') + Label_Critical->text());
     charts::grafik_ts(*Picture_ts, f, case_.gas());
     announcement_.announce(Label_Regime->text());

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "charts/duct_chart.h"
 #include "flow/duct_flow.h"
 #include "form_runtime/accessibility.h"
 
@@ -61,6 +62,7 @@ private:
     QTableView *Table_Places, *Table_Fanno, *Table_Rayleigh;
     form_runtime::ChartSurface *Picture_duct, *Picture_ts;
     std::optional<flow::DuctFlow> flow_;
+    charts::DuctLimits limits_{0, {flow::DuctKind::Friction, -1}, 0, {}}; // none yet
     std::map<form_runtime::TextBox *, QString> problems_;
     std::vector<double> fannoFound_, rayleighFound_; // Mach numbers looked up
     bool filling_ = false;
