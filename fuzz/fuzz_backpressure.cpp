@@ -259,12 +259,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         duct->findChild<QTableView *>(QLatin1String(heat ? "Table_Rayleigh" : "Table_Fanno"))->model();
     const int lookUpColumn = (data[0] & 0x7f) % 8;
     auto *lookUpLine = duct->findChild<QLabel *>(QStringLiteral("Label_LookUpProblem"));
+    const auto rowsOf = [lookUp] {
+        QString text;
+        for (int r = 0; r < lookUp->rowCount(); ++r)
+            for (int c = 0; c < lookUp->columnCount(); ++c)
+                text += lookUp->index(r, c).data().toString() + QLatin1Char('|');
+        return text;
+    };
+    const QString lookUpBefore = rowsOf();
     if (lookUp->setData(lookUp->index(0, lookUpColumn), part(13), Qt::EditRole)) {
         for (int r = 0; r < lookUp->rowCount(); ++r)
             if (!finiteRow(lookUp, r))
                 fail("a Fanno or Rayleigh look-up filled a row with no finite number");
-    } else if (lookUpLine->text().isEmpty() || lookUpLine->text().contains(QLatin1Char('\n')) ||
-               !refusedAlone(lookUp, 0, lookUpColumn) || lookUp->rowCount() != 1) {
+    } else if (rowsOf() != lookUpBefore && // refused, not left as it was
+               (lookUpLine->text().isEmpty() || lookUpLine->text().contains(QLatin1Char('\n')) ||
+                !refusedAlone(lookUp, 0, lookUpColumn) || lookUp->rowCount() != 1)) {
         fail("a refused Fanno or Rayleigh look-up says why in no line, or left figures, or no sign");
     }
     QCoreApplication::sendPostedEvents();
