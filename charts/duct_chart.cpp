@@ -213,6 +213,39 @@ QPointF entropyPlace(double T_T01, double p_p01, const flow::DuctFlow &f, const 
     return {k / (k - 1) * std::log(T_T01 / sonic.T) - std::log(p_p01 / sonic.p), T_T01};
 }
 
+namespace {
+
+// A normal shock joins the two states where a Fanno and a Rayleigh line of
+// the same mass flux cross: drawn along the line the duct does not follow
+// (the Rayleigh line through them in a duct with friction, the Fanno line in
+// a heated one), from the state behind the shock to the one before it.
+void shockCurve(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const flow::DuctStation &before,
+                const flow::DuctStation &behind, const flow::GasConstants &gas)
+{
+    const bool alongRayleigh = f.duct.kind == flow::DuctKind::Friction;
+    const auto ratios = [&](double M) { // T/T*, p/p* of the other line
+        if (alongRayleigh) {
+            const flow::RayleighState s = *flow::rayleighState(M, gas);
+            return std::pair{s.T_Ts, s.p_ps};
+        }
+        const flow::FannoState s = *flow::fannoState(M, gas);
+        return std::pair{s.T_Ts, s.p_ps};
+    };
+    const auto [T0, p0] = ratios(before.M);
+    const double Ts = before.T_T01 / T0, ps = before.p_p01 / p0; // that line's sonic state
+    QPointF from = entropyPlace(behind.T_T01, behind.p_p01, f, gas);
+    for (int j = 1; j <= kSamples; ++j) {
+        const double M = behind.M + (before.M - behind.M) * j / kSamples;
+        const auto [T, p] = ratios(M);
+        const QPointF to = j == kSamples ? entropyPlace(before.T_T01, before.p_p01, f, gas)
+                                         : entropyPlace(Ts * T, ps * p, f, gas);
+        chart.Line(from.x(), from.y(), to.x(), to.y(), kShock);
+        from = to;
+    }
+}
+
+} // namespace
+
 void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const flow::GasConstants &gas)
 {
     chart.Cls();
@@ -300,8 +333,12 @@ void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const
     for (std::size_t i = 1; i < marks.size(); ++i) {
         const Mark &a = marks[i - 1], &b = marks[i];
         const bool jump = b.name == QLatin1String("behind it");
-        if (jump || a.lineM == 0 || b.lineM == 0) {
-            chart.Line(a.at.x(), a.at.y(), b.at.x(), b.at.y(), jump ? kShock : kPath);
+        if (jump && f.beforeShock && f.afterShock) {
+            shockCurve(chart, f, *f.beforeShock, *f.afterShock, gas);
+            continue;
+        }
+        if (a.lineM == 0 || b.lineM == 0) {
+            chart.Line(a.at.x(), a.at.y(), b.at.x(), b.at.y(), kPath);
             continue;
         }
         QPointF from = a.at;
@@ -320,7 +357,14 @@ void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const
     chart.addLegendEntry({friction ? QStringLiteral("Fanno line") : QStringLiteral("Rayleigh line"), kLine});
     chart.addLegendEntry({QStringLiteral("the stream"), kPath});
     if (f.beforeShock && f.afterShock)
-        chart.addLegendEntry({QStringLiteral("normal shock"), kShock});
+        chart.addLegendEntry({friction ? QStringLiteral("normal shock, along a Rayleigh line")
+                                       : QStringLiteral("normal shock, along a Fanno line"),
+                              kShock});
+    chart.setReadOut([](double x, double y) {
+        return QStringLiteral("(s \u2212 s*)/R = %1, T/T01 = %2")
+            .arg(form_runtime::ratioText(x), form_runtime::ratioText(y))
+            .replace(QLatin1Char('-'), QChar(0x2212));
+    });
     QStringList path;
     for (const Mark &m : marks)
         path << QStringLiteral("%1 at (s \u2212 s*)/R = %2, T/T01 = %3")
