@@ -112,7 +112,8 @@ QRect TextBox::resultSignRect() const
     const QFontMetrics metrics = fontMetrics();
     const int digitsTop = line.top() + (line.height() - metrics.height() + 1) / 2 + metrics.ascent() - metrics.capHeight();
     const int side = signSide();
-    QRect sign(geometry().right() + 1 - side, geometry().top() + digitsTop - side, side, side);
+    // A pixel clear of them: fonts round their cap height either way.
+    QRect sign(geometry().right() + 1 - side, geometry().top() + digitsTop - side - 1, side, side);
     sign.moveTop(std::max(sign.top(), 0)); // kept inside the parent, which draws it
     return sign;
 }
