@@ -49,11 +49,11 @@ void nozzlePiece(std::vector<QPointF> &points, const flow::DuctFlow &f, double M
     }
 }
 
-// The duct from `start` (at `from` in its length, 0 to 1) to `end`, by the
+// The duct from `start` (at `from` in its length, 0 to 1) to `end` (at `to`), by the
 // Mach numbers between them: the place from the friction or heat each has
 // taken, both spread evenly along the duct.
 void ductPiece(std::vector<QPointF> &points, const flow::DuctFlow &f, const flow::DuctStation &start,
-               const flow::DuctStation &end, double from, const flow::GasConstants &gas)
+               const flow::DuctStation &end, double from, double to, const flow::GasConstants &gas)
 {
     const double amount = f.duct.amount;
     const bool friction = f.duct.kind == flow::DuctKind::Friction;
@@ -76,6 +76,8 @@ void ductPiece(std::vector<QPointF> &points, const flow::DuctFlow &f, const flow
             t = from + (level0 - level) / amount;
         else if (!friction && amount > 1) // T0 from T01 at the inlet to T02 at the exit
             t = (start.T0_T01 * level / level0 - 1) / (amount - 1);
+        if (i == kSamples)
+            t = to; // where `end` stands, not as rounding leaves it
         points.push_back({kDuctInlet + std::clamp(t, 0.0, 1.0), start.p_p01 * p / p0});
     }
 }
@@ -94,22 +96,24 @@ std::vector<QPointF> ductPressures(const flow::DuctFlow &f, const flow::GasConst
     case DuctRegime::ChokedSubsonic:
     case DuctRegime::ExitChoked:
         nozzlePiece(points, f, f.throatM, f.inlet.M, throatScale, 1, gas);
-        ductPiece(points, f, f.inlet, f.exit, 0, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, 1, gas);
         break;
     case DuctRegime::ShockInNozzle:
         nozzlePiece(points, f, 1, f.beforeShock->M, 1, 1, gas);
         // Behind the shock A/A2* = (A/At)(At/A2*), and At/A2* = p02/p01.
         nozzlePiece(points, f, f.afterShock->M, f.inlet.M, f.afterShock->p0_p01, f.afterShock->p0_p01, gas);
-        ductPiece(points, f, f.inlet, f.exit, 0, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, 1, gas);
         break;
-    case DuctRegime::ShockInDuct:
+    case DuctRegime::ShockInDuct: {
+        const double at = f.duct.amount > 0 ? *f.shock4fx_D / f.duct.amount : 0;
         nozzlePiece(points, f, 1, f.inlet.M, 1, 1, gas);
-        ductPiece(points, f, f.inlet, *f.beforeShock, 0, gas);
-        ductPiece(points, f, *f.afterShock, f.exit, f.duct.amount > 0 ? *f.shock4fx_D / f.duct.amount : 0, gas);
+        ductPiece(points, f, f.inlet, *f.beforeShock, 0, at, gas);
+        ductPiece(points, f, *f.afterShock, f.exit, at, 1, gas);
         break;
+    }
     default: // supersonic throughout
         nozzlePiece(points, f, 1, f.inlet.M, 1, 1, gas);
-        ductPiece(points, f, f.inlet, f.exit, 0, gas);
+        ductPiece(points, f, f.inlet, f.exit, 0, 1, gas);
         break;
     }
     return points;

@@ -5,6 +5,7 @@
 
 #include "solve_fixture.h"
 
+#include "charts/duct_chart.h"
 #include "duct_window/form_duct.h"
 #include "form_runtime/chart_surface.h"
 
@@ -12,6 +13,8 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QTableView>
+
+#include <cmath>
 
 namespace {
 
@@ -90,6 +93,76 @@ TEST_F(DuctTest, FollowsTheSolutionAndPlacesTheShock)
     in("Text_T0Ratio")->setText(QStringLiteral("1,5"));
     EXPECT_FALSE(panel->flow());
     EXPECT_TRUE(in<QLabel>("Label_Input")->text().contains(QStringLiteral("T02/T01")));
+}
+
+// The pressure along the nozzle and the duct, for each regime of Ae/At = 2 in
+// air: it starts at the throat, a choked throat at p*/p01 = (2/2.4)^3.5 =
+// 0.528282; it ends at the duct's exit pressure; a shock is one vertical
+// step, at x = (As/At - 1)/(Ae/At - 1) in the nozzle or 1 + (4fx/D)/(4fL/D) in
+// the duct; elsewhere the line runs on without a step.
+TEST(DuctPressures, RunFromTheThroatToTheExitWithTheShockAtItsPlace)
+{
+    const flow::GasConstants air = flow::gasConstants();
+    constexpr double kChokedThroat = 0.52828178771;
+    struct Case {
+        flow::Duct duct;
+        double pb;
+        flow::DuctRegime regime;
+    };
+    using flow::DuctKind;
+    using flow::DuctRegime;
+    for (const Case &c : {Case{{DuctKind::Friction, 0.5}, 0.1, DuctRegime::ShockInDuct},
+                          Case{{DuctKind::Friction, 1}, 0.1, DuctRegime::ShockInNozzle},
+                          Case{{DuctKind::Friction, 0.2}, 0.05, DuctRegime::Underexpanded},
+                          Case{{DuctKind::Friction, 6}, 0.1, DuctRegime::ExitChoked},
+                          Case{{DuctKind::Heat, 1.5}, 0.1, DuctRegime::ShockInNozzle},
+                          Case{{DuctKind::Heat, 1.2}, 0.05, DuctRegime::Underexpanded},
+                          Case{{DuctKind::Friction, 0.2}, 0.99, DuctRegime::Subsonic}}) {
+        SCOPED_TRACE(testing::Message() << int(c.duct.kind) << " " << c.duct.amount << " at " << c.pb);
+        const flow::DuctFlow f = *flow::ductFlow(2, c.duct, c.pb, air);
+        ASSERT_EQ(f.regime, c.regime);
+        const std::vector<QPointF> line = charts::ductPressures(f, air);
+        ASSERT_GT(line.size(), 100u);
+        EXPECT_EQ(line.front().x(), 0);
+        if (f.throatM == 1) {
+            EXPECT_NEAR(line.front().y(), kChokedThroat, 1e-10);
+        }
+        EXPECT_DOUBLE_EQ(line.back().x(), charts::kDuctExit);
+        EXPECT_NEAR(line.back().y(), f.exit.p_p01, 1e-12);
+        std::vector<double> steps; // places where p/p01 jumps without x moving
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            EXPECT_GE(line[i].x(), line[i - 1].x() - 1e-12) << i;
+            if (line[i].x() - line[i - 1].x() < 1e-12 && std::fabs(line[i].y() - line[i - 1].y()) > 0.01)
+                steps.push_back(line[i].x());
+            else
+                EXPECT_LT(std::fabs(line[i].y() - line[i - 1].y()), 0.05) << "a step where no shock stands, at " << i;
+        }
+        if (f.shockAs_At) {
+            ASSERT_EQ(steps.size(), 1u);
+            EXPECT_NEAR(steps[0], (*f.shockAs_At - 1) / (2 - 1), 1e-9);
+        } else if (f.shock4fx_D) {
+            ASSERT_EQ(steps.size(), 1u);
+            EXPECT_NEAR(steps[0], charts::kDuctInlet + *f.shock4fx_D / c.duct.amount, 1e-9);
+        } else {
+            EXPECT_TRUE(steps.empty());
+        }
+    }
+}
+
+// On the T-s diagram the nozzle's states before a shock share the
+// reservoir's entropy, and the shock raises it by -ln(p02/p01) (in units of R).
+TEST(DuctEntropy, IsTheReservoirsBeforeTheShockAndRisesAcrossIt)
+{
+    const flow::GasConstants air = flow::gasConstants();
+    const flow::DuctFlow f = *flow::ductFlow(2, {flow::DuctKind::Friction, 1}, 0.1, air);
+    ASSERT_TRUE(f.beforeShock && f.afterShock);
+    const double throatT = 2 / 2.4, throatP = 0.52828178771; // the sonic throat
+    const QPointF throat = charts::entropyPlace(throatT, throatP, f, air);
+    const QPointF before = charts::entropyPlace(f.beforeShock->T_T01, f.beforeShock->p_p01, f, air);
+    const QPointF behind = charts::entropyPlace(f.afterShock->T_T01, f.afterShock->p_p01, f, air);
+    EXPECT_NEAR(before.x(), throat.x(), 1e-9);
+    EXPECT_NEAR(behind.x() - before.x(), -std::log(f.afterShock->p0_p01), 1e-9);
+    EXPECT_GT(behind.x(), before.x());
 }
 
 } // namespace
