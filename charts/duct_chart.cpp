@@ -1,5 +1,7 @@
 #include "charts/duct_chart.h"
 
+#include "charts/flow_styles.h"
+
 #include "flow/fanno.h"
 #include "flow/isentropic.h"
 #include "flow/rayleigh.h"
@@ -18,20 +20,11 @@ namespace {
 
 constexpr int kSamples = 80; // along each piece of a curve
 constexpr double kBackPressureMark = 2.2;
-constexpr double kWallBase = 1.12, kWallHeight = 0.42;
-using form_runtime::RGB;
-using Style = form_runtime::ChartSurface::LineStyle;
-using Dash = form_runtime::ChartSurface::Dash;
-const Style kGrid{RGB(200, 200, 200), 1, Dash::Solid, true};
-constexpr int kBlack = RGB(0, 0, 0);
-const Style kToday{RGB(0, 0, 160), 2.5F, Dash::Solid};
-const Style kThroatChokes{RGB(0, 128, 0), 1.5F, Dash::Dashed};
+using namespace styles;
 const Style kExitChokes{RGB(0, 140, 140), 1.5F, Dash::Dashed};
-const Style kShockAtNozzleExit{RGB(200, 90, 0), 2, Dash::Dotted};
-const Style kMatched{RGB(140, 0, 140), 1.5F, Dash::DashDotted};
-const Style kBackPressure{form_runtime::kRed, 1, Dash::Solid};
-const Style kCentreLine{RGB(120, 120, 120), 1, Dash::DashDotted};
-const Style *const kLimitStyles[] = {&kThroatChokes, &kExitChokes, &kShockAtNozzleExit, &kMatched};
+// As the nozzle's own chart draws its limits: the throat just choked, a shock
+// at the nozzle's exit, the supersonic exit at pb.
+const Style *const kLimitStyles[] = {&kChoked, &kExitChokes, &kShockAtExit, &kDesign};
 const char *const kLimitNames[] = {"throat chokes", "duct's exit chokes", "shock at the nozzle's exit",
                                    "supersonic, matched"};
 

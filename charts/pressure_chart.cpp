@@ -1,5 +1,7 @@
 #include "charts/pressure_chart.h"
 
+#include "charts/flow_styles.h"
+
 #include "flow/isentropic.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/colour.h"
@@ -16,20 +18,7 @@ namespace {
 constexpr double kExit = 3;
 constexpr double kBackPressureMark = 3.3;
 constexpr int kSamples = 100; // along each piece of a curve
-constexpr double kWallBase = 1.12, kWallHeight = 0.42;
-using form_runtime::RGB;
-using Style = form_runtime::ChartSurface::LineStyle;
-using Dash = form_runtime::ChartSurface::Dash;
-const Style kGrid{RGB(200, 200, 200), 1, Dash::Solid, true};
-constexpr int kBlack = RGB(0, 0, 0);
-// Today's flow bold; each limiting curve in its own colour and dash pattern,
-// told apart on a projector and on a grey printout alike.
-const Style kToday{RGB(0, 0, 160), 2.5F, Dash::Solid};
-const Style kChoked{RGB(0, 128, 0), 1.5F, Dash::Dashed};
-const Style kShockAtExit{RGB(200, 90, 0), 2, Dash::Dotted};
-const Style kDesign{RGB(140, 0, 140), 1.5F, Dash::DashDotted};
-const Style kBackPressure{form_runtime::kRed, 1, Dash::Solid};
-const Style kCentreLine{RGB(120, 120, 120), 1, Dash::DashDotted};
+using namespace styles;
 
 // Where the converging part has area ratio A/At.
 double inletPlaceOf(double A_At)
