@@ -2,6 +2,7 @@
 
 #include "charts/flow_styles.h"
 
+#include "flow/arithmetic.h"
 #include "flow/fanno.h"
 #include "flow/isentropic.h"
 #include "flow/rayleigh.h"
@@ -24,9 +25,20 @@ using namespace styles;
 const Style kExitChokes{RGB(0, 140, 140), 1.5F, Dash::Dashed};
 // As the nozzle's own chart draws its limits: the throat just choked, a shock
 // at the nozzle's exit, the supersonic exit at pb.
-const Style *const kLimitStyles[] = {&kChoked, &kExitChokes, &kShockAtExit, &kDesign};
+const Style kShockAtDuctExit{RGB(160, 60, 0), 2, Dash::Dashed};
+const Style *const kLimitStyles[] = {&kChoked, &kExitChokes, &kShockAtExit, &kDesign, &kShockAtDuctExit};
 const char *const kLimitNames[] = {"throat chokes", "duct's exit chokes", "shock at the nozzle's exit",
-                                   "supersonic, matched"};
+                                   "supersonic, matched", "shock at the duct's exit"};
+
+// A point to draw: none where a figure is not finite, and figures too small
+// for the drawing's numbers (a nozzle of Ae/At = 1e200) drawn as 0.
+void addPoint(std::vector<QPointF> &points, double x, double y)
+{
+    if (!std::isfinite(x) || !std::isfinite(y))
+        return;
+    const auto drawable = [](double v) { return std::fabs(v) < 1e-30 ? 0.0 : v; };
+    points.push_back({drawable(x), drawable(y)});
+}
 
 // The nozzle by its Mach numbers from Ma to Mb, so that none has to be
 // searched for: at each M its place from A/At = (A/A*) / scale, where scale
@@ -36,9 +48,11 @@ void nozzlePiece(std::vector<QPointF> &points, const flow::DuctFlow &f, double M
 {
     for (int i = 0; i <= kSamples; ++i) {
         const double M = Ma + (Mb - Ma) * i / kSamples;
+        if (!(M > 0) || !std::isfinite(M))
+            continue; // a Mach number that underflowed: no place to draw
         const flow::IsentropicState s = flow::isentropicState(M, gas);
         const double x = f.Ae_At > 1 ? std::clamp((s.A_As / scale - 1) / (f.Ae_At - 1), 0.0, 1.0) : double(i) / kSamples;
-        points.push_back({x, s.p_p0 * p0_p01});
+        addPoint(points, x, s.p_p0 * p0_p01);
     }
 }
 
@@ -71,13 +85,11 @@ void ductPiece(std::vector<QPointF> &points, const flow::DuctFlow &f, const flow
             t = (start.T0_T01 * level / level0 - 1) / (amount - 1);
         if (i == kSamples)
             t = to; // where `end` stands, not as rounding leaves it
-        points.push_back({kDuctInlet + std::clamp(t, 0.0, 1.0), start.p_p01 * p / p0});
+        addPoint(points, kDuctInlet + std::clamp(t, 0.0, 1.0), start.p_p01 * p / p0);
     }
 }
 
-} // namespace
-
-std::vector<QPointF> ductPressures(const flow::DuctFlow &f, const flow::GasConstants &gas)
+std::vector<QPointF> pressuresAlong(const flow::DuctFlow &f, const flow::GasConstants &gas)
 {
     using flow::DuctRegime;
     std::vector<QPointF> points;
@@ -112,12 +124,26 @@ std::vector<QPointF> ductPressures(const flow::DuctFlow &f, const flow::GasConst
     return points;
 }
 
+} // namespace
+
+std::vector<QPointF> ductPressures(const flow::DuctFlow &f, const flow::GasConstants &gas)
+{
+    try {
+        return pressuresAlong(f, gas);
+    } catch (const flow::ArithmeticError &) {
+        return {}; // a flow at the edge of the range of numbers: no line
+    }
+}
+
 DuctLimits ductLimits(double Ae_At, flow::Duct duct, const flow::GasConstants &gas)
 {
     DuctLimits limits{Ae_At, duct, gas.k, {}};
     const flow::DuctCriticalPressures c = flow::ductCriticalPressures(Ae_At, duct, gas);
-    const std::optional<double> pbs[] = {c.throatChokes, c.exitChokes, c.shockAtNozzleExit, c.matched};
-    for (int kind = 0; kind < 4; ++kind)
+    // A shock at the duct's exit where it differs from one at the nozzle's.
+    const std::optional<double> atDuctExit =
+        c.shockAtDuctExit != c.shockAtNozzleExit ? c.shockAtDuctExit : std::nullopt;
+    const std::optional<double> pbs[] = {c.throatChokes, c.exitChokes, c.shockAtNozzleExit, c.matched, atDuctExit};
+    for (int kind = 0; kind < 5; ++kind)
         if (pbs[kind])
             if (const std::optional<flow::DuctFlow> at = flow::ductFlow(Ae_At, duct, *pbs[kind], gas))
                 limits.lines.push_back({kind, *pbs[kind], ductPressures(*at, gas)});
@@ -215,9 +241,10 @@ namespace {
 // A normal shock joins the two states where a Fanno and a Rayleigh line of
 // the same mass flux cross: drawn along the line the duct does not follow
 // (the Rayleigh line through them in a duct with friction, the Fanno line in
-// a heated one), from the state behind the shock to the one before it.
-void shockCurve(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const flow::DuctStation &before,
-                const flow::DuctStation &behind, const flow::GasConstants &gas)
+// a heated one), from the state behind the shock to the one before it; its
+// points on the diagram.
+std::vector<QPointF> shockCurve(const flow::DuctFlow &f, const flow::DuctStation &before,
+                                const flow::DuctStation &behind, const flow::GasConstants &gas)
 {
     const bool alongRayleigh = f.duct.kind == flow::DuctKind::Friction;
     const auto ratios = [&](double M) { // T/T*, p/p* of the other line
@@ -230,15 +257,13 @@ void shockCurve(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, cons
     };
     const auto [T0, p0] = ratios(before.M);
     const double Ts = before.T_T01 / T0, ps = before.p_p01 / p0; // that line's sonic state
-    QPointF from = entropyPlace(behind.T_T01, behind.p_p01, f, gas);
-    for (int j = 1; j <= kSamples; ++j) {
-        const double M = behind.M + (before.M - behind.M) * j / kSamples;
-        const auto [T, p] = ratios(M);
-        const QPointF to = j == kSamples ? entropyPlace(before.T_T01, before.p_p01, f, gas)
-                                         : entropyPlace(Ts * T, ps * p, f, gas);
-        chart.Line(from.x(), from.y(), to.x(), to.y(), kShock);
-        from = to;
+    std::vector<QPointF> points{entropyPlace(behind.T_T01, behind.p_p01, f, gas)};
+    for (int j = 1; j < kSamples; ++j) {
+        const auto [T, p] = ratios(behind.M + (before.M - behind.M) * j / kSamples);
+        points.push_back(entropyPlace(Ts * T, ps * p, f, gas));
     }
+    points.push_back(entropyPlace(before.T_T01, before.p_p01, f, gas));
+    return points;
 }
 
 } // namespace
@@ -295,6 +320,10 @@ void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const
     };
     for (const Mark &m : marks)
         take(m.at);
+    const std::vector<QPointF> shock =
+        f.beforeShock && f.afterShock ? shockCurve(f, *f.beforeShock, *f.afterShock, gas) : std::vector<QPointF>{};
+    for (const QPointF &p : shock)
+        take(p);
     const double reach = std::max(0.4, right - left);
     std::vector<QPointF> shown;
     for (const QPointF &p : line)
@@ -331,7 +360,8 @@ void grafik_ts(form_runtime::ChartSurface &chart, const flow::DuctFlow &f, const
         const Mark &a = marks[i - 1], &b = marks[i];
         const bool jump = b.name == QLatin1String("behind it");
         if (jump && f.beforeShock && f.afterShock) {
-            shockCurve(chart, f, *f.beforeShock, *f.afterShock, gas);
+            for (std::size_t j = 1; j < shock.size(); ++j)
+                chart.Line(shock[j - 1].x(), shock[j - 1].y(), shock[j].x(), shock[j].y(), kShock);
             continue;
         }
         if (a.lineM == 0 || b.lineM == 0) {

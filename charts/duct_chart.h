@@ -28,7 +28,7 @@ struct DuctLimits {
     flow::Duct duct;
     double k;
     struct Line {
-        int kind; // the throat chokes, the duct's exit chokes, a shock at the nozzle's exit, matched
+        int kind; // the throat chokes, the duct's exit chokes, a shock at the nozzle's exit, matched, a shock at the duct's exit
         double pb;
         std::vector<QPointF> points;
     };

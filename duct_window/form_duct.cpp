@@ -294,9 +294,14 @@ void Form_Duct::solve()
     if (problem.isEmpty() && Ae && amount && pb)
         flow_ = flow::ductFlow(*Ae, {heat ? flow::DuctKind::Heat : flow::DuctKind::Friction, *amount}, *pb, case_.gas());
     if (problem.isEmpty() && !flow_) {
-        const QString empty = !Ae ? texts::kAeAtName : !amount ? (heat ? texts::kT0RatioName : texts::kFLDName)
-                                                               : texts::kPbP01Name;
-        problem = form_runtime::texts::typedEmpty(empty);
+        if (Ae && amount && pb) { // read whole and sound, but the flow's figures leave the range of numbers
+            problem = texts::flowBeyondRange(unroundedText(*Ae));
+            Text_AeAt->flag(problem);
+        } else {
+            const QString empty = !Ae ? texts::kAeAtName : !amount ? (heat ? texts::kT0RatioName : texts::kFLDName)
+                                                                   : texts::kPbP01Name;
+            problem = form_runtime::texts::typedEmpty(empty);
+        }
     }
     Label_Input->setText(problem);
     Label_Input->setHidden(problem.isEmpty());
@@ -324,11 +329,14 @@ void Form_Duct::showFlow()
     const QString place = f.shockAs_At   ? QStringLiteral("As/At = %1").arg(form_runtime::ratioText(*f.shockAs_At))
                           : f.shock4fx_D ? QStringLiteral("4fx/D = %1").arg(form_runtime::ratioText(*f.shock4fx_D))
                                          : QString();
-    Label_Regime->setText(texts::regimeLine(f.regime, place));
-    QStringList critical;
+    const bool shock = f.regime == flow::DuctRegime::ShockInNozzle || f.regime == flow::DuctRegime::ShockInDuct;
+    Label_Regime->setText(texts::regimeLine(f.regime, place) +
+                          (shock && f.exitChoked ? texts::kExitChokedToo : QString()));
+    // From the highest back pressure down, as the regimes follow one another.
+    std::vector<std::pair<double, QString>> critical;
     const auto add = [&critical](const std::optional<double> &pb, const QString &name) {
         if (pb)
-            critical << QStringLiteral("%1 %2").arg(name, form_runtime::ratioText(*pb));
+            critical.emplace_back(*pb, name);
     };
     add(f.critical.throatChokes, texts::kThroatChokes);
     add(f.critical.exitChokes, texts::kExitChokes);
@@ -336,7 +344,11 @@ void Form_Duct::showFlow()
     if (f.critical.shockAtDuctExit != f.critical.shockAtNozzleExit)
         add(f.critical.shockAtDuctExit, texts::kShockAtDuctExit);
     add(f.critical.matched, texts::kMatched);
-    Label_Critical->setText(texts::criticalLine(critical.join(QStringLiteral("; "))));
+    std::stable_sort(critical.begin(), critical.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    QStringList listed;
+    for (const auto &[pb, name] : critical)
+        listed << QStringLiteral("%1 %2").arg(name, form_runtime::ratioText(pb));
+    Label_Critical->setText(texts::criticalLine(listed.join(QStringLiteral("; "))));
     Label_Flow->setText(texts::flowLine(form_runtime::ratioText(f.massFlow), form_runtime::ratioText(f.p02_p01)) +
                         inUnits());
 

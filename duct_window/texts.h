@@ -43,6 +43,10 @@ inline QString cooling(const QString &ratio)
 {
     return QStringLiteral("T02/T01 = %1 is below 1: the duct adds heat here, it does not cool.").arg(ratio);
 }
+inline QString flowBeyondRange(const QString &Ae)
+{
+    return QStringLiteral("Ae/At = %1: the flow of so wide a nozzle leaves the range of numbers.").arg(Ae);
+}
 inline QString negativePb(const QString &ratio)
 {
     return QStringLiteral("pb/p01 = %1 is negative: a pressure is never below 0.").arg(ratio);
@@ -70,6 +74,8 @@ inline QString regimeLine(flow::DuctRegime regime, const QString &shockPlace)
     }
     return {};
 }
+inline const QString kExitChokedToo =
+    QStringLiteral(" The duct's exit is choked (M = 1), above pb: a lower pb changes nothing inside.");
 inline QString criticalLine(const QString &list)
 {
     return QStringLiteral("Critical pb/p01: %1.").arg(list);

@@ -1,5 +1,7 @@
 #include "flow/duct_flow.h"
 
+#include "flow/arithmetic.h"
+
 #include "flow/fanno.h"
 #include "flow/isentropic.h"
 #include "flow/normal_shock.h"
@@ -182,7 +184,9 @@ struct System {
 
 } // namespace
 
-DuctCriticalPressures ductCriticalPressures(double Ae_At, Duct duct, const GasConstants &gas)
+namespace {
+
+DuctCriticalPressures criticalPressures(double Ae_At, Duct duct, const GasConstants &gas)
 {
     const System sys(Ae_At, duct, gas);
     DuctCriticalPressures c;
@@ -208,7 +212,20 @@ DuctCriticalPressures ductCriticalPressures(double Ae_At, Duct duct, const GasCo
     return c;
 }
 
-std::optional<DuctFlow> ductFlow(double Ae_At, Duct duct, double pb_p01, const GasConstants &gas)
+} // namespace
+
+DuctCriticalPressures ductCriticalPressures(double Ae_At, Duct duct, const GasConstants &gas)
+{
+    try {
+        return criticalPressures(Ae_At, duct, gas);
+    } catch (const ArithmeticError &) {
+        return {}; // a nozzle so wide that its subsonic exit leaves the range of numbers
+    }
+}
+
+namespace {
+
+std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const GasConstants &gas)
 {
     const bool friction = duct.kind == DuctKind::Friction;
     if (!(Ae_At >= 1) || !std::isfinite(Ae_At) || !(pb_p01 >= 0 && pb_p01 <= 1) || !std::isfinite(duct.amount) ||
@@ -219,7 +236,7 @@ std::optional<DuctFlow> ductFlow(double Ae_At, Duct duct, double pb_p01, const G
     f.Ae_At = Ae_At;
     f.pb_p01 = pb_p01;
     f.duct = duct;
-    f.critical = ductCriticalPressures(Ae_At, duct, gas);
+    f.critical = criticalPressures(Ae_At, duct, gas);
     const DuctCriticalPressures &c = f.critical;
     f.throatM = 1;
     f.massFlow = 1;
@@ -317,6 +334,17 @@ std::optional<DuctFlow> ductFlow(double Ae_At, Duct duct, double pb_p01, const G
     f.exitChoked = f.exitChoked || f.exit.M == 1;
     f.p02_p01 = f.exit.p0_p01;
     return f;
+}
+
+} // namespace
+
+std::optional<DuctFlow> ductFlow(double Ae_At, Duct duct, double pb_p01, const GasConstants &gas)
+{
+    try {
+        return flowOf(Ae_At, duct, pb_p01, gas);
+    } catch (const ArithmeticError &) {
+        return std::nullopt; // its figures leave the range of numbers
+    }
 }
 
 } // namespace flow

@@ -34,8 +34,9 @@ enum class DuctRegime {
 };
 
 // The back pressures, over p01, where the regime changes; those the duct does
-// not have are absent. With heat a shock reaching the nozzle's exit and one
-// reaching the duct's give the same exit state: one back pressure.
+// not have are absent (all of them where the figures leave the range of
+// numbers). With heat a shock reaching the nozzle's exit and one reaching the
+// duct's give the same exit state: one back pressure.
 struct DuctCriticalPressures {
     std::optional<double> throatChokes;      // the throat just chokes, subsonic after it
     std::optional<double> exitChokes;        // at and below it the duct's exit stays sonic
@@ -67,7 +68,9 @@ struct DuctFlow {
 
 // The flow, or nothing where there is none to find: Ae/At below 1 or not
 // finite, 4fL/D below 0 or T02/T01 below 1 (cooling) or either not finite,
-// pb/p01 outside [0, 1]. A back pressure within 1e-9 (relative) of a critical
+// pb/p01 outside [0, 1]; or where the flow's figures leave the range of
+// numbers (a nozzle so wide, Ae/At about 1e170 and up for air, that its
+// subsonic exit's M underflows). A back pressure within 1e-9 (relative) of a critical
 // one is taken as that one. Where the shock's place in the duct is not
 // determined (heat, or no friction: every place leaves the same exit), the
 // shock is given in the nozzle's exit plane.

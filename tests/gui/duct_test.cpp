@@ -77,7 +77,14 @@ TEST_F(DuctTest, FollowsTheSolutionAndPlacesTheShock)
     in("Text_fLD")->setText(QStringLiteral("0.5"));
     in("Text_pbp0")->setText(QStringLiteral("0.1"));
     ASSERT_TRUE(panel->flow());
-    EXPECT_EQ(in<QLabel>("Label_Regime")->text(), QStringLiteral("Normal shock in the duct, at 4fx/D = 0.1558."));
+    // pb/p01 = 0.1 lies below the exit's 0.264141: the exit is choked, and the line says so.
+    EXPECT_EQ(in<QLabel>("Label_Regime")->text(),
+              QStringLiteral("Normal shock in the duct, at 4fx/D = 0.1558. The duct's exit is choked (M = 1), above "
+                             "pb: a lower pb changes nothing inside."));
+    // The critical back pressures from the highest down: 0.901175, 0.405037, 0.264141.
+    EXPECT_EQ(in<QLabel>("Label_Critical")->text(),
+              QStringLiteral("Critical pb/p01: throat chokes 0.9012; shock at the nozzle's exit 0.4050; duct's exit "
+                             "chokes 0.2641."));
     auto *places = in<QTableView>("Table_Places");
     ASSERT_EQ(places->model()->rowCount(), 4);
     EXPECT_EQ(shownRow(places, 0).mid(0, 2), (QStringList{"Nozzle exit = duct inlet", "2.1972"}));
@@ -89,6 +96,21 @@ TEST_F(DuctTest, FollowsTheSolutionAndPlacesTheShock)
     in("Text_T0Ratio")->setText(QStringLiteral("1.5"));
     EXPECT_TRUE(in<QRadioButton>("Option_Rayleigh")->isChecked());
     EXPECT_TRUE(in<QLabel>("Label_Regime")->text().startsWith(QStringLiteral("Normal shock in the nozzle")));
+    // Nozzles so wide that their subsonic exits' Mach numbers underflow: a
+    // flow with finite figures, or the line that says why there is none; no crash.
+    for (const char *wide : {"1e200", "1e300"}) {
+        for (const char *amount : {"Text_fLD", "Text_T0Ratio"}) {
+            in(amount)->setText(QLatin1String(amount[5] == 'f' ? "0.2" : "1.5"));
+            in("Text_AeAt")->setText(QLatin1String(wide));
+            if (panel->flow())
+                EXPECT_TRUE(std::isfinite(panel->flow()->exit.p_p01) && std::isfinite(panel->flow()->massFlow));
+            else
+                EXPECT_TRUE(in<QLabel>("Label_Input")->text().startsWith(QStringLiteral("Ae/At"))) << wide;
+        }
+    }
+    in("Text_AeAt")->setText(QStringLiteral("2"));
+    in("Text_pbp0")->setText(QStringLiteral("0.1"));
+    ASSERT_TRUE(panel->flow());
     // And a text not read whole gives no flow.
     in("Text_T0Ratio")->setText(QStringLiteral("1,5"));
     EXPECT_FALSE(panel->flow());
