@@ -110,10 +110,11 @@ QRect TextBox::resultSignRect() const
                            .marginsRemoved(textMargins())
                            .adjusted(0, 1, 0, -1);
     const QFontMetrics metrics = fontMetrics();
-    const int digitsTop = line.top() + (line.height() - metrics.height() + 1) / 2 + metrics.ascent() - metrics.capHeight();
+    // The top of the line's ascent, above the tops of the digits whatever
+    // the font's cap height and the scale's rounding.
+    const int ascentTop = line.top() + (line.height() - metrics.height() + 1) / 2;
     const int side = signSide();
-    // A pixel clear of them: fonts round their cap height either way.
-    QRect sign(geometry().right() + 1 - side, geometry().top() + digitsTop - side - 1, side, side);
+    QRect sign(geometry().right() + 1 - side, geometry().top() + ascentTop - side, side, side);
     sign.moveTop(std::max(sign.top(), 0)); // kept inside the parent, which draws it
     return sign;
 }
