@@ -25,6 +25,7 @@
 #include <QShortcut>
 #include <QStyle>
 #include <QTabBar>
+#include <QToolTip>
 #include <QWindow>
 
 #include <algorithm>
@@ -173,6 +174,7 @@ void MainWindow::setZoom(int quarters)
     if (zoom() == form_runtime::kActualSize)
         atActualSize = {geometry(), saveState()};
     form_runtime::setZoomQuarters(quarters);
+    QToolTip::hideText(); // one open now keeps the box of the old size; the next comes at the new
     form_runtime::zoomApplicationFonts();
     form_->layOutAtZoom();
     setFont(form_->font());
