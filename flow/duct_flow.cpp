@@ -175,7 +175,7 @@ struct System {
         const auto reach = [this](double x) {
             return x + law.level(ductShock(x).second.M);
         };
-        return roots::bisect([&reach](double x) { return -reach(x); }, 0, top, -duct.amount);
+        return roots::illinois([&reach](double x) { return -reach(x); }, 0, top, -duct.amount);
     }
 
     // Supersonic throughout: the duct's exit, or nothing where it chokes.
@@ -256,7 +256,7 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
     };
     // The inlet Mach number in (0, top] that puts the exit at pb.
     const auto subsonicAtPb = [&](double top) {
-        return roots::bisect([&](double M1) { return -sys.subsonicExit(M1).p_p01; }, 0, top, -pb_p01);
+        return roots::illinois([&](double M1) { return -sys.subsonicExit(M1).p_p01; }, 0, top, -pb_p01);
     };
     // A shock in the nozzle with p02/p01 behind it.
     const auto nozzleShock = [&](double p02_p01, bool choked) {
@@ -272,7 +272,7 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
     // The p02/p01 in [lowest, 1] behind a shock in the nozzle that puts the exit at pb.
     const auto nozzleShockAtPb = [&](double lowest) {
         const auto exitPressure = [&](double p02) { return sys.law.exit(sys.inletBehindNozzleShock(p02), duct.amount)->p_p01; };
-        return roots::bisect(exitPressure, lowest, 1, pb_p01);
+        return roots::illinois(exitPressure, lowest, 1, pb_p01);
     };
     // A shock in the duct at 4fx/D.
     const auto ductShock = [&](double x, bool choked) {
@@ -286,7 +286,7 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
     };
     // The 4fx/D in [0, farthest] of the shock in the duct that puts the exit at pb.
     const auto ductShockAtPb = [&](double farthest) {
-        return roots::bisect([&](double x) { return -sys.exitBehindDuctShock(x)->p_p01; }, 0, farthest, -pb_p01);
+        return roots::illinois([&](double x) { return -sys.exitBehindDuctShock(x)->p_p01; }, 0, farthest, -pb_p01);
     };
 
     if (pb_p01 == 1) {
