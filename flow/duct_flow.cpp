@@ -9,6 +9,7 @@
 #include "flow/root_search.h"
 
 #include <cmath>
+#include <optional>
 
 namespace flow {
 
@@ -22,6 +23,17 @@ bool near(double a, double b) { return std::fabs(a - b) <= kCloseTo * b; }
 // pb above the critical pressure c and not at it.
 bool above(double pb, double c) { return pb > c && !near(pb, c); }
 
+// What a look-up or search found. Where it found nothing the flow's figures
+// have left the range of numbers (a subsonic Mach number underflowed, a level
+// overflowed), and no flow is given.
+template <typename T>
+T found(const std::optional<T> &value)
+{
+    if (!value)
+        fail(ArithmeticError::Kind::Overflow);
+    return *value;
+}
+
 DuctStation isentropicStation(double M, double p0_p01, double T0_T01, const GasConstants &gas)
 {
     const IsentropicState s = isentropicState(M, gas);
@@ -30,7 +42,7 @@ DuctStation isentropicStation(double M, double p0_p01, double T0_T01, const GasC
 
 double subsonicMach(double A_As, const GasConstants &gas)
 {
-    return *machFrom(Quantity::A_As, A_As, Branch::Subsonic, gas);
+    return found(machFrom(Quantity::A_As, A_As, Branch::Subsonic, gas));
 }
 
 Branch branchOf(double M) { return M < 1 ? Branch::Subsonic : Branch::Supersonic; }
@@ -44,7 +56,7 @@ public:
 
     double level(double M) const
     {
-        return kind_ == DuctKind::Friction ? fannoState(M, gas_)->fLs_D : rayleighState(M, gas_)->T0_T0s;
+        return kind_ == DuctKind::Friction ? found(fannoState(M, gas_)).fLs_D : found(rayleighState(M, gas_)).T0_T0s;
     }
 
     // The level at the exit of `amount` of duct from the level at its inlet.
@@ -75,8 +87,8 @@ public:
             return std::nullopt;
         double M = 1;
         if (past < 0 && !choked)
-            M = *(friction ? fannoMachFrom(FannoQuantity::fLs_D, level, branchOf(in.M), gas_)
-                           : rayleighMachFrom(RayleighQuantity::T0_T0s, level, branchOf(in.M), gas_));
+            M = found(friction ? fannoMachFrom(FannoQuantity::fLs_D, level, branchOf(in.M), gas_)
+                               : rayleighMachFrom(RayleighQuantity::T0_T0s, level, branchOf(in.M), gas_));
         const Ratios r1 = ratios(in.M), r2 = ratios(M);
         const double T = in.T_T01 * r2.T / r1.T;
         return DuctStation{M, in.p_p01 * r2.p / r1.p, T, in.p0_p01 * r2.p0 / r1.p0, T * (1 + gas_.kc2 * M * M)};
@@ -89,10 +101,10 @@ private:
     Ratios ratios(double M) const
     {
         if (kind_ == DuctKind::Friction) {
-            const FannoState s = *fannoState(M, gas_);
+            const FannoState s = found(fannoState(M, gas_));
             return {s.p_ps, s.T_Ts, s.p0_p0s};
         }
-        const RayleighState s = *rayleighState(M, gas_);
+        const RayleighState s = found(rayleighState(M, gas_));
         return {s.p_ps, s.T_Ts, s.p0_p0s};
     }
 
@@ -112,8 +124,8 @@ struct System {
 
     System(double Ae_At_, Duct duct_, const GasConstants &gas_)
         : Ae_At(Ae_At_), duct(duct_), gas(gas_), law(duct_.kind, gas_),
-          Msub(subsonicMach(Ae_At_, gas_)), Msup(*machFrom(Quantity::A_As, Ae_At_, Branch::Supersonic, gas_)),
-          chokingInlet(*law.chokingMach(Branch::Subsonic, duct_.amount))
+          Msub(subsonicMach(Ae_At_, gas_)), Msup(found(machFrom(Quantity::A_As, Ae_At_, Branch::Supersonic, gas_))),
+          chokingInlet(found(law.chokingMach(Branch::Subsonic, duct_.amount)))
     {
     }
 
@@ -125,7 +137,7 @@ struct System {
     {
         if (M1 == 0)
             return {0, 1, 1, 1, 1};
-        return *law.exit(isentropicStation(M1, 1, 1, gas), duct.amount, choked);
+        return found(law.exit(isentropicStation(M1, 1, 1, gas), duct.amount, choked));
     }
 
     // A shock in the nozzle with p02/p01 behind it: the duct's inlet, where
@@ -141,7 +153,7 @@ struct System {
     // A shock in the duct at 4fx/D: the stations before and behind it.
     std::pair<DuctStation, DuctStation> ductShock(double x) const
     {
-        const DuctStation before = *law.exit(supersonicInlet(), x);
+        const DuctStation before = found(law.exit(supersonicInlet(), x));
         const NormalShock s = normalShock(before.M, gas);
         const double T = before.T_T01 * s.T2_T1;
         const DuctStation after{s.M2, before.p_p01 * s.p2_p1, T, before.p0_p01 * s.p02_p01,
@@ -196,13 +208,13 @@ DuctCriticalPressures criticalPressures(double Ae_At, Duct duct, const GasConsta
     }
     c.throatChokes = sys.subsonicExit(sys.Msub).p_p01;
     if (sys.chokesWithShockInNozzle()) {
-        c.exitChokes = sys.law.exit(sys.inletBehindNozzleShock(sys.p02ChokingDuct()), duct.amount, true)->p_p01;
+        c.exitChokes = found(sys.law.exit(sys.inletBehindNozzleShock(sys.p02ChokingDuct()), duct.amount, true)).p_p01;
         return c;
     }
-    c.shockAtNozzleExit = sys.law.exit(sys.inletBehindNozzleShock(sys.p02AtNozzleExit()), duct.amount)->p_p01;
+    c.shockAtNozzleExit = found(sys.law.exit(sys.inletBehindNozzleShock(sys.p02AtNozzleExit()), duct.amount)).p_p01;
     const std::optional<DuctStation> supersonic = sys.supersonicExit();
     if (!supersonic) { // friction: a shock in the duct
-        c.exitChokes = sys.exitBehindDuctShock(sys.shockChokingDuct(), true)->p_p01;
+        c.exitChokes = found(sys.exitBehindDuctShock(sys.shockChokingDuct(), true)).p_p01;
         return c;
     }
     c.matched = supersonic->p_p01;
@@ -261,17 +273,17 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
     // A shock in the nozzle with p02/p01 behind it.
     const auto nozzleShock = [&](double p02_p01, bool choked) {
         f.exitChoked = choked;
-        const double Ms = *shockMachFrom(ShockQuantity::p02_p01, p02_p01, gas);
+        const double Ms = found(shockMachFrom(ShockQuantity::p02_p01, p02_p01, gas));
         const NormalShock s = normalShock(Ms, gas);
         f.shockAs_At = isentropicState(Ms, gas).A_As;
         f.beforeShock = isentropicStation(Ms, 1, 1, gas);
         f.afterShock = isentropicStation(s.M2, p02_p01, 1, gas);
         f.inlet = sys.inletBehindNozzleShock(p02_p01);
-        f.exit = *sys.law.exit(f.inlet, duct.amount, choked);
+        f.exit = found(sys.law.exit(f.inlet, duct.amount, choked));
     };
     // The p02/p01 in [lowest, 1] behind a shock in the nozzle that puts the exit at pb.
     const auto nozzleShockAtPb = [&](double lowest) {
-        const auto exitPressure = [&](double p02) { return sys.law.exit(sys.inletBehindNozzleShock(p02), duct.amount)->p_p01; };
+        const auto exitPressure = [&](double p02) { return found(sys.law.exit(sys.inletBehindNozzleShock(p02), duct.amount)).p_p01; };
         return roots::illinois(exitPressure, lowest, 1, pb_p01);
     };
     // A shock in the duct at 4fx/D.
@@ -282,11 +294,11 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
         f.beforeShock = before;
         f.afterShock = after;
         f.inlet = sys.supersonicInlet();
-        f.exit = *sys.law.exit(after, duct.amount - x, choked);
+        f.exit = found(sys.law.exit(after, duct.amount - x, choked));
     };
     // The 4fx/D in [0, farthest] of the shock in the duct that puts the exit at pb.
     const auto ductShockAtPb = [&](double farthest) {
-        return roots::illinois([&](double x) { return -sys.exitBehindDuctShock(x)->p_p01; }, 0, farthest, -pb_p01);
+        return roots::illinois([&](double x) { return -found(sys.exitBehindDuctShock(x)).p_p01; }, 0, farthest, -pb_p01);
     };
 
     if (pb_p01 == 1) {
@@ -329,7 +341,7 @@ std::optional<DuctFlow> flowOf(double Ae_At, Duct duct, double pb_p01, const Gas
                    : pb_p01 < *c.matched    ? DuctRegime::Underexpanded
                                             : DuctRegime::Overexpanded;
         f.inlet = sys.supersonicInlet();
-        f.exit = *sys.supersonicExit();
+        f.exit = found(sys.supersonicExit());
     }
     f.exitChoked = f.exitChoked || f.exit.M == 1;
     f.p02_p01 = f.exit.p0_p01;

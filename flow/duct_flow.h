@@ -69,8 +69,8 @@ struct DuctFlow {
 // The flow, or nothing where there is none to find: Ae/At below 1 or not
 // finite, 4fL/D below 0 or T02/T01 below 1 (cooling) or either not finite,
 // pb/p01 outside [0, 1]; or where the flow's figures leave the range of
-// numbers (a nozzle so wide, Ae/At about 1e170 and up for air, that its
-// subsonic exit's M underflows). A back pressure within 1e-9 (relative) of a critical
+// numbers (a nozzle so wide, Ae/At about 1e150 and up for air, that the
+// subsonic M in it and in the duct, or 1/M^2, leaves that range). A back pressure within 1e-9 (relative) of a critical
 // one is taken as that one. Where the shock's place in the duct is not
 // determined (heat, or no friction: every place leaves the same exit), the
 // shock is given in the nozzle's exit plane.

@@ -307,4 +307,31 @@ TEST(DuctFlow, RefusesWhatIsNoNozzleOrDuct)
     EXPECT_EQ(still->massFlow, 0);
 }
 
+// Nozzles so wide that the stream behind the shock in them crawls: at pb/p01
+// = 0.1 the duct's inlet is at A/A* = (Ae/At) 0.1, where M = (5/6)^3 / (A/A*)
+// to far below a double's last digit, friction of 4fL/D = 0.2 leaves it
+// there and heat of T02/T01 = 1.5 multiplies it by sqrt(1.5) (T0/T0* = 2.4
+// (2 M^2) at such speeds). Wider still, its M^2 or 1/M^2 leaves the range
+// of numbers: no flow, rather than figures made of what was never found.
+TEST(DuctFlow, AVeryWideNozzleCrawlsIntoTheDuctOrIsRefused)
+{
+    for (const Duct duct : {Duct{DuctKind::Friction, 0.2}, Duct{DuctKind::Heat, 1.5}}) {
+        const LD growth = duct.kind == DuctKind::Heat ? std::sqrt(1.5L) : 1;
+        for (const double wide : {1e10, 1e50, 1e100}) {
+            const std::optional<flow::DuctFlow> f = flow::ductFlow(wide, duct, 0.1, air);
+            ASSERT_TRUE(f) << wide;
+            EXPECT_EQ(f->regime, DuctRegime::ShockInNozzle) << wide;
+            const LD inlet = 125.0L / 216 / (LD(wide) * 0.1L);
+            expectClose(f->inlet.M, inlet, 1e-12, "inlet M");
+            expectClose(f->exit.M, inlet * growth, 1e-9, "exit M");
+            expectClose(f->exit.p_p01, 0.1L, 1e-12, "exit p/p01");
+            EXPECT_EQ(f->massFlow, 1) << wide;
+        }
+        for (const double wider : {1e200, 1e300, 1.7e308}) {
+            EXPECT_FALSE(flow::ductFlow(wider, duct, 0.1, air)) << wider;
+            EXPECT_FALSE(flow::ductFlow(wider, duct, 0.9999, air)) << wider;
+        }
+    }
+}
+
 } // namespace
