@@ -27,6 +27,13 @@ public:
         const std::size_t i = add([follower = std::move(follower)](bool) { follower(); });
         connect(sender, signal, this, [this, i] { changed(i, false); });
     }
+    // A signal whose arguments the follower does not need.
+    template <typename Sender, typename Argument>
+    void follow(const Sender *sender, void (Sender::*signal)(Argument), std::function<void()> follower)
+    {
+        const std::size_t i = add([follower = std::move(follower)](bool) { follower(); });
+        connect(sender, signal, this, [this, i] { changed(i, false); });
+    }
     template <typename Sender>
     void follow(const Sender *sender, void (Sender::*signal)(bool), std::function<void(bool)> follower)
     {

@@ -3,6 +3,7 @@
 #include "about_window/form_about.h"
 #include "backpressure_window/form_backpressure.h"
 #include "duct_window/form_duct.h"
+#include "working_window/form_working.h"
 #include "form_runtime/chart_surface.h"
 #include "form_runtime/top_level.h"
 #include "form_runtime/twips.h"
@@ -122,6 +123,7 @@ void MainWindow::buildMenus()
     menuBar()->addMenu(form_->gasMenu());
     Mn_Reservoir = item(texts::kReservoir, "Mn_Reservoir", &MainWindow::showReservoir);
     Mn_Duct = item(texts::kDuct, "Mn_Duct", &MainWindow::showDuct);
+    Mn_Working = item(texts::kWorking, "Mn_Working", &MainWindow::showWorking);
     buildViewMenu();
 }
 
@@ -363,7 +365,7 @@ void MainWindow::nextPanel()
 std::vector<QDockWidget *> MainWindow::panels() const
 {
     std::vector<QDockWidget *> docks;
-    for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock, ductDock})
+    for (QDockWidget *dock : {stationsDock, backPressureDock, reservoirDock, ductDock, workingDock})
         if (dock)
             docks.push_back(dock);
     for (const auto &[chart, dock] : largeDocks)
@@ -401,6 +403,14 @@ void MainWindow::showDuct()
             offerLargeView(chart);
     }
     showPanel(ductDock);
+}
+
+// The solution written out with its relations and numbers.
+void MainWindow::showWorking()
+{
+    if (!workingDock)
+        workingDock = dockPanel(new Form_Working(*case_), texts::kWorkingPanel, "Dock_Working");
+    showPanel(workingDock);
 }
 
 // The nozzle of the last solution off design: station 2 is its exit, A* its throat.

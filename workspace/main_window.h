@@ -58,17 +58,19 @@ private:
     void showBackPressure();
     void showReservoir();
     void showDuct();
+    void showWorking();
     std::vector<QDockWidget *> panels() const;
     void offerLargeView(form_runtime::ChartSurface *chart); // "Open large" in its menu
     void openLarge(const form_runtime::ChartSurface *chart);
 
     NozzleCase *case_;
     Form_Ventrolex *form_;
-    QAction *Mn_Stations, *Mn_BackPressure, *Mn_Reservoir, *Mn_Duct;
+    QAction *Mn_Stations, *Mn_BackPressure, *Mn_Reservoir, *Mn_Duct, *Mn_Working;
     QMenu *Mn_View = nullptr;
     QAction *Mn_ZoomIn = nullptr, *Mn_ZoomOut = nullptr, *Mn_ZoomReset = nullptr;
     QPointer<QWidget> lastInForm; // the form's control that last had the focus
-    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr, *ductDock = nullptr; // made when first opened
+    QDockWidget *stationsDock = nullptr, *backPressureDock = nullptr, *reservoirDock = nullptr, *ductDock = nullptr,
+                *workingDock = nullptr; // made when first opened
     std::vector<std::pair<const form_runtime::ChartSurface *, QDockWidget *>> largeDocks; // a chart's, opened large
     struct {
         QRect geometry;

@@ -11,6 +11,7 @@ inline const QString kStations = QStringLiteral("&Stations");
 inline const QString kBackPressure = QStringLiteral("&Back pressure");
 inline const QString kReservoir = QStringLiteral("&Reservoir");
 inline const QString kDuct = QStringLiteral("&Duct");
+inline const QString kWorking = QStringLiteral("&Working");
 inline const QString kView = QStringLiteral("&View");
 inline const QString kZoomIn = QStringLiteral("Zoom in");
 inline const QString kZoomOut = QStringLiteral("Zoom out");
@@ -20,6 +21,7 @@ inline const QString kStationsPanel = QStringLiteral("Stations");
 inline const QString kBackPressurePanel = QStringLiteral("Back pressure");
 inline const QString kReservoirPanel = QStringLiteral("Reservoir");
 inline const QString kDuctPanel = QStringLiteral("Duct");
+inline const QString kWorkingPanel = QStringLiteral("Working");
 // The item every chart's context menu ends with.
 inline const QString kOpenLarge = QStringLiteral("Open large");
 

@@ -59,6 +59,6 @@ TEST_P(PanelIncludes, OnlyTheLayersBelowAndItsOwnFolder)
 
 INSTANTIATE_TEST_SUITE_P(Panels, PanelIncludes,
                          testing::Values("solver_window", "stations_window", "backpressure_window", "reservoir_window",
-                                         "large_chart", "about_window", "duct_window"));
+                                         "large_chart", "about_window", "duct_window", "working_window"));
 
 } // namespace

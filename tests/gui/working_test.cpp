@@ -1,0 +1,278 @@
+// The working as a student hands it in: for the README's worked examples, a
+// nozzle in SI and one in US customary units, a shock inside and an
+// overexpanded jet, every line's result follows from the numbers printed on
+// it (the relation recomputed here in long double from its closed form, over
+// the rounding of every number printed), and the working holds what the
+// panels show.
+
+#include "solve_fixture.h"
+
+#include "backpressure_window/form_backpressure.h"
+#include "nozzle_case/nozzle_case.h"
+#include "reservoir_window/form_reservoir.h"
+#include "working_window/form_working.h"
+#include "working_window/working.h"
+
+#include <QClipboard>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+
+#include <cmath>
+#include <functional>
+#include <map>
+
+namespace {
+
+using LD = long double;
+using Relation = std::function<LD(const std::vector<LD> &)>;
+
+LD sum(LD M, LD k) { return 1 + (k - 1) / 2 * M * M; }
+LD expo(LD k) { return (k + 1) / (2 * (k - 1)); }
+
+// The closed forms, by the key each line names.
+const std::map<QString, Relation> &relations()
+{
+    static const std::map<QString, Relation> r{
+        {"A/A*", [](auto x) { return std::pow(2 / (x[1] + 1) * sum(x[0], x[1]), expo(x[1])) / x[0]; }},
+        {"quotient", [](auto x) { return x[0] / x[1]; }},
+        {"product", [](auto x) { return x[0] * x[1]; }},
+        {"p/p0", [](auto x) { return std::pow(sum(x[0], x[1]), -x[1] / (x[1] - 1)); }},
+        {"T/T0", [](auto x) { return 1 / sum(x[0], x[1]); }},
+        {"rho/rho0", [](auto x) { return std::pow(sum(x[0], x[1]), -1 / (x[1] - 1)); }},
+        {"rho", [](auto x) { return x[0] / (x[1] * x[2]); }},
+        {"a", [](auto x) { return std::sqrt(x[0] * x[1] * x[2]); }},
+        {"mdot",
+         [](auto x) { return x[0] * x[1] * std::sqrt(x[2] / (x[3] * x[4])) * std::pow(2 / (x[2] + 1), expo(x[2])); }},
+        {"p2/p1", [](auto x) { return 1 + 2 * x[1] / (x[1] + 1) * (x[0] * x[0] - 1); }},
+        {"M2 shock",
+         [](auto x) { return std::sqrt(sum(x[0], x[1]) / (x[1] * x[0] * x[0] - (x[1] - 1) / 2)); }},
+        // P = (pe/p0e)(Ae/Ae*) = (2/(k+1))^e / (Me sqrt(1 + (k-1)/2 Me^2)), solved for Me by bisection.
+        {"Me",
+         [](auto x) {
+             const LD k = x[1], top = std::pow(2 / (k + 1), expo(k));
+             LD lo = 0, hi = 1;
+             for (int i = 0; i < 200; ++i) {
+                 const LD mid = (lo + hi) / 2;
+                 (top / (mid * std::sqrt(sum(mid, k))) > x[0] ? lo : hi) = mid;
+             }
+             return lo;
+         }},
+        {"subsonic step",
+         [](auto x) { return std::pow(sum(x[1], x[2]) / sum(1, x[2]), expo(x[2])) / x[0]; }},
+        {"supersonic step",
+         [](auto x) {
+             const LD c = (x[2] - 1) / 2;
+             return std::sqrt(((1 + c) * std::pow(x[0] * x[1], 1 / expo(x[2])) - 1) / c);
+         }},
+        {"rho V A", [](auto x) { return x[0] / (x[1] * x[2]) * x[3] * x[4]; }},
+        {"F", [](auto x) { return x[0] * x[1] + (x[2] - x[3]) * x[4]; }},
+        {"CF", [](auto x) { return x[0] / (x[1] * x[2]); }},
+        {"c*", [](auto x) { return x[0] * x[1] / x[2]; }},
+        {"Isp", [](auto x) { return x[0] / (x[1] * x[2]); }},
+    };
+    return r;
+}
+
+// A number as printed, and half a unit of its last digit: what its rounding allows.
+struct Printed {
+    LD value, half;
+};
+Printed printed(QString text)
+{
+    text.replace(QChar(0x2212), QLatin1Char('-'));
+    text = text.section(QChar(0x00a0), 0, 0).trimmed();
+    const int e = text.indexOf(QRegularExpression(QStringLiteral("[eE]")));
+    const QString mantissa = e < 0 ? text : text.left(e);
+    const int exponent = e < 0 ? 0 : text.mid(e + 1).toInt();
+    const int dot = mantissa.indexOf(QLatin1Char('.'));
+    const int decimals = dot < 0 ? 0 : int(mantissa.size()) - dot - 1;
+    return {std::stold(text.toStdString()), 0.5L * std::pow(10.0L, exponent - decimals)};
+}
+
+// The relation over every corner of its numbers' rounding: its least and greatest.
+std::pair<LD, LD> span(const Relation &f, const std::vector<Printed> &in)
+{
+    LD lo = INFINITY, hi = -INFINITY;
+    for (unsigned corner = 0; corner < (1u << in.size()); ++corner) {
+        std::vector<LD> x;
+        for (std::size_t i = 0; i < in.size(); ++i)
+            x.push_back(in[i].value + ((corner >> i) & 1 ? in[i].half : -in[i].half));
+        const LD y = f(x);
+        lo = std::min(lo, y);
+        hi = std::max(hi, y);
+    }
+    return {lo, hi};
+}
+
+class WorkingTest : public testing_gui::SolveTest {
+protected:
+    void SetUp() override
+    {
+        SolveTest::SetUp();
+        if (HasFatalFailure())
+            return;
+        panel = &testing_gui::panelOf<Form_Working>(form, "Mn_Working");
+        nozzle = form.findChild<NozzleCase *>();
+    }
+    void look(const char *menuItem) { form.findChild<QAction *>(QLatin1String(menuItem))->trigger(); }
+    template <typename W = QLineEdit>
+    W *in(QWidget *where, const char *name) { return where->findChild<W *>(QLatin1String(name)); }
+    void reservoir(int system, const char *p0, const char *T0)
+    {
+        auto &r = testing_gui::panelOf<Form_Reservoir>(form, "Mn_Reservoir");
+        in<QComboBox>(&r, "Unit_System")->setCurrentIndex(system);
+        in(&r, "Text_p0")->setText(QLatin1String(p0));
+        in(&r, "Text_T0")->setText(QLatin1String(T0));
+    }
+    void backPressure(const char *box, const char *value)
+    {
+        auto &b = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+        in(&b, box)->setText(QLatin1String(value));
+        look("Mn_Working");
+    }
+
+    // Every line's result follows from its numbers; every key has its relation.
+    void expectEveryLineFollows()
+    {
+        const std::vector<working::Section> w = working::workingOf(*nozzle);
+        int lines = 0;
+        for (const working::Section &s : w)
+            for (const working::Section::Item &item : s.items) {
+                if (!item.line)
+                    continue;
+                const working::Line &l = *item.line;
+                ++lines;
+                SCOPED_TRACE((s.title + QStringLiteral(": ") + l.lhs.text + QStringLiteral(" = ") + l.numbers.text +
+                              QStringLiteral(" = ") + l.result)
+                                 .toStdString());
+                const auto f = relations().find(l.key);
+                ASSERT_NE(f, relations().end()) << l.key.toStdString();
+                std::vector<Printed> in;
+                for (const QString &n : l.putIn)
+                    in.push_back(printed(n));
+                const Printed result = printed(l.result);
+                const auto [lo, hi] = span(f->second, in);
+                EXPECT_TRUE(result.value + result.half >= lo * (1 - 1e-15L) && result.value - result.half <= hi * (1 + 1e-15L))
+                    << "the numbers give " << double(lo) << " to " << double(hi);
+                // The relation with the numbers put in shows each of them.
+                for (const QString &n : l.putIn)
+                    EXPECT_TRUE(l.numbers.text.contains(QString(n).replace(QLatin1Char('-'), QChar(0x2212)).section(QLatin1Char('e'), 0, 0)))
+                        << n.toStdString();
+            }
+        EXPECT_GT(lines, 0);
+    }
+
+    Form_Working *panel = nullptr;
+    NozzleCase *nozzle = nullptr;
+};
+
+TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
+{
+    struct Case {
+        const char *name;
+        std::function<void()> solve;
+        std::vector<QString> holds; // besides the main window's results
+    };
+    const std::vector<Case> cases{
+        {"worked example, option M",
+         [this] { solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1")); },
+         {QStringLiteral("1.7023 against the root 1.7024")}},
+        {"an iteration that does not settle",
+         [this] { solveForMach(QStringLiteral("0.3"), QStringLiteral("5"), QStringLiteral("2.46")); },
+         {QStringLiteral("does not settle in 50 steps")}},
+        {"option A2", [this] { solveForArea(QStringLiteral("0.3"), QStringLiteral("5"), QStringLiteral("2")); },
+         {}},
+        {"SI nozzle into a shock inside",
+         [this] {
+             reservoir(0, "1000", "500");
+             solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("20"));
+             backPressure("Text_pbp0", "0.7");
+         },
+         {QStringLiteral("a normal shock stands in the diverging part"), QStringLiteral("kg/s")}},
+        {"US nozzle, overexpanded",
+         [this] {
+             reservoir(1, "100", "540");
+             solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1.87"));
+             backPressure("Text_pb", "40");
+         },
+         {QStringLiteral("lbm/s"), QStringLiteral("lbf"), QStringLiteral("psia"), QStringLiteral("Summerfield's test")}},
+        {"underexpanded", [this] {
+             solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
+             backPressure("Text_pbp0", "0.05");
+         },
+         {QStringLiteral("underexpanded")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.solve();
+        look("Mn_Working");
+        expectEveryLineFollows();
+        const QString text = panel->plainText();
+        for (const char *result : {"Text_Astar", "Text_A2", "Text_Msub", "Text_Msup"})
+            if (visible(result)) {
+                EXPECT_TRUE(text.contains(QStringLiteral("= ") + box(result)->text())) << result << text.toStdString();
+            }
+        for (const QString &also : c.holds)
+            EXPECT_TRUE(text.contains(also)) << also.toStdString() << "\n" << text.toStdString();
+    }
+}
+
+// A refused solve leaves the reason and nothing of the old nozzle; a hidden
+// panel writes nothing until it is seen.
+TEST_F(WorkingTest, ARefusedSolveLeavesItsReasonAndAHiddenPanelWaits)
+{
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    look("Mn_Working");
+    ASSERT_TRUE(panel->plainText().contains(QStringLiteral("A*")));
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("0.1")); // narrower than the throat
+    look("Mn_Working");
+    EXPECT_FALSE(panel->plainText().contains(QStringLiteral("A*/A")));
+    EXPECT_TRUE(panel->plainText().contains(nozzle->noSolutionWhy())) << panel->plainText().toStdString();
+
+    look("Mn_Stations"); // the Working panel behind its tab
+    const int before = panel->rewrites();
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("2"));
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("3"));
+    EXPECT_EQ(panel->rewrites(), before);
+    look("Mn_Working");
+    EXPECT_EQ(panel->rewrites(), before + 1);
+    EXPECT_TRUE(panel->plainText().contains(QStringLiteral("= 3"))) << panel->plainText().toStdString();
+}
+
+// Copy, LaTeX and the page: the same working, each in its form.
+TEST_F(WorkingTest, GivesTheWorkingAwayAsTextLatexAndAPage)
+{
+    reservoir(0, "1000", "500");
+    solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("20"));
+    backPressure("Text_pbp0", "0.7");
+    look("Mn_Working");
+    in<QPushButton>(panel, "Command_CopyWorking")->click();
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), panel->plainText());
+    in<QPushButton>(panel, "Command_CopyLatex")->click();
+    const QString tex = QGuiApplication::clipboard()->text();
+    EXPECT_EQ(tex.count(QStringLiteral("\\begin{align*}")), tex.count(QStringLiteral("\\end{align*}")));
+    EXPECT_TRUE(tex.contains(QStringLiteral("\\frac{A_{1}}{A^*}")));
+    EXPECT_EQ(tex.count(QLatin1Char('{')), tex.count(QLatin1Char('}')));
+    EXPECT_FALSE(tex.contains(QChar(0x2212))) << "LaTeX's minus is -";
+    QTemporaryDir dir;
+    QString why;
+    ASSERT_TRUE(panel->savePage(dir.filePath(QStringLiteral("working.html")), why)) << why.toStdString();
+    QFile page(dir.filePath(QStringLiteral("working.html")));
+    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(page.readAll());
+    EXPECT_TRUE(html.contains(QStringLiteral("size: A4")));
+    EXPECT_TRUE(html.contains(QStringLiteral("A 1 over A star equals")));
+    EXPECT_FALSE(panel->savePage(dir.filePath(QStringLiteral("no/such/folder/w.html")), why));
+    EXPECT_FALSE(why.isEmpty());
+    if (const char *out = std::getenv("VENTROLEX_WORKING_OUT")) { // for the LaTeX and page checks in CI
+        QFile texFile(QString::fromLocal8Bit(out) + QStringLiteral(".tex"));
+        ASSERT_TRUE(texFile.open(QIODevice::WriteOnly));
+        texFile.write(tex.toUtf8());
+        ASSERT_TRUE(panel->savePage(QString::fromLocal8Bit(out) + QStringLiteral(".html"), why));
+    }
+}
+
+} // namespace

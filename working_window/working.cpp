@@ -1,0 +1,651 @@
+#include "working_window/working.h"
+
+#include "flow/area_ratio.h"
+#include "flow/back_pressure.h"
+#include "flow/isentropic.h"
+#include "flow/mach_iteration.h"
+#include "flow/nozzle_performance.h"
+#include "flow/units.h"
+#include "form_runtime/text_box.h"
+#include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/station_rows.h"
+#include "nozzle_case/units_text.h"
+#include "working_window/texts.h"
+
+#include <QStringBuilder>
+
+#include <cmath>
+#include <functional>
+
+namespace working {
+
+namespace {
+
+namespace texts = working_window::texts;
+namespace units = nozzle_case::units;
+using form_runtime::ratioText;
+using form_runtime::shownText;
+using form_runtime::unroundedText;
+
+// An intermediate value as the working carries it on: 6 significant digits.
+QString carried(double value) { return QString::number(value, 'g', 6).replace(QLatin1Char('-'), QChar(0x2212)); }
+
+Math sym(const QString &tex, const QString &text, const QString &said) { return symbol(tex, text, said); }
+Math lit(const char *n) { return number(QLatin1String(n)); }
+Math negative(const Math &a)
+{
+    return {QStringLiteral("-") + a.tex, QStringLiteral("\u2212") + a.text, QStringLiteral("minus ") + a.said, true};
+}
+
+// A quantity with a subscript: M₁, A_e.
+Math sub(const QString &name, const QString &index, const QString &said)
+{
+    static const QString lowered = QStringLiteral("\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
+    QString text = name;
+    bool digits = true;
+    for (const QChar c : index)
+        digits = digits && c.isDigit();
+    if (digits)
+        for (const QChar c : index)
+            text += lowered[c.digitValue()];
+    else
+        text += index;
+    return sym(QStringLiteral("%1_{%2}").arg(name, index), text, said);
+}
+
+const Math k = sym(QStringLiteral("k"), QStringLiteral("k"), QStringLiteral("k"));
+const Math M = sym(QStringLiteral("M"), QStringLiteral("M"), QStringLiteral("M"));
+
+using Args = std::vector<Math>;
+using Relation = std::function<Math(const Args &)>;
+
+// 1 + (k - 1)/2 M^2
+Math sum(const Math &m, const Math &kk) { return plus(lit("1"), times(over(minus(kk, lit("1")), lit("2")), power(m, lit("2")))); }
+
+// The isentropic relations, of (M, k).
+Math areaRatio(const Args &a)
+{
+    const Math &m = a[0], &kk = a[1];
+    return times(over(lit("1"), m), power(bracket(times(over(lit("2"), plus(kk, lit("1"))), bracket(sum(m, kk)))),
+                                          over(plus(kk, lit("1")), times(lit("2"), bracket(minus(kk, lit("1")))))));
+}
+Math pressureRatio(const Args &a)
+{
+    return power(bracket(sum(a[0], a[1])), negative(over(a[1], bracket(minus(a[1], lit("1"))))));
+}
+Math temperatureRatio(const Args &a) { return power(bracket(sum(a[0], a[1])), negative(lit("1"))); }
+Math densityRatio(const Args &a)
+{
+    return power(bracket(sum(a[0], a[1])), negative(over(lit("1"), bracket(minus(a[1], lit("1"))))));
+}
+Math product(const Args &a) { return times(a[0], a[1]); }
+Math quotient(const Args &a) { return over(a[0], a[1]); }
+
+// An argument of a line: its symbol and the number put in for it.
+struct Arg {
+    Math symbol;
+    QString printed;
+};
+Arg typed(const Math &s, double v) { return {s, unroundedText(v)}; }
+Arg kept(const Math &s, double v) { return {s, carried(v)}; }
+
+QString escaped(const QString &text) { return text.toHtmlEscaped(); }
+
+// A unit in LaTeX: cm² as \mathrm{cm^{2}}.
+QString texUnitName(const QString &unit)
+{
+    QString t = unit;
+    t.replace(QChar(0x00b2), QStringLiteral("^{2}"))
+        .replace(QChar(0x00b3), QStringLiteral("^{3}"))
+        .replace(QChar(0x00b7), QStringLiteral("\\cdot "))
+        .replace(QChar(0x00b0), QStringLiteral("^{\\circ}"));
+    return QStringLiteral("\\mathrm{%1}").arg(t);
+}
+QString texUnit(const QString &unit) { return QStringLiteral("\\ ") + texUnitName(unit); }
+
+class Writer {
+public:
+    explicit Writer(const NozzleCase &c) : case_(c), gas_(c.gas()) {}
+
+    std::vector<Section> write()
+    {
+        nozzle();
+        if (!case_.solution())
+            return sections_;
+        inSI();
+        stations();
+        backPressure();
+        return sections_;
+    }
+
+private:
+    Arg kArg() const { return typed(k, gas_.k); }
+
+    // The result of the line just written in the case's units, where they are not SI's.
+    void alsoIn(const QString &figure) { sections_.back().items.back().line->inUnits = figure; }
+    void inFigure(flow::Figure figure, double si)
+    {
+        const NozzleCase::Units &u = case_.units();
+        if (u.system != flow::UnitSystem::SI)
+            alsoIn(units::figureText(flow::fromSI(figure, u.system, si), units::figureUnit(figure, u.system)));
+    }
+    void inPressure(double si)
+    {
+        const NozzleCase::Units &u = case_.units();
+        if (u.pressure != flow::PressureUnit::Pa)
+            alsoIn(units::figureText(flow::fromSI(u.pressure, si), units::pressureUnit(u)));
+    }
+    void inTemperature(double si)
+    {
+        const NozzleCase::Units &u = case_.units();
+        if (u.temperature != flow::TemperatureUnit::K)
+            alsoIn(units::figureText(flow::fromSI(u.temperature, si), units::temperatureUnit(u)));
+    }
+
+    void begin(const QString &title) { sections_.push_back({title, {}}); }
+    void note(const QString &text) { sections_.back().items.push_back({std::nullopt, text}); }
+    void line(const QString &key, const Math &lhs, const Relation &f, const std::vector<Arg> &args, const QString &result,
+              const QString &unit = {})
+    {
+        Line l;
+        l.key = key;
+        l.lhs = lhs;
+        Args symbols, numbers;
+        for (const Arg &a : args) {
+            symbols.push_back(a.symbol);
+            numbers.push_back(number(a.printed));
+            l.putIn.push_back(a.printed);
+        }
+        l.relation = f(symbols);
+        l.numbers = f(numbers);
+        l.result = result;
+        l.unit = unit;
+        sections_.back().items.push_back({l, {}});
+    }
+
+    // The throat from station 1, then station 2 as the option asked.
+    void nozzle()
+    {
+        begin(texts::kNozzle);
+        note(texts::gasLine(case_.gasName()));
+        const std::optional<NozzleCase::Solution> &s = case_.solution();
+        if (!s) {
+            note(case_.noSolutionWhy().isEmpty() ? texts::kNothingSolved : case_.noSolutionWhy());
+            return;
+        }
+        const QString area = units::areaUnit(s->areaUnit);
+        const NozzleCase::Station &one = s->stations[0];
+        const double A1_As = flow::AAfM(one.M, gas_);
+        const Math M1 = sub(QStringLiteral("M"), QStringLiteral("1"), QStringLiteral("M 1"));
+        const Math A1 = sub(QStringLiteral("A"), QStringLiteral("1"), QStringLiteral("A 1"));
+        const Math A2 = sub(QStringLiteral("A"), QStringLiteral("2"), QStringLiteral("A 2"));
+        const Math As = sym(QStringLiteral("A^*"), QStringLiteral("A*"), QStringLiteral("A star"));
+        const Math A1As = over(A1, As), A2As = over(A2, As), A2A1 = over(A2, A1);
+        line(QStringLiteral("A/A*"), A1As, areaRatio, {typed(M1, one.M), kArg()}, carried(A1_As));
+        line(QStringLiteral("quotient"), As, quotient, {typed(A1, one.A), kept(A1As, A1_As)}, shownText(s->As), area);
+        if (s->stations.size() == 3 && !s->stations[2].branch) { // option A2: the area at M2
+            const NozzleCase::Station &two = s->stations[2];
+            const Math M2 = sub(QStringLiteral("M"), QStringLiteral("2"), QStringLiteral("M 2"));
+            const double A2_As = flow::AAfM(two.M, gas_);
+            line(QStringLiteral("A/A*"), A2As, areaRatio, {typed(M2, two.M), kArg()}, carried(A2_As));
+            line(QStringLiteral("quotient"), A2A1, quotient, {kept(A2As, A2_As), kept(A1As, A1_As)}, carried(A2_As / A1_As));
+            line(QStringLiteral("product"), A2, product, {kept(A2A1, A2_As / A1_As), typed(A1, one.A)}, shownText(two.A),
+                 area);
+            return;
+        }
+        const double area2 = s->stations[2].A;
+        line(QStringLiteral("quotient"), A2A1, quotient, {typed(A2, area2), typed(A1, one.A)}, carried(area2 / one.A));
+        line(QStringLiteral("product"), A2As, product, {kept(A2A1, area2 / one.A), kept(A1As, A1_As)}, carried(s->A2_As));
+        for (std::size_t i = 2; i < s->stations.size(); ++i)
+            iteration(s->stations[i], s->A2_As);
+    }
+
+    // The fixed-point iteration on one branch, from M = 1, as the main window made it.
+    void iteration(const NozzleCase::Station &station, double A2_As)
+    {
+        const bool subsonic = station.branch == flow::Branch::Subsonic;
+        const QString branch = subsonic ? QStringLiteral("subsonic") : QStringLiteral("supersonic");
+        std::vector<double> iterates;
+        const flow::MachIteration it = flow::M_iter(A2_As, 1, *station.branch, gas_, &iterates);
+        note(texts::iterationStart(branch));
+        const Math Mn = sub(QStringLiteral("M"), QStringLiteral("n"), QStringLiteral("M n"));
+        const Math Mnext = sub(QStringLiteral("M"), QStringLiteral("n+1"), QStringLiteral("M n plus 1"));
+        const Math ratio = over(sub(QStringLiteral("A"), QStringLiteral("2"), QStringLiteral("A 2")),
+                                sym(QStringLiteral("A^*"), QStringLiteral("A*"), QStringLiteral("A star")));
+        const double before = iterates.size() >= 2 ? iterates[iterates.size() - 2] : 1.0;
+        note(texts::iterationSteps(it.steps, unroundedText(before), unroundedText(it.M), it.converged));
+        // The step that made the last iterate, with the iterate before it put in.
+        const Relation step = subsonic ? Relation([](const Args &a) { // (1/AAr) ((1 + kc2 M^2)/(1 + kc2))^kc3
+            const Math kk = a[2];
+            return times(over(lit("1"), a[0]),
+                         power(bracket(over(sum(a[1], kk), plus(lit("1"), over(minus(kk, lit("1")), lit("2"))))),
+                               over(plus(kk, lit("1")), times(lit("2"), bracket(minus(kk, lit("1")))))));
+        })
+                                       : Relation([](const Args &a) { // sqrt(((1 + kc2) (AAr M)^(1/kc3) - 1) / kc2)
+                                             const Math kk = a[2];
+                                             const Math kc2 = over(minus(kk, lit("1")), lit("2"));
+                                             return root(over(
+                                                 minus(times(bracket(plus(lit("1"), kc2)),
+                                                             power(bracket(times(a[0], a[1])),
+                                                                   over(times(lit("2"), bracket(minus(kk, lit("1")))),
+                                                                        plus(kk, lit("1"))))),
+                                                       lit("1")),
+                                                 kc2));
+                                         });
+        line(subsonic ? QStringLiteral("subsonic step") : QStringLiteral("supersonic step"), Mnext, step,
+             {kept(ratio, A2_As), {Mn, unroundedText(before)}, kArg()}, shownText(it.M));
+        const std::optional<nozzle_case::BranchRoot> root = nozzle_case::branchRoot(it.M, A2_As, *station.branch, gas_);
+        if (root && !root->shownByIterate)
+            note(texts::iterateIsNotRoot(root->iterateShown, root->rootShown));
+    }
+
+    // The reservoir and the throat area as typed, in SI: the relations below take them so.
+    void inSI()
+    {
+        const std::optional<flow::Reservoir> &r = case_.reservoir();
+        const std::optional<double> At = case_.throatArea();
+        const NozzleCase::Units &u = case_.units();
+        if (!r)
+            return;
+        begin(texts::kInSI);
+        // A figure typed in a unit of its own, times the unit's size in SI.
+        const auto convert = [&](const Math &name, const QString &typedText, const QString &unit, const QString &si,
+                                 double factor, double value) {
+            if (factor == 1)
+                return note(QStringLiteral("%1 = %2\u00a0%3.").arg(name.text, typedText, si));
+            const Math size = sym(texUnitName(si + QLatin1Char('/') + unit), si + QLatin1Char('/') + unit,
+                                  si + QStringLiteral(" per ") + unit);
+            const Math given = sym(QStringLiteral("%1\\,[%2]").arg(name.tex, texUnitName(unit)),
+                                   QStringLiteral("%1 [%2]").arg(name.text, unit), name.said + QStringLiteral(" in ") + unit);
+            line(QStringLiteral("product"), name, product, {{given, typedText}, {size, unroundedText(factor)}},
+                 carried(value), si);
+        };
+        // As typed, where the box holds the figure in the unit chosen now.
+        const auto typedText = [&](NozzleCase::Input input, double inUnit) {
+            const NozzleCase::Typed &t = case_.input(input);
+            return t.value && !t.filled ? t.text.trimmed() : form_runtime::inputText(inUnit);
+        };
+        convert(p0(), typedText(NozzleCase::Input::p0, flow::fromSI(u.pressure, r->p0)), units::pressureUnit(u), QStringLiteral("Pa"),
+                flow::toSI(u.pressure, 1), r->p0);
+        if (u.temperature == flow::TemperatureUnit::K)
+            note(QStringLiteral("T0 = %1\u00a0K.").arg(unroundedText(r->T0)));
+        else
+            note(QStringLiteral("T0 = %1 = %2\u00a0K.")
+                     .arg(units::figureText(flow::fromSI(u.temperature, r->T0), units::temperatureUnit(u)), carried(r->T0)));
+        convert(gasR(), typedText(NozzleCase::Input::R, flow::fromSI(u.R, r->R)), units::kGasConstant[int(u.R)], QStringLiteral("J/(kg\u00b7K)"),
+                flow::toSI(u.R, 1), r->R);
+        if (At) {
+            const QString area = units::areaUnit(case_.solution()->areaUnit);
+            convert(at(), unroundedText(case_.solution()->As), area, QStringLiteral("m\u00b2"),
+                    flow::toSI(case_.solution()->areaUnit, 1), *At);
+        }
+    }
+
+    // p/p0, T/T0 and rho/rho0 at each station, and in units where the reservoir is given.
+    void stations()
+    {
+        const NozzleCase::Solution &s = *case_.solution();
+        begin(texts::kStations);
+        const std::optional<flow::Reservoir> &r = case_.reservoir();
+        for (const NozzleCase::Station &station : s.stations) {
+            const double m = nozzle_case::exactMach(station, s.A2_As, gas_);
+            const flow::IsentropicState st = flow::isentropicState(m, gas_);
+            note(texts::stationHeading(station.name, ratioText(m)));
+            const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
+            const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
+            const Math rho = sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho"));
+            const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
+            const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
+            const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"));
+            line(QStringLiteral("p/p0"), over(p, p0), pressureRatio, {kept(M, m), kArg()}, ratioText(st.p_p0));
+            line(QStringLiteral("T/T0"), over(T, T0), temperatureRatio, {kept(M, m), kArg()}, ratioText(st.T_T0));
+            line(QStringLiteral("rho/rho0"), over(rho, rho0), densityRatio, {kept(M, m), kArg()}, ratioText(st.rho_rho0));
+            if (r)
+                stateInUnits(m, st, *r);
+        }
+        if (r)
+            massFlow(*r);
+        else
+            note(texts::kNoReservoir);
+    }
+
+    void stateInUnits(double m, const flow::IsentropicState &st, const flow::Reservoir &r)
+    {
+        const flow::StateInUnits u = flow::stateInUnits(r, m, st.p_p0, st.T_T0, gas_);
+        const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
+        const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
+        const Math R = sym(QStringLiteral("R"), QStringLiteral("R"), QStringLiteral("R"));
+        const Math a = sym(QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a"));
+        const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
+        const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
+        line(QStringLiteral("product"), p, product, {kept(over(p, p0), st.p_p0), kept(p0, r.p0)}, carried(u.p),
+             QStringLiteral("Pa"));
+        inPressure(u.p);
+        line(QStringLiteral("product"), T, product, {kept(over(T, T0), st.T_T0), kept(T0, r.T0)}, carried(u.T),
+             QStringLiteral("K"));
+        inTemperature(u.T);
+        line(QStringLiteral("rho"), sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho")),
+             [](const Args &x) { return over(x[0], times(x[1], x[2])); }, {kept(p, u.p), kept(R, r.R), kept(T, u.T)},
+             carried(u.rho), QStringLiteral("kg/m\u00b3"));
+        inFigure(flow::Figure::Density, u.rho);
+        line(QStringLiteral("a"), a, [](const Args &x) { return root(times(times(x[0], x[1]), x[2])); },
+             {kArg(), kept(R, r.R), kept(T, u.T)}, carried(u.a), QStringLiteral("m/s"));
+        inFigure(flow::Figure::Velocity, u.a);
+        line(QStringLiteral("product"), sym(QStringLiteral("V"), QStringLiteral("V"), QStringLiteral("V")), product,
+             {kept(M, m), kept(a, u.a)}, carried(u.V), QStringLiteral("m/s"));
+        inFigure(flow::Figure::Velocity, u.V);
+    }
+
+    // The choked mass flow through the throat.
+    void massFlow(const flow::Reservoir &r)
+    {
+        const std::optional<double> At = case_.throatArea();
+        if (!At)
+            return;
+        line(QStringLiteral("mdot"), mdot(), chokedFlow,
+             {kept(p0(), r.p0), kept(at(), *At), kArg(), kept(gasR(), r.R), kept(T0(), r.T0)},
+             carried(flow::chokedMassFlow(r, *At, gas_)), QStringLiteral("kg/s"));
+        inFigure(flow::Figure::MassFlow, flow::chokedMassFlow(r, *At, gas_));
+    }
+
+    static Math mdot() { return sym(QStringLiteral("\\dot{m}"), QStringLiteral("\u1e41"), QStringLiteral("m dot")); }
+    static Math p0() { return sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0")); }
+    static Math T0() { return sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0")); }
+    static Math at() { return sub(QStringLiteral("A"), QStringLiteral("t"), QStringLiteral("A t")); }
+    static Math gasR() { return sym(QStringLiteral("R"), QStringLiteral("R"), QStringLiteral("R")); }
+    // p0 At sqrt(k / (R T0)) (2 / (k + 1))^((k + 1) / (2 (k - 1))), of (p0, At, k, R, T0).
+    static Math chokedFlow(const Args &x)
+    {
+        const Math &kk = x[2];
+        return times(times(times(x[0], x[1]), root(over(kk, times(x[3], x[4])))),
+                     power(bracket(over(lit("2"), plus(kk, lit("1")))),
+                           over(plus(kk, lit("1")), times(lit("2"), bracket(minus(kk, lit("1")))))));
+    }
+
+    // The nozzle of the solution at the back pressure the Back pressure panel was given.
+    void backPressure()
+    {
+        const std::optional<double> &Ae = case_.input(NozzleCase::Input::AeAt).value;
+        const std::optional<double> &pb = case_.input(NozzleCase::Input::pbRatio).value;
+        if (!Ae || !pb)
+            return;
+        const std::optional<flow::BackPressureFlow> f = flow::backPressureFlow(*Ae, *pb, gas_);
+        if (!f)
+            return;
+        begin(texts::kBackPressure);
+        const Math AeAt = over(sub(QStringLiteral("A"), QStringLiteral("e"), QStringLiteral("A e")), at());
+        const Math pbp01 = over(sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b")),
+                                sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1")));
+        const double Msub =
+            *Ae > 1 ? flow::machFrom(flow::Quantity::A_As, *Ae, flow::Branch::Subsonic, gas_).value_or(0) : 1;
+        const double Msup =
+            *Ae > 1 ? flow::machFrom(flow::Quantity::A_As, *Ae, flow::Branch::Supersonic, gas_).value_or(INFINITY) : 1;
+        const flow::CriticalPressures &c = f->critical;
+        const auto critical = [&](const char *index, const QString &said) {
+            return sub(QStringLiteral("(p_b/p_{01})"), QLatin1String(index), said);
+        };
+        note(texts::branchMach(QStringLiteral("subsonic"), unroundedText(*Ae), carried(Msub)));
+        line(QStringLiteral("p/p0"), critical("1", QStringLiteral("the first critical pressure ratio")), pressureRatio,
+             {kept(M, Msub), kArg()}, ratioText(c.chokedSubsonic));
+        note(texts::branchMach(QStringLiteral("supersonic"), unroundedText(*Ae), carried(Msup)));
+        line(QStringLiteral("p/p0"), critical("3", QStringLiteral("the third critical pressure ratio")), pressureRatio,
+             {kept(M, Msup), kArg()}, ratioText(c.design));
+        const double jump = flow::normalShock(Msup, gas_).p2_p1;
+        const Math p2p1 = over(sub(QStringLiteral("p"), QStringLiteral("2"), QStringLiteral("p 2")),
+                               sub(QStringLiteral("p"), QStringLiteral("1"), QStringLiteral("p 1")));
+        line(QStringLiteral("p2/p1"), p2p1, shockPressure, {kept(M, Msup), kArg()}, carried(jump));
+        line(QStringLiteral("product"), critical("2", QStringLiteral("the second critical pressure ratio")), product,
+             {kept(critical("3", QStringLiteral("the third")), c.design), kept(p2p1, jump)}, ratioText(c.shockAtExit));
+        note(regimeTest(*f));
+        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
+        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        if (f->regime == flow::Regime::ShockInside) {
+            const Math P = sym(QStringLiteral("P"), QStringLiteral("P"), QStringLiteral("P"));
+            const double Pv = *pb * *Ae;
+            line(QStringLiteral("product"), P, product, {typed(pbp01, *pb), typed(AeAt, *Ae)}, carried(Pv));
+            line(QStringLiteral("Me"), Me, exitMach, {kept(P, Pv), kArg()}, ratioText(f->exit.M));
+            const double pe_p02 = flow::isentropicState(f->exit.M, gas_).p_p0;
+            const Math p02 = sub(QStringLiteral("p"), QStringLiteral("02"), QStringLiteral("p 0 2"));
+            const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+            line(QStringLiteral("p/p0"), over(pe, p02), pressureRatio, {kept(M, f->exit.M), kArg()}, carried(pe_p02));
+            const double p02_p01 = f->afterShock->p0_p01;
+            line(QStringLiteral("quotient"), over(p02, p01), quotient, {typed(pbp01, *pb), kept(over(pe, p02), pe_p02)},
+                 ratioText(p02_p01));
+            const double Ms = f->beforeShock->M;
+            note(texts::shockMach(carried(p02_p01), carried(Ms)));
+            line(QStringLiteral("A/A*"), over(sub(QStringLiteral("A"), QStringLiteral("s"), QStringLiteral("A s")), at()),
+                 areaRatio, {kept(M, Ms), kArg()}, ratioText(f->beforeShock->A_At));
+            line(QStringLiteral("M2 shock"), sub(QStringLiteral("M"), QStringLiteral("2"), QStringLiteral("M 2")),
+                 shockMach2, {kept(M, Ms), kArg()}, ratioText(f->afterShock->M));
+            line(QStringLiteral("product"), over(pe, p01), product,
+                 {kept(over(pe, p02), pe_p02), kept(over(p02, p01), p02_p01)}, ratioText(f->exit.p_p01));
+        } else if (f->regime != flow::Regime::NoFlow) {
+            const bool subsonicExit = f->regime == flow::Regime::Subsonic || f->regime == flow::Regime::ChokedSubsonic;
+            note(QStringLiteral("The exit: Me = %1.").arg(ratioText(f->exit.M)));
+            if (!subsonicExit || f->regime == flow::Regime::ChokedSubsonic)
+                line(QStringLiteral("p/p0"), over(pe, sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"))),
+                     pressureRatio, {kept(M, f->exit.M), kArg()}, ratioText(f->exit.p_p01));
+        }
+        performance(*f);
+    }
+
+    static Math shockPressure(const Args &x) // 1 + 2k/(k+1) (M^2 - 1)
+    {
+        return plus(lit("1"), times(over(times(lit("2"), x[1]), plus(x[1], lit("1"))),
+                                    bracket(minus(power(x[0], lit("2")), lit("1")))));
+    }
+    static Math shockMach2(const Args &x) // sqrt((1 + (k-1)/2 M^2) / (k M^2 - (k-1)/2))
+    {
+        const Math kc2 = over(minus(x[1], lit("1")), lit("2"));
+        return root(over(sum(x[0], x[1]), minus(times(x[1], power(x[0], lit("2"))), kc2)));
+    }
+    // Me^2 = 2C / (1 + sqrt(1 + 2(k-1) C)), C = ((2/(k+1))^((k+1)/(2(k-1))) / P)^2
+    static Math exitMach(const Args &x)
+    {
+        const Math &kk = x[1];
+        const Math C = power(bracket(over(power(bracket(over(lit("2"), plus(kk, lit("1")))),
+                                                over(plus(kk, lit("1")), times(lit("2"), bracket(minus(kk, lit("1")))))),
+                                          x[0])),
+                             lit("2"));
+        return root(over(times(lit("2"), C),
+                         plus(lit("1"), root(plus(lit("1"), times(times(lit("2"), bracket(minus(kk, lit("1")))), C))))));
+    }
+
+    QString regimeTest(const flow::BackPressureFlow &f) const
+    {
+        const QString pb = ratioText(f.pb_p01);
+        const flow::CriticalPressures &c = f.critical;
+        switch (f.regime) {
+        case flow::Regime::NoFlow: return QStringLiteral("pb/p01 = 1: no flow.");
+        case flow::Regime::Subsonic:
+            return QStringLiteral("pb/p01 = %1 lies above %2: subsonic throughout, the throat not choked.")
+                .arg(pb, ratioText(c.chokedSubsonic));
+        case flow::Regime::ChokedSubsonic:
+            return QStringLiteral("pb/p01 = %1 is %2: the throat just chokes, the exit subsonic.")
+                .arg(pb, ratioText(c.chokedSubsonic));
+        case flow::Regime::ShockInside:
+            return QStringLiteral("pb/p01 = %1 lies between %2 and %3: a normal shock stands in the diverging part.")
+                .arg(pb, ratioText(c.shockAtExit), ratioText(c.chokedSubsonic));
+        case flow::Regime::ShockAtExit:
+            return QStringLiteral("pb/p01 = %1 is %2: a normal shock stands in the exit plane.").arg(pb, ratioText(c.shockAtExit));
+        case flow::Regime::Overexpanded:
+            return QStringLiteral("pb/p01 = %1 lies between %2 and %3: overexpanded, the exit supersonic below pb.")
+                .arg(pb, ratioText(c.design), ratioText(c.shockAtExit));
+        case flow::Regime::Design:
+            return QStringLiteral("pb/p01 = %1 is %2: the design condition, the exit at pb.").arg(pb, ratioText(c.design));
+        case flow::Regime::Underexpanded:
+            return QStringLiteral("pb/p01 = %1 lies below %2: underexpanded, the exit above pb.").arg(pb, ratioText(c.design));
+        }
+        return {};
+    }
+
+    // The thrust and its coefficients, in SI, where the reservoir and the throat area are given.
+    void performance(const flow::BackPressureFlow &f)
+    {
+        const std::optional<flow::Reservoir> &r = case_.reservoir();
+        const std::optional<double> At = case_.throatArea();
+        if (!r || !At || f.regime == flow::Regime::NoFlow)
+            return;
+        const flow::Performance perf = flow::performance(f, *r, *At, gas_);
+        begin(texts::kPerformance);
+        const bool choked = f.regime != flow::Regime::Subsonic;
+        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
+        const Math Te = sub(QStringLiteral("T"), QStringLiteral("e"), QStringLiteral("T e"));
+        const Math ae = sub(QStringLiteral("a"), QStringLiteral("e"), QStringLiteral("a e"));
+        const Math Ve = sub(QStringLiteral("V"), QStringLiteral("e"), QStringLiteral("V e"));
+        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        const Math pb = sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b"));
+        const Math Aee = sub(QStringLiteral("A"), QStringLiteral("e"), QStringLiteral("A e"));
+        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+        const Math T01 = sub(QStringLiteral("T"), QStringLiteral("01"), QStringLiteral("T 0 1"));
+        const double Ae = f.Ae_At * *At;
+        line(QStringLiteral("product"), Te, product, {kept(over(Te, T01), f.exit.T_T01), kept(T01, r->T0)},
+             carried(perf.exit.T), QStringLiteral("K"));
+        line(QStringLiteral("a"), ae, [](const Args &x) { return root(times(times(x[0], x[1]), x[2])); },
+             {kArg(), kept(gasR(), r->R), kept(Te, perf.exit.T)}, carried(perf.exit.a), QStringLiteral("m/s"));
+        line(QStringLiteral("product"), Ve, product, {kept(Me, f.exit.M), kept(ae, perf.exit.a)}, carried(perf.exit.V),
+             QStringLiteral("m/s"));
+        inFigure(flow::Figure::Velocity, perf.exit.V);
+        line(QStringLiteral("product"), pe, product, {kept(over(pe, p01), f.exit.p_p01), kept(p01, r->p0)},
+             carried(perf.exit.p), QStringLiteral("Pa"));
+        inPressure(perf.exit.p);
+        line(QStringLiteral("product"), pb, product, {kept(over(pb, p01), f.pb_p01), kept(p01, r->p0)}, carried(perf.pb),
+             QStringLiteral("Pa"));
+        inPressure(perf.pb);
+        line(QStringLiteral("product"), Aee, product, {kept(over(Aee, at()), f.Ae_At), kept(at(), *At)}, carried(Ae),
+             QStringLiteral("m\u00b2"));
+        if (choked)
+            line(QStringLiteral("mdot"), mdot(), chokedFlow,
+                 {kept(p01, r->p0), kept(at(), *At), kArg(), kept(gasR(), r->R), kept(T01, r->T0)},
+                 carried(perf.massFlow), QStringLiteral("kg/s"));
+        else
+            line(QStringLiteral("rho V A"), mdot(),
+                 [](const Args &x) { return times(times(over(x[0], times(x[1], x[2])), x[3]), x[4]); },
+                 {kept(pe, perf.exit.p), kept(gasR(), r->R), kept(Te, perf.exit.T), kept(Ve, perf.exit.V), kept(Aee, Ae)},
+                 carried(perf.massFlow), QStringLiteral("kg/s"));
+        inFigure(flow::Figure::MassFlow, perf.massFlow);
+        const Math F = sym(QStringLiteral("F"), QStringLiteral("F"), QStringLiteral("F"));
+        line(QStringLiteral("F"), F,
+             [](const Args &x) { return plus(times(x[0], x[1]), times(bracket(minus(x[2], x[3])), x[4])); },
+             {kept(mdot(), perf.massFlow), kept(Ve, perf.exit.V), kept(pe, perf.exit.p), kept(pb, perf.pb), kept(Aee, Ae)},
+             carried(perf.thrust), QStringLiteral("N"));
+        inFigure(flow::Figure::Force, perf.thrust);
+        line(QStringLiteral("CF"), sub(QStringLiteral("C"), QStringLiteral("F"), QStringLiteral("C F")),
+             [](const Args &x) { return over(x[0], times(x[1], x[2])); },
+             {kept(F, perf.thrust), kept(p01, r->p0), kept(at(), *At)}, ratioText(perf.CF));
+        if (perf.massFlow > 0) {
+            line(QStringLiteral("c*"), sym(QStringLiteral("c^*"), QStringLiteral("c*"), QStringLiteral("c star")),
+                 [](const Args &x) { return over(times(x[0], x[1]), x[2]); },
+                 {kept(p01, r->p0), kept(at(), *At), kept(mdot(), perf.massFlow)}, carried(perf.cStar), QStringLiteral("m/s"));
+            inFigure(flow::Figure::Velocity, perf.cStar);
+            line(QStringLiteral("Isp"), sub(QStringLiteral("I"), QStringLiteral("sp"), QStringLiteral("I s p")),
+                 [](const Args &x) { return over(x[0], times(x[1], x[2])); },
+                 {kept(F, perf.thrust), kept(mdot(), perf.massFlow),
+                  {sub(QStringLiteral("g"), QStringLiteral("0"), QStringLiteral("g 0")), QStringLiteral("9.80665")}},
+                 carried(perf.Isp), QStringLiteral("s"));
+        }
+        if (f.regime == flow::Regime::Overexpanded)
+            note(texts::separation(ratioText(f.exit.p_p01 / f.pb_p01), perf.separates));
+    }
+
+    const NozzleCase &case_;
+    const flow::GasConstants &gas_;
+    std::vector<Section> sections_;
+};
+
+QString withUnit(const Line &l)
+{
+    const QString result = number(l.result).text;
+    const QString figure = l.unit.isEmpty() ? result : result + QChar(0x00a0) + l.unit;
+    return l.inUnits.isEmpty() ? figure : figure + QStringLiteral(" = ") + l.inUnits;
+}
+
+} // namespace
+
+std::vector<Section> workingOf(const NozzleCase &nozzleCase) { return Writer(nozzleCase).write(); }
+
+QString plainText(const std::vector<Section> &working)
+{
+    QString out;
+    for (const Section &s : working) {
+        out += s.title + QLatin1Char('\n');
+        for (const Section::Item &item : s.items) {
+            if (!item.line) {
+                out += item.note + QLatin1Char('\n');
+                continue;
+            }
+            const Line &l = *item.line;
+            const QString indent(l.lhs.text.size() + 1, QLatin1Char(' '));
+            out += l.lhs.text + QStringLiteral(" = ") + l.relation.text + QLatin1Char('\n');
+            out += indent + QStringLiteral("= ") + l.numbers.text + QLatin1Char('\n');
+            out += indent + QStringLiteral("= ") + withUnit(l) + QLatin1Char('\n');
+        }
+        out += QLatin1Char('\n');
+    }
+    return out.trimmed() + QLatin1Char('\n');
+}
+
+QString latex(const std::vector<Section> &working)
+{
+    QString out;
+    for (const Section &s : working) {
+        out += QStringLiteral("% %1\n").arg(s.title);
+        bool open = false;
+        for (const Section::Item &item : s.items) {
+            if (!item.line) {
+                if (open)
+                    out += QStringLiteral("\n\\end{align*}\n");
+                open = false;
+                out += QStringLiteral("% %1\n").arg(item.note);
+                continue;
+            }
+            const Line &l = *item.line;
+            out += open ? QStringLiteral(" \\\\\n") : QStringLiteral("\\begin{align*}\n");
+            open = true;
+            out += QStringLiteral("%1 &= %2 \\\\\n&= %3 \\\\\n&= %4%5")
+                       .arg(l.lhs.tex, l.relation.tex, l.numbers.tex, number(l.result).tex,
+                            l.unit.isEmpty() ? QString() : texUnit(l.unit));
+            if (!l.inUnits.isEmpty()) {
+                const QStringList figure = l.inUnits.split(QChar(0x00a0));
+                out += QStringLiteral(" = %1%2").arg(number(figure.value(0)).tex, texUnit(figure.value(1)));
+            }
+        }
+        if (open)
+            out += QStringLiteral("\n\\end{align*}\n");
+        out += QLatin1Char('\n');
+    }
+    out.replace(QChar(0x2212), QLatin1Char('-'));
+    return out;
+}
+
+QString html(const std::vector<Section> &working, bool page)
+{
+    QString body;
+    for (const Section &s : working) {
+        body += QStringLiteral("<h3>%1</h3>\n").arg(escaped(s.title));
+        for (const Section::Item &item : s.items) {
+            if (!item.line) {
+                body += QStringLiteral("<p>%1</p>\n").arg(escaped(item.note));
+                continue;
+            }
+            const Line &l = *item.line;
+            const QString said = l.lhs.said + QStringLiteral(" equals ") + l.relation.said;
+            body += QStringLiteral("<p class=\"line\"><span role=\"math\" aria-label=\"%1\">%2 = %3</span><br>"
+                                   "&nbsp;&nbsp;&nbsp;&nbsp;= %4<br>&nbsp;&nbsp;&nbsp;&nbsp;= <b>%5</b></p>\n")
+                        .arg(escaped(said), escaped(l.lhs.text), escaped(l.relation.text), escaped(l.numbers.text),
+                             escaped(withUnit(l)));
+        }
+    }
+    if (!page)
+        return body;
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"
+                          "<style>\n@page { size: A4; margin: 18mm; }\n"
+                          "body { font-family: 'DejaVu Serif', Georgia, serif; font-size: 11pt; max-width: 170mm; "
+                          "margin: 1em auto; }\n"
+                          "h3 { margin: 1.2em 0 0.4em; break-after: avoid; }\n"
+                          "p.line { break-inside: avoid; line-height: 1.5; }\n</style>\n</head>\n<body>\n<h1>%1</h1>\n"
+                          "%2</body>\n</html>\n")
+        .arg(escaped(working_window::texts::kPageTitle), body);
+}
+
+} // namespace working
