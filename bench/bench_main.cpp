@@ -100,6 +100,7 @@ int main(int argc, char *argv[])
     reporter.printUnder("back-pressure step at the exit lip", "BM_BackPressureStepAtLip", 2);
     reporter.printRatio("duct slider step, both charts", "BM_DuctStep", "BM_DuctFloor", 1.3);
     reporter.printUnder("duct slider step, both charts", "BM_DuctStep", 2);
+    reporter.printUnder("working rewritten, slider step", "BM_WorkingStep", 2);
     reporter.printRatio("chart opened large, 1920x1080", "BM_LargeChart", "BM_LargeChartFloor", 1.3);
     reporter.printUnder("chart opened large, 1920x1080", "BM_LargeChart", 20);
     reporter.printRatio("Mach iteration pair, AAr = 2", "BM_MachIterationPair", "BM_MachIterationPairFloor", 1.5);

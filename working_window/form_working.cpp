@@ -14,9 +14,12 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 namespace texts = working_window::texts;
+
 
 Form_Working::Form_Working(NozzleCase &nozzleCase, QWidget *parent) : QWidget(parent), case_(nozzleCase)
 {
@@ -28,6 +31,7 @@ Form_Working::Form_Working(NozzleCase &nozzleCase, QWidget *parent) : QWidget(pa
     Text_Working->setAccessibleDescription(texts::kViewSpoken);
     Text_Working->setOpenLinks(false);
     Text_Working->setTabChangesFocus(true);
+    Text_Working->setUndoRedoEnabled(false);
     Text_Working->setTextInteractionFlags(Qt::TextBrowserInteraction | Qt::TextSelectableByKeyboard);
     const auto button = [this](const QString &text, const char *name) {
         auto *b = new QPushButton(text, this);
@@ -46,8 +50,8 @@ Form_Working::Form_Working(NozzleCase &nozzleCase, QWidget *parent) : QWidget(pa
     layout->addWidget(Text_Working, 1);
     layout->addLayout(buttons);
 
-    connect(Command_CopyWorking, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plain_); });
-    connect(Command_CopyLatex, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(latex_); });
+    connect(Command_CopyWorking, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(plainText()); });
+    connect(Command_CopyLatex, &QPushButton::clicked, this, [this] { QApplication::clipboard()->setText(latex()); });
     connect(Command_SaveWorking, &QPushButton::clicked, this, &Form_Working::chooseFile);
 
     auto *whileShown = new form_runtime::WhileShown(this);
@@ -61,19 +65,57 @@ Form_Working::Form_Working(NozzleCase &nozzleCase, QWidget *parent) : QWidget(pa
 void Form_Working::rewrite()
 {
     ++rewrites_;
-    const std::vector<working::Section> w = working::workingOf(case_);
-    plain_ = working::plainText(w);
-    latex_ = working::latex(w);
-    page_ = working::html(w, true);
+    working_ = working::workingOf(case_);
     const int scrolled = Text_Working->verticalScrollBar()->value();
-    Text_Working->setHtml(working::html(w, false));
+    showWorking(working_);
     Text_Working->verticalScrollBar()->setValue(scrolled);
 }
+
+// Into the view, from the first section that changed: a slider step
+// rewrites the back pressure and the thrust, and the nozzle and the stations
+// above them stand as they were laid out.
+void Form_Working::showWorking(const std::vector<working::Section> &working)
+{
+    std::vector<QString> html;
+    for (const working::Section &s : working)
+        html.push_back(working::html(s));
+    std::size_t same = 0;
+    while (same < html.size() && same < shown_.size() && html[same] == shown_[same])
+        ++same;
+    if (same == html.size() && same == shown_.size())
+        return;
+    QTextDocument *document = Text_Working->document();
+    QTextCursor cursor(document);
+    cursor.beginEditBlock();
+    if (same == 0) {
+        cursor.select(QTextCursor::Document);
+    } else {
+        cursor.setPosition(starts_[same - 1] + lengths_[same - 1]);
+        cursor.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
+    }
+    cursor.removeSelectedText();
+    starts_.resize(same);
+    lengths_.resize(same);
+    for (std::size_t i = same; i < html.size(); ++i) {
+        const int start = cursor.position();
+        if (start > 0)
+            cursor.insertBlock(); // the heading starts a block of its own
+        cursor.insertHtml(html[i].trimmed());
+        starts_.push_back(start);
+        lengths_.push_back(cursor.position() - start);
+    }
+    cursor.endEditBlock();
+    shown_ = std::move(html);
+}
+
+QString Form_Working::plainText() const { return working::plainText(working_); }
+QString Form_Working::latex() const { return working::latex(working_); }
+QString Form_Working::page() const { return working::html(working_, true); }
 
 bool Form_Working::savePage(const QString &file, QString &why) const
 {
     QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly) || out.write(page_.toUtf8()) < 0 || !out.commit()) {
+    if (!out.open(QIODevice::WriteOnly) || out.write(page().toUtf8()) < 0 || !out.commit()) {
         why = out.errorString();
         return false;
     }

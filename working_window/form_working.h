@@ -6,8 +6,12 @@
 // while it is seen, and gives the working away as plain text, as LaTeX or as
 // a page for the browser and the printer.
 
+#include "working_window/working.h"
+
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class NozzleCase;
 class QPushButton;
@@ -20,9 +24,9 @@ public:
     explicit Form_Working(NozzleCase &nozzleCase, QWidget *parent = nullptr);
 
     // The working as the view shows it, and as the buttons give it away.
-    QString plainText() const { return plain_; }
-    QString latex() const { return latex_; }
-    QString page() const { return page_; }
+    QString plainText() const;
+    QString latex() const;
+    QString page() const;
     // Writes the page to `file`; false, with the reason in `why`, where it could not.
     bool savePage(const QString &file, QString &why) const;
     // How many times the working was written: a hidden panel writes none.
@@ -30,11 +34,14 @@ public:
 
 private:
     void rewrite();
+    void showWorking(const std::vector<working::Section> &working);
     void chooseFile();
 
     NozzleCase &case_;
     QTextBrowser *Text_Working;
     QPushButton *Command_CopyWorking, *Command_CopyLatex, *Command_SaveWorking;
-    QString plain_, latex_, page_;
+    std::vector<working::Section> working_; // as last written: the copies are made from it when asked for
     int rewrites_ = 0;
+    std::vector<QString> shown_;      // each section's HTML in the view
+    std::vector<int> starts_, lengths_; // and where it stands in the view's document
 };

@@ -37,20 +37,22 @@ Math negative(const Math &a)
     return {QStringLiteral("-") + a.tex, QStringLiteral("\u2212") + a.text, QStringLiteral("minus ") + a.said, true};
 }
 
-// A quantity with a subscript: M₁, A_e.
+// A quantity with a subscript: M₁, Mₙ₊₁, A_e.
 Math sub(const QString &name, const QString &index, const QString &said)
 {
     static const QString lowered = QStringLiteral("\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
-    QString text = name;
-    bool digits = true;
-    for (const QChar c : index)
-        digits = digits && c.isDigit();
-    if (digits)
-        for (const QChar c : index)
-            text += lowered[c.digitValue()];
-    else
-        text += index;
-    return sym(QStringLiteral("%1_{%2}").arg(name, index), text, said);
+    QString low;
+    for (const QChar c : index) {
+        if (c.isDigit())
+            low += lowered[c.digitValue()];
+        else if (c == QLatin1Char('n'))
+            low += QChar(0x2099);
+        else if (c == QLatin1Char('+'))
+            low += QChar(0x208a);
+        else
+            low += QChar(0); // no lowered form: the index as it is
+    }
+    return sym(QStringLiteral("%1_{%2}").arg(name, index), name + (low.contains(QChar(0)) ? index : low), said);
 }
 
 const Math k = sym(QStringLiteral("k"), QStringLiteral("k"), QStringLiteral("k"));
@@ -564,6 +566,8 @@ QString withUnit(const Line &l)
 
 std::vector<Section> workingOf(const NozzleCase &nozzleCase) { return Writer(nozzleCase).write(); }
 
+QString resultText(const Line &line) { return withUnit(line); }
+
 QString plainText(const std::vector<Section> &working)
 {
     QString out;
@@ -618,24 +622,29 @@ QString latex(const std::vector<Section> &working)
     return out;
 }
 
+QString html(const Section &s)
+{
+    QString body = QStringLiteral("<h3>%1</h3>\n").arg(escaped(s.title));
+    for (const Section::Item &item : s.items) {
+        if (!item.line) {
+            body += QStringLiteral("<p>%1</p>\n").arg(escaped(item.note));
+            continue;
+        }
+        const Line &l = *item.line;
+        const QString said = l.lhs.said + QStringLiteral(" equals ") + l.relation.said;
+        body += QStringLiteral("<p class=\"line\"><span role=\"math\" aria-label=\"%1\">%2 = %3</span><br>"
+                               "&nbsp;&nbsp;&nbsp;&nbsp;= %4<br>&nbsp;&nbsp;&nbsp;&nbsp;= <b>%5</b></p>\n")
+                    .arg(escaped(said), escaped(l.lhs.text), escaped(l.relation.text), escaped(l.numbers.text),
+                         escaped(withUnit(l)));
+    }
+    return body;
+}
+
 QString html(const std::vector<Section> &working, bool page)
 {
     QString body;
-    for (const Section &s : working) {
-        body += QStringLiteral("<h3>%1</h3>\n").arg(escaped(s.title));
-        for (const Section::Item &item : s.items) {
-            if (!item.line) {
-                body += QStringLiteral("<p>%1</p>\n").arg(escaped(item.note));
-                continue;
-            }
-            const Line &l = *item.line;
-            const QString said = l.lhs.said + QStringLiteral(" equals ") + l.relation.said;
-            body += QStringLiteral("<p class=\"line\"><span role=\"math\" aria-label=\"%1\">%2 = %3</span><br>"
-                                   "&nbsp;&nbsp;&nbsp;&nbsp;= %4<br>&nbsp;&nbsp;&nbsp;&nbsp;= <b>%5</b></p>\n")
-                        .arg(escaped(said), escaped(l.lhs.text), escaped(l.relation.text), escaped(l.numbers.text),
-                             escaped(withUnit(l)));
-        }
-    }
+    for (const Section &s : working)
+        body += html(s);
     if (!page)
         return body;
     return QStringLiteral("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n<title>%1</title>\n"

@@ -43,11 +43,15 @@ struct Section {
 
 std::vector<Section> workingOf(const NozzleCase &nozzleCase);
 
+// A line's result as shown: the figure with its unit, and in the case's units where they differ.
+QString resultText(const Line &line);
+
 // The working as plain text with Unicode symbols, as LaTeX (each section an
 // align* block under a comment naming it), and as HTML: the body the panel
 // shows, or a page of its own that opens in any browser and prints on A4.
 QString plainText(const std::vector<Section> &working);
 QString latex(const std::vector<Section> &working);
 QString html(const std::vector<Section> &working, bool page);
+QString html(const Section &section);
 
 } // namespace working

@@ -168,7 +168,7 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *stations = form.findChild<QAction *>(QStringLiteral("Mn_Stations"));
     ASSERT_NE(about, nullptr);
     ASSERT_NE(stations, nullptr);
-    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+R, Alt+D, Alt+V.
+    // Each with its mnemonic: Alt+A, Alt+S, Alt+B, Alt+G, Alt+R, Alt+D, Alt+W, Alt+V.
     EXPECT_EQ(about->text(), QStringLiteral("&About"));
     EXPECT_EQ(stations->text(), QStringLiteral("&Stations"));
     EXPECT_EQ(about->menu(), nullptr);
@@ -183,12 +183,16 @@ TEST_F(MainWindowTest, MenuBarHoldsAboutStationsBackPressureAndGas)
     auto *duct = form.findChild<QAction *>(QStringLiteral("Mn_Duct"));
     ASSERT_NE(duct, nullptr);
     EXPECT_EQ(duct->text(), QStringLiteral("&Duct"));
+    auto *working = form.findChild<QAction *>(QStringLiteral("Mn_Working"));
+    ASSERT_NE(working, nullptr);
+    EXPECT_EQ(working->text(), QStringLiteral("&Working"));
     auto *view = form.findChild<QMenu *>(QStringLiteral("Mn_View"));
     ASSERT_NE(view, nullptr);
     EXPECT_EQ(gas->title(), QStringLiteral("&Gas"));
     EXPECT_EQ(view->title(), QStringLiteral("&View"));
     EXPECT_EQ(form.menuBar()->actions(),
-              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), reservoir, duct, view->menuAction()}));
+              (QList<QAction *>{about, stations, backPressure, gas->menuAction(), reservoir, duct, working,
+                                   view->menuAction()}));
     QStringList items;
     for (QAction *item : gas->actions())
         items << (item->isChecked() ? QStringLiteral("[x] ") : QStringLiteral("[ ] ")) + item->text();

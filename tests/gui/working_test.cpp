@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextDocument>
 
 #include <cmath>
 #include <functional>
@@ -240,38 +241,69 @@ TEST_F(WorkingTest, ARefusedSolveLeavesItsReasonAndAHiddenPanelWaits)
     look("Mn_Working");
     EXPECT_EQ(panel->rewrites(), before + 1);
     EXPECT_TRUE(panel->plainText().contains(QStringLiteral("= 3"))) << panel->plainText().toStdString();
+
+    // The view rewrites only the sections that changed: after a back pressure
+    // and then another, it reads as the whole working written anew.
+    reservoir(0, "1000", "500");
+    backPressure("Text_pbp0", "0.7");
+    backPressure("Text_pbp0", "0.05");
+    QTextDocument anew;
+    anew.setHtml(working::html(working::workingOf(*nozzle), false));
+    EXPECT_EQ(in<QTextBrowser>(panel, "Text_Working")->toPlainText().trimmed(), anew.toPlainText().trimmed());
+    EXPECT_TRUE(anew.toPlainText().contains(QStringLiteral("pb/p01 = 0.05"))) << anew.toPlainText().toStdString();
 }
 
-// Copy, LaTeX and the page: the same working, each in its form.
+// Copy, LaTeX and the page: the same working, each in its form, in SI and in
+// US customary units.
 TEST_F(WorkingTest, GivesTheWorkingAwayAsTextLatexAndAPage)
 {
-    reservoir(0, "1000", "500");
-    solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("20"));
-    backPressure("Text_pbp0", "0.7");
-    look("Mn_Working");
-    in<QPushButton>(panel, "Command_CopyWorking")->click();
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), panel->plainText());
-    in<QPushButton>(panel, "Command_CopyLatex")->click();
-    const QString tex = QGuiApplication::clipboard()->text();
-    EXPECT_EQ(tex.count(QStringLiteral("\\begin{align*}")), tex.count(QStringLiteral("\\end{align*}")));
-    EXPECT_TRUE(tex.contains(QStringLiteral("\\frac{A_{1}}{A^*}")));
-    EXPECT_EQ(tex.count(QLatin1Char('{')), tex.count(QLatin1Char('}')));
-    EXPECT_FALSE(tex.contains(QChar(0x2212))) << "LaTeX's minus is -";
-    QTemporaryDir dir;
-    QString why;
-    ASSERT_TRUE(panel->savePage(dir.filePath(QStringLiteral("working.html")), why)) << why.toStdString();
-    QFile page(dir.filePath(QStringLiteral("working.html")));
-    ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-    const QString html = QString::fromUtf8(page.readAll());
-    EXPECT_TRUE(html.contains(QStringLiteral("size: A4")));
-    EXPECT_TRUE(html.contains(QStringLiteral("A 1 over A star equals")));
-    EXPECT_FALSE(panel->savePage(dir.filePath(QStringLiteral("no/such/folder/w.html")), why));
-    EXPECT_FALSE(why.isEmpty());
-    if (const char *out = std::getenv("VENTROLEX_WORKING_OUT")) { // for the LaTeX and page checks in CI
-        QFile texFile(QString::fromLocal8Bit(out) + QStringLiteral(".tex"));
-        ASSERT_TRUE(texFile.open(QIODevice::WriteOnly));
-        texFile.write(tex.toUtf8());
-        ASSERT_TRUE(panel->savePage(QString::fromLocal8Bit(out) + QStringLiteral(".html"), why));
+    struct Case {
+        const char *name, *file; // the file's name after VENTROLEX_WORKING_OUT
+        std::function<void()> solve;
+    };
+    const std::vector<Case> cases{
+        {"SI nozzle into a shock inside", "",
+         [this] {
+             reservoir(0, "1000", "500");
+             solveForMach(QStringLiteral("1"), QStringLiteral("10"), QStringLiteral("20"));
+             backPressure("Text_pbp0", "0.7");
+         }},
+        {"US nozzle, overexpanded", "-us",
+         [this] {
+             reservoir(1, "100", "540");
+             solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1.87"));
+             backPressure("Text_pb", "40");
+         }},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        c.solve();
+        look("Mn_Working");
+        in<QPushButton>(panel, "Command_CopyWorking")->click();
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), panel->plainText());
+        in<QPushButton>(panel, "Command_CopyLatex")->click();
+        const QString tex = QGuiApplication::clipboard()->text();
+        EXPECT_EQ(tex.count(QStringLiteral("\\begin{align*}")), tex.count(QStringLiteral("\\end{align*}")));
+        EXPECT_TRUE(tex.contains(QStringLiteral("\\frac{A_{1}}{A^*}")));
+        EXPECT_EQ(tex.count(QLatin1Char('{')), tex.count(QLatin1Char('}')));
+        EXPECT_FALSE(tex.contains(QChar(0x2212))) << "LaTeX's minus is -";
+        QTemporaryDir dir;
+        QString why;
+        ASSERT_TRUE(panel->savePage(dir.filePath(QStringLiteral("working.html")), why)) << why.toStdString();
+        QFile page(dir.filePath(QStringLiteral("working.html")));
+        ASSERT_TRUE(page.open(QIODevice::ReadOnly));
+        const QString html = QString::fromUtf8(page.readAll());
+        EXPECT_TRUE(html.contains(QStringLiteral("size: A4")));
+        EXPECT_TRUE(html.contains(QStringLiteral("A 1 over A star equals")));
+        EXPECT_FALSE(panel->savePage(dir.filePath(QStringLiteral("no/such/folder/w.html")), why));
+        EXPECT_FALSE(why.isEmpty());
+        if (const char *out = std::getenv("VENTROLEX_WORKING_OUT")) { // for scripts/check-working
+            const QString name = QString::fromLocal8Bit(out) + QLatin1String(c.file);
+            QFile texFile(name + QStringLiteral(".tex"));
+            ASSERT_TRUE(texFile.open(QIODevice::WriteOnly));
+            texFile.write(tex.toUtf8());
+            ASSERT_TRUE(panel->savePage(name + QStringLiteral(".html"), why));
+        }
     }
 }
 
