@@ -37,22 +37,28 @@ Math negative(const Math &a)
     return {QStringLiteral("-") + a.tex, QStringLiteral("\u2212") + a.text, QStringLiteral("minus ") + a.said, true};
 }
 
-// A quantity with a subscript: M₁, Mₙ₊₁, A_e.
-Math sub(const QString &name, const QString &index, const QString &said)
+// A quantity with a subscript: M₁, Mₙ₊₁, Aₑ; pb where Unicode has no such
+// small letter. `text` is the quantity's plain name where it is not its LaTeX.
+Math sub(const QString &name, const QString &index, const QString &said, const QString &text = {})
 {
     static const QString lowered = QStringLiteral("\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
+    static const QString letters = QStringLiteral("aehklmnopstx");
+    static const QString lowLetters =
+        QStringLiteral("\u2090\u2091\u2095\u2096\u2097\u2098\u2099\u2092\u209a\u209b\u209c\u2093");
     QString low;
+    bool all = true;
     for (const QChar c : index) {
         if (c.isDigit())
             low += lowered[c.digitValue()];
-        else if (c == QLatin1Char('n'))
-            low += QChar(0x2099);
+        else if (letters.contains(c))
+            low += lowLetters[letters.indexOf(c)];
         else if (c == QLatin1Char('+'))
             low += QChar(0x208a);
         else
-            low += QChar(0); // no lowered form: the index as it is
+            all = false;
     }
-    return sym(QStringLiteral("%1_{%2}").arg(name, index), name + (low.contains(QChar(0)) ? index : low), said);
+    const QString plain = text.isEmpty() ? name : text;
+    return sym(QStringLiteral("%1_{%2}").arg(name, index), plain + (all ? low : index), said);
 }
 
 const Math k = sym(QStringLiteral("k"), QStringLiteral("k"), QStringLiteral("k"));
@@ -255,7 +261,8 @@ private:
                                  double factor, double value) {
             if (factor == 1)
                 return note(QStringLiteral("%1 = %2\u00a0%3.").arg(name.text, typedText, si));
-            const Math size = sym(texUnitName(si + QLatin1Char('/') + unit), si + QLatin1Char('/') + unit,
+            const auto part = [](const QString &u) { return u.contains(QLatin1Char('/')) ? QStringLiteral("(%1)").arg(u) : u; };
+            const Math size = sym(texUnitName(part(si) + QLatin1Char('/') + part(unit)), part(si) + QLatin1Char('/') + part(unit),
                                   si + QStringLiteral(" per ") + unit);
             const Math given = sym(QStringLiteral("%1\\,[%2]").arg(name.tex, texUnitName(unit)),
                                    QStringLiteral("%1 [%2]").arg(name.text, unit), name.said + QStringLiteral(" in ") + unit);
@@ -298,7 +305,7 @@ private:
             const Math rho = sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho"));
             const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
             const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
-            const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"));
+            const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"), QStringLiteral("\u03c1"));
             line(QStringLiteral("p/p0"), over(p, p0), pressureRatio, {kept(M, m), kArg()}, ratioText(st.p_p0));
             line(QStringLiteral("T/T0"), over(T, T0), temperatureRatio, {kept(M, m), kArg()}, ratioText(st.T_T0));
             line(QStringLiteral("rho/rho0"), over(rho, rho0), densityRatio, {kept(M, m), kArg()}, ratioText(st.rho_rho0));
@@ -384,7 +391,8 @@ private:
             *Ae > 1 ? flow::machFrom(flow::Quantity::A_As, *Ae, flow::Branch::Supersonic, gas_).value_or(INFINITY) : 1;
         const flow::CriticalPressures &c = f->critical;
         const auto critical = [&](const char *index, const QString &said) {
-            return sub(QStringLiteral("(p_b/p_{01})"), QLatin1String(index), said);
+            return sub(QStringLiteral("\\left(\\frac{p_{b}}{p_{01}}\\right)"), QLatin1String(index), said,
+                       QStringLiteral("(pb/p\u2080\u2081)"));
         };
         note(texts::branchMach(QStringLiteral("subsonic"), unroundedText(*Ae), carried(Msub)));
         line(QStringLiteral("p/p0"), critical("1", QStringLiteral("the first critical pressure ratio")), pressureRatio,
@@ -652,7 +660,7 @@ QString html(const std::vector<Section> &working, bool page)
                           "body { font-family: 'DejaVu Serif', Georgia, serif; font-size: 11pt; max-width: 170mm; "
                           "margin: 1em auto; }\n"
                           "h3 { margin: 1.2em 0 0.4em; break-after: avoid; }\n"
-                          "p.line { break-inside: avoid; line-height: 1.5; }\n</style>\n</head>\n<body>\n<h1>%1</h1>\n"
+                          "p.line { break-inside: avoid; line-height: 1.5; padding-left: 2em; text-indent: -2em; }\n</style>\n</head>\n<body>\n<h1>%1</h1>\n"
                           "%2</body>\n</html>\n")
         .arg(escaped(working_window::texts::kPageTitle), body);
 }
