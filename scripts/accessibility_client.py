@@ -92,6 +92,12 @@ def check_speech(speech_file, marks_file):
     check(not any(v in line for line in refused for v in ("0.7464", "1.2595", "notification")),
           f"Orca spoke results after the refused solve: {refused}")
 
+    # The desktop's check opens the Working panel after the refused solve: its lines are
+    # read as they stand, the gas and the reason for no working among them.
+    if "working" in phases:
+        working = " ".join(phases["working"])
+        check("The gas: Air" in working, f"Orca did not read the Working view's lines: {phases['working']}")
+
     # The page's check also opens the Back pressure window and types pb/p01 = 0.6 again: the
     # regime is said when the window's inputs rest, once as it opens and once after the typing,
     # and never for the values typed on the way ("0" is underexpanded).

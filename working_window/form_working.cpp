@@ -105,6 +105,8 @@ void Form_Working::showWorking(const std::vector<working::Section> &working)
         lengths_.push_back(cursor.position() - start);
     }
     cursor.endEditBlock();
+    if (same == 0) // written anew: read from the top
+        Text_Working->moveCursor(QTextCursor::Start);
     shown_ = std::move(html);
 }
 

@@ -26,6 +26,19 @@ inline const QString kStations = QStringLiteral("The stations");
 inline const QString kInSI = QStringLiteral("The reservoir in SI units");
 inline const QString kBackPressure = QStringLiteral("The back pressure");
 inline const QString kPerformance = QStringLiteral("The performance");
+inline const QString kLip = QStringLiteral("The exit lip");
+inline QString mostDeflection(const QString &theta, const QString &beta)
+{
+    return QStringLiteral("At this Me an attached shock turns the jet by at most \u03b8max = %1\u00b0 (at \u03b2 = "
+                          "%2\u00b0, in closed form): the shock stands on the weak branch, below it.")
+        .arg(theta, beta);
+}
+inline QString machDisc(const QString &theta, const QString &beta)
+{
+    return QStringLiteral("This \u03b2 lies beyond that of \u03b8max = %1\u00b0 (\u03b2 = %2\u00b0): no simple lip "
+                          "shock stands; the shocks meet in a Mach disc.")
+        .arg(theta, beta);
+}
 
 inline const QString kNothingSolved = QStringLiteral("Solve the nozzle in the main window: its working appears here.");
 inline QString gasLine(const QString &name) { return QStringLiteral("The gas: %1.").arg(name); }
@@ -41,8 +54,13 @@ inline QString iterationSteps(int steps, const QString &before, const QString &l
 }
 inline QString iterateIsNotRoot(const QString &iterate, const QString &root)
 {
-    return QStringLiteral("The iterate's shown digits are not the root's: %1 against the root %2.").arg(iterate, root);
+    return QStringLiteral("The iteration stopped at %1, once a step was under 0.0001; the root of A2/A* is %2, as the "
+                          "other panels show it.")
+        .arg(iterate, root);
 }
+inline const QString kExitMachClosedForm = QStringLiteral(
+    "Behind the shock the flow is isentropic to the exit at p02, so P = (pb/p01)(Ae/At) = (pe/p02)(Ae/A2*), a "
+    "function of Me alone that gives it in closed form.");
 inline QString stationHeading(const QString &name, const QString &M) { return QStringLiteral("%1, M = %2:").arg(name, M); }
 inline QString branchMach(const QString &branch, const QString &Ae_At, const QString &M)
 {
@@ -57,7 +75,8 @@ inline QString shockMach(const QString &p02, const QString &M)
 inline QString separation(const QString &ratio, bool separates)
 {
     return separates ? QStringLiteral("Summerfield's test: pe/pb = %1, below 0.4: the jet likely separates from the "
-                                      "wall inside the nozzle.")
+                                      "wall inside the nozzle, and F and Isp above, which take it attached, are not "
+                                      "to be trusted.")
                            .arg(ratio)
                      : QStringLiteral("Summerfield's test: pe/pb = %1, not below 0.4: the jet stays on the wall.")
                            .arg(ratio);

@@ -5,6 +5,7 @@
 #include "flow/isentropic.h"
 #include "flow/mach_iteration.h"
 #include "flow/nozzle_performance.h"
+#include "flow/oblique_shock.h"
 #include "flow/units.h"
 #include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
@@ -87,6 +88,12 @@ Math densityRatio(const Args &a)
     return power(bracket(sum(a[0], a[1])), negative(over(lit("1"), bracket(minus(a[1], lit("1"))))));
 }
 Math product(const Args &a) { return times(a[0], a[1]); }
+// A function of one argument: asin(x), as \\arcsin\\left(x\\right).
+Math apply(const QString &tex, const QString &text, const QString &said, const Math &x)
+{
+    return {QStringLiteral("%1\\left(%2\\right)").arg(tex, x.tex), QStringLiteral("%1(%2)").arg(text, x.text),
+            QStringLiteral("%1 %2").arg(said, x.said), false};
+}
 Math quotient(const Args &a) { return over(a[0], a[1]); }
 
 // An argument of a line: its symbol and the number put in for it.
@@ -181,6 +188,7 @@ private:
             note(case_.noSolutionWhy().isEmpty() ? texts::kNothingSolved : case_.noSolutionWhy());
             return;
         }
+        note(s->solvedFrom + QLatin1Char('.'));
         const QString area = units::areaUnit(s->areaUnit);
         const NozzleCase::Station &one = s->stations[0];
         const double A1_As = flow::AAfM(one.M, gas_);
@@ -221,7 +229,7 @@ private:
         const Math ratio = over(sub(QStringLiteral("A"), QStringLiteral("2"), QStringLiteral("A 2")),
                                 sym(QStringLiteral("A^*"), QStringLiteral("A*"), QStringLiteral("A star")));
         const double before = iterates.size() >= 2 ? iterates[iterates.size() - 2] : 1.0;
-        note(texts::iterationSteps(it.steps, unroundedText(before), unroundedText(it.M), it.converged));
+        note(texts::iterationSteps(it.steps, carried(before), carried(it.M), it.converged));
         // The step that made the last iterate, with the iterate before it put in.
         const Relation step = subsonic ? Relation([](const Args &a) { // (1/AAr) ((1 + kc2 M^2)/(1 + kc2))^kc3
             const Math kk = a[2];
@@ -241,7 +249,7 @@ private:
                                                  kc2));
                                          });
         line(subsonic ? QStringLiteral("subsonic step") : QStringLiteral("supersonic step"), Mnext, step,
-             {kept(ratio, A2_As), {Mn, unroundedText(before)}, kArg()}, shownText(it.M));
+             {kept(ratio, A2_As), kept(Mn, before), kArg()}, shownText(it.M));
         const std::optional<nozzle_case::BranchRoot> root = nozzle_case::branchRoot(it.M, A2_As, *station.branch, gas_);
         if (root && !root->shownByIterate)
             note(texts::iterateIsNotRoot(root->iterateShown, root->rootShown));
@@ -266,7 +274,9 @@ private:
                                   si + QStringLiteral(" per ") + unit);
             const Math given = sym(QStringLiteral("%1\\,[%2]").arg(name.tex, texUnitName(unit)),
                                    QStringLiteral("%1 [%2]").arg(name.text, unit), name.said + QStringLiteral(" in ") + unit);
-            line(QStringLiteral("product"), name, product, {{given, typedText}, {size, unroundedText(factor)}},
+            const Math inSI = sym(QStringLiteral("%1\\,[%2]").arg(name.tex, texUnitName(si)),
+                                  QStringLiteral("%1 [%2]").arg(name.text, si), name.said + QStringLiteral(" in ") + si);
+            line(QStringLiteral("product"), inSI, product, {{given, typedText}, kept(size, factor)},
                  carried(value), si);
         };
         // As typed, where the box holds the figure in the unit chosen now.
@@ -277,9 +287,9 @@ private:
         convert(p0(), typedText(NozzleCase::Input::p0, flow::fromSI(u.pressure, r->p0)), units::pressureUnit(u), QStringLiteral("Pa"),
                 flow::toSI(u.pressure, 1), r->p0);
         if (u.temperature == flow::TemperatureUnit::K)
-            note(QStringLiteral("T0 = %1\u00a0K.").arg(unroundedText(r->T0)));
+            note(QStringLiteral("T\u2080 = %1\u00a0K.").arg(typedText(NozzleCase::Input::T0, r->T0)));
         else
-            note(QStringLiteral("T0 = %1 = %2\u00a0K.")
+            note(QStringLiteral("T\u2080 = %1 = %2\u00a0K.")
                      .arg(units::figureText(flow::fromSI(u.temperature, r->T0), units::temperatureUnit(u)), carried(r->T0)));
         convert(gasR(), typedText(NozzleCase::Input::R, flow::fromSI(u.R, r->R)), units::kGasConstant[int(u.R)], QStringLiteral("J/(kg\u00b7K)"),
                 flow::toSI(u.R, 1), r->R);
@@ -394,10 +404,10 @@ private:
             return sub(QStringLiteral("\\left(\\frac{p_{b}}{p_{01}}\\right)"), QLatin1String(index), said,
                        QStringLiteral("(pb/p\u2080\u2081)"));
         };
-        note(texts::branchMach(QStringLiteral("subsonic"), unroundedText(*Ae), carried(Msub)));
+        note(texts::branchMach(QStringLiteral("subsonic"), carried(*Ae), carried(Msub)));
         line(QStringLiteral("p/p0"), critical("1", QStringLiteral("the first critical pressure ratio")), pressureRatio,
              {kept(M, Msub), kArg()}, ratioText(c.chokedSubsonic));
-        note(texts::branchMach(QStringLiteral("supersonic"), unroundedText(*Ae), carried(Msup)));
+        note(texts::branchMach(QStringLiteral("supersonic"), carried(*Ae), carried(Msup)));
         line(QStringLiteral("p/p0"), critical("3", QStringLiteral("the third critical pressure ratio")), pressureRatio,
              {kept(M, Msup), kArg()}, ratioText(c.design));
         const double jump = flow::normalShock(Msup, gas_).p2_p1;
@@ -412,7 +422,8 @@ private:
         if (f->regime == flow::Regime::ShockInside) {
             const Math P = sym(QStringLiteral("P"), QStringLiteral("P"), QStringLiteral("P"));
             const double Pv = *pb * *Ae;
-            line(QStringLiteral("product"), P, product, {typed(pbp01, *pb), typed(AeAt, *Ae)}, carried(Pv));
+            note(texts::kExitMachClosedForm);
+            line(QStringLiteral("product"), P, product, {kept(pbp01, *pb), kept(AeAt, *Ae)}, carried(Pv));
             line(QStringLiteral("Me"), Me, exitMach, {kept(P, Pv), kArg()}, ratioText(f->exit.M));
             const double pe_p02 = flow::isentropicState(f->exit.M, gas_).p_p0;
             const Math p02 = sub(QStringLiteral("p"), QStringLiteral("02"), QStringLiteral("p 0 2"));
@@ -436,7 +447,73 @@ private:
                 line(QStringLiteral("p/p0"), over(pe, sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"))),
                      pressureRatio, {kept(M, f->exit.M), kArg()}, ratioText(f->exit.p_p01));
         }
+        lip(*f);
         performance(*f);
+    }
+
+    // The wave at the exit lip: an overexpanded jet's oblique shock, an
+    // underexpanded one's Prandtl-Meyer fan. Angles in degrees.
+    void lip(const flow::BackPressureFlow &f)
+    {
+        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
+        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        const Math pb = sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b"));
+        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+        const Math beta = sym(QStringLiteral("\\beta"), QStringLiteral("\u03b2"), QStringLiteral("beta"));
+        const Math theta = sym(QStringLiteral("\\theta"), QStringLiteral("\u03b8"), QStringLiteral("theta"));
+        const Math nu = sym(QStringLiteral("\\nu"), QStringLiteral("\u03bd"), QStringLiteral("nu"));
+        if (f.regime == flow::Regime::Overexpanded) {
+            const double pb_pe = f.pb_p01 / f.exit.p_p01;
+            const std::optional<flow::LipShock> lip = flow::lipShock(f.exit.M, pb_pe, gas_);
+            if (!lip)
+                return;
+            begin(texts::kLip);
+            const flow::ObliqueShock &sh = lip->shock;
+            line(QStringLiteral("quotient"), over(pb, pe), quotient,
+                 {kept(over(pb, p01), f.pb_p01), kept(over(pe, p01), f.exit.p_p01)}, carried(pb_pe));
+            const Math Mn = sub(QStringLiteral("M"), QStringLiteral("n1"), QStringLiteral("M n 1"));
+            line(QStringLiteral("Mn"), Mn, [](const Args &x) {
+                return root(plus(lit("1"), times(over(plus(x[1], lit("1")), times(lit("2"), x[1])), bracket(minus(x[0], lit("1"))))));
+            }, {kept(over(pb, pe), pb_pe), kArg()}, carried(sh.Mn1));
+            line(QStringLiteral("beta"), beta, [](const Args &x) { return apply(QStringLiteral("\\arcsin"), QStringLiteral("asin"), QStringLiteral("the arc sine of"), over(x[0], x[1])); },
+                 {kept(Mn, sh.Mn1), kept(Me, f.exit.M)}, carried(sh.beta), QStringLiteral("\u00b0"));
+            line(QStringLiteral("theta"), theta, [](const Args &x) {
+                const Math &M = x[0], &b = x[1], &kk = x[2];
+                const Math sin2 = power(apply(QStringLiteral("\\sin"), QStringLiteral("sin"), QStringLiteral("the sine of"), b), lit("2"));
+                return apply(QStringLiteral("\\arctan"), QStringLiteral("atan"), QStringLiteral("the arc tangent of"),
+                             over(times(times(lit("2"), apply(QStringLiteral("\\cot"), QStringLiteral("cot"), QStringLiteral("the cotangent of"), b)),
+                                        bracket(minus(times(power(M, lit("2")), sin2), lit("1")))),
+                                  plus(times(power(M, lit("2")), bracket(plus(kk, apply(QStringLiteral("\\cos"), QStringLiteral("cos"), QStringLiteral("the cosine of"), times(lit("2"), b))))), lit("2"))));
+            }, {kept(Me, f.exit.M), kept(beta, sh.beta), kArg()}, carried(sh.theta), QStringLiteral("\u00b0"));
+            note(lip->machDisc ? texts::machDisc(carried(lip->most.theta), carried(lip->most.beta))
+                               : texts::mostDeflection(carried(lip->most.theta), carried(lip->most.beta)));
+        } else if (f.regime == flow::Regime::Underexpanded) {
+            const std::optional<flow::LipFan> fan = flow::lipFan(f.exit.M, f.pb_p01, gas_);
+            if (!fan || !std::isfinite(fan->Mb))
+                return;
+            begin(texts::kLip);
+            const Math Mb = sub(QStringLiteral("M"), QStringLiteral("b"), QStringLiteral("M b"));
+            line(QStringLiteral("M of p/p0"), Mb, [](const Args &x) {
+                return root(times(over(lit("2"), minus(x[1], lit("1"))),
+                                  bracket(minus(power(bracket(over(lit("1"), x[0])), over(minus(x[1], lit("1")), x[1])), lit("1")))));
+            }, {kept(over(pb, p01), f.pb_p01), kArg()}, carried(fan->Mb));
+            const auto prandtlMeyer = [](const Args &x) {
+                const Math &M = x[0], &kk = x[1];
+                const Math m2 = minus(power(M, lit("2")), lit("1"));
+                return minus(times(root(over(plus(kk, lit("1")), minus(kk, lit("1")))),
+                                   apply(QStringLiteral("\\arctan"), QStringLiteral("atan"), QStringLiteral("the arc tangent of"),
+                                         root(times(over(minus(kk, lit("1")), plus(kk, lit("1"))), bracket(m2))))),
+                             apply(QStringLiteral("\\arctan"), QStringLiteral("atan"), QStringLiteral("the arc tangent of"), root(m2)));
+            };
+            const flow::IsentropicState e = flow::isentropicState(f.exit.M, gas_), b = flow::isentropicState(fan->Mb, gas_);
+            const Math nue = sub(QStringLiteral("\\nu"), QStringLiteral("e"), QStringLiteral("nu e"), QStringLiteral("\u03bd"));
+            const Math nub = sub(QStringLiteral("\\nu"), QStringLiteral("b"), QStringLiteral("nu b"), QStringLiteral("\u03bd"));
+            line(QStringLiteral("nu"), nue, prandtlMeyer, {kept(Me, f.exit.M), kArg()}, carried(e.nu), QStringLiteral("\u00b0"));
+            line(QStringLiteral("nu"), nub, prandtlMeyer, {kept(Mb, fan->Mb), kArg()}, carried(b.nu), QStringLiteral("\u00b0"));
+            line(QStringLiteral("difference"), theta, [](const Args &x) { return minus(x[0], x[1]); },
+                 {kept(nub, b.nu), kept(nue, e.nu)}, carried(fan->turn), QStringLiteral("\u00b0"));
+            (void)nu;
+        }
     }
 
     static Math shockPressure(const Args &x) // 1 + 2k/(k+1) (M^2 - 1)
@@ -509,10 +586,13 @@ private:
         const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
         const Math T01 = sub(QStringLiteral("T"), QStringLiteral("01"), QStringLiteral("T 0 1"));
         const double Ae = f.Ae_At * *At;
+        line(QStringLiteral("T/T0"), over(Te, T01), temperatureRatio, {kept(Me, f.exit.M), kArg()}, carried(f.exit.T_T01));
         line(QStringLiteral("product"), Te, product, {kept(over(Te, T01), f.exit.T_T01), kept(T01, r->T0)},
              carried(perf.exit.T), QStringLiteral("K"));
+        inTemperature(perf.exit.T);
         line(QStringLiteral("a"), ae, [](const Args &x) { return root(times(times(x[0], x[1]), x[2])); },
              {kArg(), kept(gasR(), r->R), kept(Te, perf.exit.T)}, carried(perf.exit.a), QStringLiteral("m/s"));
+        inFigure(flow::Figure::Velocity, perf.exit.a);
         line(QStringLiteral("product"), Ve, product, {kept(Me, f.exit.M), kept(ae, perf.exit.a)}, carried(perf.exit.V),
              QStringLiteral("m/s"));
         inFigure(flow::Figure::Velocity, perf.exit.V);
@@ -542,7 +622,7 @@ private:
         inFigure(flow::Figure::Force, perf.thrust);
         line(QStringLiteral("CF"), sub(QStringLiteral("C"), QStringLiteral("F"), QStringLiteral("C F")),
              [](const Args &x) { return over(x[0], times(x[1], x[2])); },
-             {kept(F, perf.thrust), kept(p01, r->p0), kept(at(), *At)}, ratioText(perf.CF));
+             {kept(F, perf.thrust), kept(p01, r->p0), kept(at(), *At)}, carried(perf.CF));
         if (perf.massFlow > 0) {
             line(QStringLiteral("c*"), sym(QStringLiteral("c^*"), QStringLiteral("c*"), QStringLiteral("c star")),
                  [](const Args &x) { return over(times(x[0], x[1]), x[2]); },
@@ -562,6 +642,9 @@ private:
     const flow::GasConstants &gas_;
     std::vector<Section> sections_;
 };
+
+// A line whose relation is its quantity itself (A2/A1 = A2/A1): written with its numbers only.
+bool givenAsIs(const Line &l) { return l.relation.text == l.lhs.text; }
 
 QString withUnit(const Line &l)
 {
@@ -588,8 +671,11 @@ QString plainText(const std::vector<Section> &working)
             }
             const Line &l = *item.line;
             const QString indent(l.lhs.text.size() + 1, QLatin1Char(' '));
-            out += l.lhs.text + QStringLiteral(" = ") + l.relation.text + QLatin1Char('\n');
-            out += indent + QStringLiteral("= ") + l.numbers.text + QLatin1Char('\n');
+            if (givenAsIs(l))
+                out += l.lhs.text + QStringLiteral(" = ") + l.numbers.text + QLatin1Char('\n');
+            else
+                out += l.lhs.text + QStringLiteral(" = ") + l.relation.text + QLatin1Char('\n') + indent +
+                       QStringLiteral("= ") + l.numbers.text + QLatin1Char('\n');
             out += indent + QStringLiteral("= ") + withUnit(l) + QLatin1Char('\n');
         }
         out += QLatin1Char('\n');
@@ -599,7 +685,7 @@ QString plainText(const std::vector<Section> &working)
 
 QString latex(const std::vector<Section> &working)
 {
-    QString out;
+    QString out = QStringLiteral("% The working, as align* blocks of amsmath (\\usepackage{amsmath}).\n\n");
     for (const Section &s : working) {
         out += QStringLiteral("% %1\n").arg(s.title);
         bool open = false;
@@ -614,9 +700,9 @@ QString latex(const std::vector<Section> &working)
             const Line &l = *item.line;
             out += open ? QStringLiteral(" \\\\\n") : QStringLiteral("\\begin{align*}\n");
             open = true;
-            out += QStringLiteral("%1 &= %2 \\\\\n&= %3 \\\\\n&= %4%5")
-                       .arg(l.lhs.tex, l.relation.tex, l.numbers.tex, number(l.result).tex,
-                            l.unit.isEmpty() ? QString() : texUnit(l.unit));
+            out += givenAsIs(l) ? QStringLiteral("%1 &= %3 \\\\\n&= %4%5") : QStringLiteral("%1 &= %2 \\\\\n&= %3 \\\\\n&= %4%5");
+            out = out.arg(l.lhs.tex, l.relation.tex, l.numbers.tex, number(l.result).tex,
+                          l.unit.isEmpty() ? QString() : texUnit(l.unit));
             if (!l.inUnits.isEmpty()) {
                 const QStringList figure = l.inUnits.split(QChar(0x00a0));
                 out += QStringLiteral(" = %1%2").arg(number(figure.value(0)).tex, texUnit(figure.value(1)));
@@ -640,10 +726,14 @@ QString html(const Section &s)
         }
         const Line &l = *item.line;
         const QString said = l.lhs.said + QStringLiteral(" equals ") + l.relation.said;
-        body += QStringLiteral("<p class=\"line\"><span role=\"math\" aria-label=\"%1\">%2 = %3</span><br>"
-                               "&nbsp;&nbsp;&nbsp;&nbsp;= %4<br>&nbsp;&nbsp;&nbsp;&nbsp;= <b>%5</b></p>\n")
-                    .arg(escaped(said), escaped(l.lhs.text), escaped(l.relation.text), escaped(l.numbers.text),
-                         escaped(withUnit(l)));
+        // Each step a paragraph of its own, the steps after the first indented, and so a
+        // step too long for the line wraps under its own start.
+        const QString step = QStringLiteral("<p class=\"step\" style=\"margin: 0 0 0 2em\">= %1</p>\n");
+        body += QStringLiteral("<p class=\"line\" style=\"margin: 0.6em 0 0 0\"><span role=\"math\" aria-label=\"%1\">%2 = %3</span></p>\n")
+                    .arg(escaped(said), escaped(l.lhs.text), escaped(givenAsIs(l) ? l.numbers.text : l.relation.text));
+        if (!givenAsIs(l))
+            body += step.arg(escaped(l.numbers.text));
+        body += step.arg(QStringLiteral("<b>%1</b>").arg(escaped(withUnit(l))));
     }
     return body;
 }
@@ -660,7 +750,7 @@ QString html(const std::vector<Section> &working, bool page)
                           "body { font-family: 'DejaVu Serif', Georgia, serif; font-size: 11pt; max-width: 170mm; "
                           "margin: 1em auto; }\n"
                           "h3 { margin: 1.2em 0 0.4em; break-after: avoid; }\n"
-                          "p.line { break-inside: avoid; line-height: 1.5; padding-left: 2em; text-indent: -2em; }\n</style>\n</head>\n<body>\n<h1>%1</h1>\n"
+                          "p { line-height: 1.45; }\np.line { break-after: avoid; }\np.step { break-inside: avoid; }\n</style>\n</head>\n<body>\n<h1>%1</h1>\n"
                           "%2</body>\n</html>\n")
         .arg(escaped(working_window::texts::kPageTitle), body);
 }

@@ -30,6 +30,8 @@ namespace {
 using LD = long double;
 using Relation = std::function<LD(const std::vector<LD> &)>;
 
+const LD kDegree = 180 / 3.141592653589793238462643383279502884L;
+
 LD sum(LD M, LD k) { return 1 + (k - 1) / 2 * M * M; }
 LD expo(LD k) { return (k + 1) / (2 * (k - 1)); }
 
@@ -73,6 +75,24 @@ const std::map<QString, Relation> &relations()
         {"CF", [](auto x) { return x[0] / (x[1] * x[2]); }},
         {"c*", [](auto x) { return x[0] * x[1] / x[2]; }},
         {"Isp", [](auto x) { return x[0] / (x[1] * x[2]); }},
+        // The lip's waves, angles in degrees: the normal Mach number of p2/p1, beta from it,
+        // theta of the theta-beta-M relation, the Mach number of p/p0 and nu of Prandtl-Meyer.
+        {"Mn", [](auto x) { return std::sqrt(1 + (x[1] + 1) / (2 * x[1]) * (x[0] - 1)); }},
+        {"beta", [](auto x) { return std::asin(x[0] / x[1]) * kDegree; }},
+        {"theta",
+         [](auto x) {
+             const LD M = x[0], b = x[1] / kDegree, k = x[2];
+             return std::atan(2 / std::tan(b) * (M * M * std::sin(b) * std::sin(b) - 1) / (M * M * (k + std::cos(2 * b)) + 2)) *
+                    kDegree;
+         }},
+        {"M of p/p0", [](auto x) { return std::sqrt(2 / (x[1] - 1) * (std::pow(1 / x[0], (x[1] - 1) / x[1]) - 1)); }},
+        {"nu",
+         [](auto x) {
+             const LD m = x[0] * x[0] - 1, k = x[1];
+             return (std::sqrt((k + 1) / (k - 1)) * std::atan(std::sqrt((k - 1) / (k + 1) * m)) - std::atan(std::sqrt(m))) *
+                    kDegree;
+         }},
+        {"difference", [](auto x) { return x[0] - x[1]; }},
     };
     return r;
 }
@@ -180,7 +200,8 @@ TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
     const std::vector<Case> cases{
         {"worked example, option M",
          [this] { solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1")); },
-         {QStringLiteral("1.7023 against the root 1.7024")}},
+         {QStringLiteral("stopped at 1.7023"), QStringLiteral("the root of A2/A* is 1.7024"),
+          QStringLiteral("From M1 = 0.5, A1 = 1, A2 = 1")}},
         {"an iteration that does not settle",
          [this] { solveForMach(QStringLiteral("0.3"), QStringLiteral("5"), QStringLiteral("2.46")); },
          {QStringLiteral("does not settle in 50 steps")}},
@@ -199,12 +220,13 @@ TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
              solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1.87"));
              backPressure("Text_pb", "40");
          },
-         {QStringLiteral("lbm/s"), QStringLiteral("lbf"), QStringLiteral("psia"), QStringLiteral("Summerfield's test")}},
+         {QStringLiteral("lbm/s"), QStringLiteral("lbf"), QStringLiteral("psia"), QStringLiteral("Summerfield's test"),
+          QStringLiteral("The exit lip"), QStringLiteral("\u03b8max")}},
         {"underexpanded", [this] {
              solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
              backPressure("Text_pbp0", "0.05");
          },
-         {QStringLiteral("underexpanded")}},
+         {QStringLiteral("underexpanded"), QStringLiteral("\u03bd")}},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -228,6 +250,8 @@ TEST_F(WorkingTest, ARefusedSolveLeavesItsReasonAndAHiddenPanelWaits)
     solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
     look("Mn_Working");
     ASSERT_TRUE(panel->plainText().contains(QStringLiteral("A*")));
+    // Opened, it reads from the top, where the working starts.
+    EXPECT_EQ(in<QTextBrowser>(panel, "Text_Working")->textCursor().position(), 0);
     solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("0.1")); // narrower than the throat
     look("Mn_Working");
     EXPECT_FALSE(panel->plainText().contains(QStringLiteral("A*/A")));
