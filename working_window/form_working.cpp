@@ -8,11 +8,13 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -124,12 +126,21 @@ bool Form_Working::savePage(const QString &file, QString &why) const
     return true;
 }
 
+// In a browser the page is downloaded, and the browser decides where it goes.
 void Form_Working::chooseFile()
 {
-    const QString file = QFileDialog::getSaveFileName(this, texts::kSaveTitle, QStringLiteral("working.html"), texts::kPageFilter);
+#ifdef Q_OS_WASM
+    QFileDialog::saveFileContent(page().toUtf8(), QStringLiteral("working.html"), this);
+#else
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QString file = QFileDialog::getSaveFileName(this, texts::kSaveTitle, QDir(folder).filePath(QStringLiteral("working.html")),
+                                                texts::kPageFilter);
     if (file.isEmpty())
         return;
+    if (!file.endsWith(QLatin1String(".html"), Qt::CaseInsensitive) && !file.endsWith(QLatin1String(".htm"), Qt::CaseInsensitive))
+        file += QLatin1String(".html");
     QString why;
     if (!savePage(file, why))
         form_runtime::MsgBox(texts::notSaved(file, why), this);
+#endif
 }
