@@ -21,6 +21,7 @@ void NozzleCase::setGas(double k, const QString &name, std::optional<double> R)
         gas_ = flow::gasConstants(k);
         solution_.reset();
         noSolutionWhy_.clear();
+        noSolutionCause_.clear();
     }
     emit gasChanged(anotherK);
     if (anotherK)
@@ -31,15 +32,17 @@ void NozzleCase::setSolution(Solution solution)
 {
     solution_ = std::move(solution);
     noSolutionWhy_.clear();
+    noSolutionCause_.clear();
     emit solutionChanged();
 }
 
-void NozzleCase::withdrawSolution(const QString &why)
+void NozzleCase::withdrawSolution(const QString &why, const QString &cause)
 {
-    if (!solution_ && why == noSolutionWhy_)
+    if (!solution_ && why == noSolutionWhy_ && cause == noSolutionCause_)
         return;
     solution_.reset();
     noSolutionWhy_ = why;
+    noSolutionCause_ = cause;
     emit solutionChanged();
 }
 

@@ -13,6 +13,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 #include <vector>
@@ -38,6 +39,9 @@ public:
         // The unit the main window's areas were typed in when it was solved:
         // another unit later shows the same nozzle, never reads it anew.
         flow::AreaUnit areaUnit = flow::AreaUnit::SqCm;
+        // How the boxes were read where it may not be what was meant: one
+        // sentence a box ("A1 read as 3: …").
+        QStringList doubts = {};
     };
 
     // An input of the panels as it stands: the text in its box, the unit it
@@ -89,11 +93,13 @@ public:
     std::optional<double> throatAreaShown() const;
 
     // The last completed solution, or none: none since the gas was chosen,
-    // or since a solve was refused, and then why.
+    // or since a solve was refused, and then why; and what stopped it, in
+    // the words the main window gives under its message.
     const std::optional<Solution> &solution() const { return solution_; }
     const QString &noSolutionWhy() const { return noSolutionWhy_; }
+    const QString &noSolutionCause() const { return noSolutionCause_; }
     void setSolution(Solution solution);
-    void withdrawSolution(const QString &why);
+    void withdrawSolution(const QString &why, const QString &cause = {});
 
     // What the panels' boxes hold. Setting p0, T0 or R sets the reservoir,
     // once all three have values. Of pb and pb/p01, the one typed last gives
@@ -113,7 +119,7 @@ private:
     QString gasName_;
     std::optional<double> gasR_;
     std::optional<Solution> solution_;
-    QString noSolutionWhy_;
+    QString noSolutionWhy_, noSolutionCause_;
     Typed inputs_[11];
     Input backPressureGiven_ = Input::pbRatio;
     std::optional<flow::Reservoir> reservoir_;

@@ -269,6 +269,7 @@ void Form_Ventrolex::completed(Solution solution, NozzleCase::Solution shared, c
     for (const auto &[box, doubt] : doubtsAboutInput()) {
         briefs << doubt.brief;
         solution.notes.emplace_back(box->accessibleName(), doubt.note);
+        shared.doubts << doubt.note;
     }
     announcement.announce(briefs.isEmpty() ? spoken : spoken + QStringLiteral(". ") + briefs.join(QLatin1Char(' ')));
     Picture_geo->setDescription(withGas(Picture_geo->description()));

@@ -54,13 +54,14 @@ void Form_Ventrolex::Command1_Click()
             findMachForArea();
     } catch (const flow::ArithmeticError &fault) {
         withdrawResults();
-        case_->withdrawSolution(names::kSolveRefused);
-        if (!throatShown) // no A* of another solve beside these inputs
-            Text_Astar->setText(QString());
         const bool comma = std::any_of(boxesRead.begin(), boxesRead.end(),
                                        [](const QLineEdit *box) { return box->text().contains(QLatin1Char(',')); });
-        MsgBox(texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString()),
-               faultCause(fault.kind()), this);
+        const QString message = texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString());
+        const QString cause = faultCause(fault.kind());
+        case_->withdrawSolution(names::kSolveRefused, message + QLatin1Char(' ') + cause);
+        if (!throatShown) // no A* of another solve beside these inputs
+            Text_Astar->setText(QString());
+        MsgBox(message, cause, this);
     }
     flagDoubtfulInput();
 }
@@ -134,9 +135,10 @@ void Form_Ventrolex::findMachForArea()
     // No station of the stream is narrower than the throat.
     if (A2_A1 < divide(1, A1_As)) {
         withdrawResults();
-        case_->withdrawSolution(names::kSolveRefused);
+        const QString cause = narrowerCause(A2, As, A2_A1, A1_As);
+        case_->withdrawSolution(names::kSolveRefused, texts::kNoSolution + QLatin1Char(' ') + cause);
         narrowerThan = As;
-        MsgBox(texts::kNoSolution, narrowerCause(A2, As, A2_A1, A1_As), this);
+        MsgBox(texts::kNoSolution, cause, this);
         return;
     }
     step = texts::Step::StationTwoRatio;

@@ -186,9 +186,13 @@ private:
         const std::optional<NozzleCase::Solution> &s = case_.solution();
         if (!s) {
             note(case_.noSolutionWhy().isEmpty() ? texts::kNothingSolved : case_.noSolutionWhy());
+            if (!case_.noSolutionCause().isEmpty())
+                note(case_.noSolutionCause());
             return;
         }
         note(s->solvedFrom + QLatin1Char('.'));
+        for (const QString &doubt : s->doubts)
+            note(doubt);
         const QString area = units::areaUnit(s->areaUnit);
         const NozzleCase::Station &one = s->stations[0];
         const double A1_As = flow::AAfM(one.M, gas_);

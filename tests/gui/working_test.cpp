@@ -8,6 +8,7 @@
 #include "solve_fixture.h"
 
 #include "backpressure_window/form_backpressure.h"
+#include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
 #include "working_window/form_working.h"
@@ -254,8 +255,20 @@ TEST_F(WorkingTest, ARefusedSolveLeavesItsReasonAndAHiddenPanelWaits)
     EXPECT_EQ(in<QTextBrowser>(panel, "Text_Working")->textCursor().position(), 0);
     solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("0.1")); // narrower than the throat
     look("Mn_Working");
-    EXPECT_FALSE(panel->plainText().contains(QStringLiteral("A*/A")));
+    EXPECT_FALSE(panel->plainText().contains(QStringLiteral("A\u2081/A* ="))) << "no line of the nozzle before";
     EXPECT_TRUE(panel->plainText().contains(nozzle->noSolutionWhy())) << panel->plainText().toStdString();
+    // ... and in the main window's words, what stopped it.
+    EXPECT_TRUE(panel->plainText().contains(QStringLiteral("Verilen A2/A1 oran\u0131 i\u00e7in \u00e7\u00f6z\u00fcm yok!")))
+        << panel->plainText().toStdString();
+    solveForMach(QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2")); // M1 = 0 divides by zero
+    look("Mn_Working");
+    EXPECT_TRUE(panel->plainText().contains(QStringLiteral("ivision by zero"))) << panel->plainText().toStdString();
+    // A box read otherwise than typed: the working says so, as the box's sign does.
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("3,5"), QStringLiteral("4"));
+    look("Mn_Working");
+    const QString note = static_cast<form_runtime::TextBox *>(box("Text_A1"))->note();
+    ASSERT_FALSE(note.isEmpty());
+    EXPECT_TRUE(panel->plainText().contains(note)) << note.toStdString() << "\n" << panel->plainText().toStdString();
 
     look("Mn_Stations"); // the Working panel behind its tab
     const int before = panel->rewrites();
