@@ -195,11 +195,18 @@ bool Form_BackPressure::lookUpOblique(int column, const QString &typed)
         // into its own cell stays, with its theta max.
         obliqueM1_ = column == texts::kObliqueM1 ? std::nullopt : oldM1;
         obliqueGiven_.reset();
+        case_.setLookUp(NozzleCase::Table::ObliqueShock, std::nullopt);
         showOblique();
         oblique_->refuse(column, typed, problem);
         announcement_.announce(problem);
         return false;
     }
     oblique_->setRows(std::move(rows));
+    if (obliqueGiven_)
+        case_.setLookUp(NozzleCase::Table::ObliqueShock,
+                        NozzleCase::LookUp{texts::kObliqueColumns[obliqueGiven_->first].shown, obliqueGiven_->second,
+                                           *obliqueM1_});
+    else
+        case_.setLookUp(NozzleCase::Table::ObliqueShock, std::nullopt);
     return true;
 }

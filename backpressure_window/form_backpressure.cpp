@@ -498,6 +498,7 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
     if (!problem.isEmpty()) {
         // Nothing of the row before stays beside what was typed.
         lookedUp_.reset();
+        case_.setLookUp(NozzleCase::Table::NormalShock, std::nullopt);
         showShocks();
         shock_->refuse(column, typed, problem);
         announcement_.announce(problem);
@@ -505,6 +506,7 @@ bool Form_BackPressure::lookUpShock(int column, const QString &typed)
     }
     s[quantity] = *v.value; // the value typed stands as typed
     lookedUp_ = s;
+    case_.setLookUp(NozzleCase::Table::NormalShock, NozzleCase::LookUp{name, *v.value, *M1});
     showShocks();
     return true;
 }

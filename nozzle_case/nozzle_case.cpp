@@ -61,6 +61,18 @@ void NozzleCase::setInput(Input which, Typed typed)
     }
 }
 
+void NozzleCase::setLookUp(Table table, std::optional<LookUp> lookUp)
+{
+    std::optional<LookUp> &now = lookUps_[std::size_t(table)];
+    const auto same = [](const LookUp &a, const LookUp &b) {
+        return a.column == b.column && a.value == b.value && a.M == b.M && a.branch == b.branch;
+    };
+    if (lookUp.has_value() == now.has_value() && (!lookUp || same(*lookUp, *now)))
+        return;
+    now = std::move(lookUp);
+    emit lookUpChanged();
+}
+
 void NozzleCase::setReservoir(std::optional<flow::Reservoir> reservoir)
 {
     const auto same = [](const flow::Reservoir &a, const flow::Reservoir &b) {

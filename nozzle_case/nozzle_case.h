@@ -105,6 +105,23 @@ public:
     // once all three have values. Of pb and pb/p01, the one typed last gives
     // the back pressure; the other follows it.
     const Typed &input(Input which) const { return inputs_[std::size_t(which)]; }
+
+    // A look-up row a panel filled from one value typed into it: the
+    // isentropic table's (Stations), the normal shock's and the oblique
+    // shock's (Back pressure). The column as its header names it, the value
+    // typed, the quantity of the isentropic table it is (A as A/A*), and the
+    // Mach number found (for a shock, M1) on its branch.
+    enum class Table { Isentropic, NormalShock, ObliqueShock };
+    struct LookUp {
+        QString column;
+        double value;
+        double M;
+        flow::Quantity quantity = flow::Quantity::M;
+        double ratio = 0; // the value as the quantity's ratio
+        flow::Branch branch = flow::Branch::Subsonic;
+    };
+    const std::optional<LookUp> &lookUp(Table table) const { return lookUps_[std::size_t(table)]; }
+    void setLookUp(Table table, std::optional<LookUp> lookUp);
     void setInput(Input which, Typed typed);
     Input backPressureGiven() const { return backPressureGiven_; }
 
@@ -113,6 +130,7 @@ signals:
     void solutionChanged();
     void reservoirChanged(); // the reservoir or the units
     void inputChanged(NozzleCase::Input which);
+    void lookUpChanged();
 
 private:
     flow::GasConstants gas_;
@@ -121,6 +139,7 @@ private:
     std::optional<Solution> solution_;
     QString noSolutionWhy_, noSolutionCause_;
     Typed inputs_[11];
+    std::optional<LookUp> lookUps_[3];
     Input backPressureGiven_ = Input::pbRatio;
     std::optional<flow::Reservoir> reservoir_;
     Units units_;

@@ -5,6 +5,7 @@
 #include "form_runtime/table_view.h"
 #include "form_runtime/wrapped_label.h"
 #include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/texts.h"
 #include "nozzle_case/units_text.h"
 #include "flow/nozzle_performance.h"
 #include "form_runtime/value_table.h"
@@ -124,6 +125,16 @@ Form_Stations::Form_Stations(NozzleCase &nozzleCase, QWidget *parent)
     // A look-up that finds no station is said, not only shown.
     connect(table_, &stations_window::StationTable::lookedUp, this, [this](const QString &problem) {
         lookUpLine_->setText(problem);
+        const auto &input = table_->lookUpInput();
+        const auto &found = table_->lookUpFound();
+        if (problem.isEmpty() && input && found) {
+            const auto quantity = nozzle_case::texts::kColumnQuantities[input->first].value_or(flow::Quantity::A_As);
+            case_.setLookUp(NozzleCase::Table::Isentropic,
+                            NozzleCase::LookUp{stations_window::texts::kColumns[input->first].shown, input->second,
+                                               found->state.M, quantity, found->state[quantity], table_->branch()});
+        } else {
+            case_.setLookUp(NozzleCase::Table::Isentropic, std::nullopt);
+        }
         if (problem.isEmpty())
             announcement_.clear();
         else

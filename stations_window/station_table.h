@@ -32,6 +32,10 @@ public:
     int lookUpRow() const { return int(stations_.size()); }
     // Every row, the look-up row when it holds a station.
     std::vector<StationRow> rows() const;
+    // The look-up's column and value, and the station it found.
+    const std::optional<std::pair<int, double>> &lookUpInput() const { return input_; }
+    const std::optional<StationRow> &lookUpFound() const { return found_; }
+    flow::Branch branch() const { return branch_; }
     // The rows' notes, one a line.
     QString notes() const;
 

@@ -61,6 +61,7 @@ Form_Working::Form_Working(NozzleCase &nozzleCase, QWidget *parent) : QWidget(pa
     whileShown->follow(&case_, &NozzleCase::solutionChanged, [this] { rewrite(); });
     whileShown->follow(&case_, &NozzleCase::reservoirChanged, [this] { rewrite(); });
     whileShown->follow(&case_, &NozzleCase::inputChanged, [this] { rewrite(); });
+    whileShown->follow(&case_, &NozzleCase::lookUpChanged, [this] { rewrite(); });
     rewrite();
 }
 

@@ -27,6 +27,27 @@ inline const QString kInSI = QStringLiteral("The reservoir in SI units");
 inline const QString kBackPressure = QStringLiteral("The back pressure");
 inline const QString kPerformance = QStringLiteral("The performance");
 inline const QString kLip = QStringLiteral("The exit lip");
+inline const QString kLookUps = QStringLiteral("The look-ups");
+inline const QString kIsentropicTable = QStringLiteral("isentropic table (Stations)");
+inline const QString kNormalShockTable = QStringLiteral("normal shock (Back pressure)");
+inline QString lookedUp(const QString &table, const QString &column, const QString &value)
+{
+    return QStringLiteral("In the %1 look-up row, %2 = %3 was typed.").arg(table, column, value);
+}
+inline QString foundBySearch(const QString &branch, const QString &M)
+{
+    return QStringLiteral("On the %1 branch it lies at M = %2 (found by search).").arg(branch, M);
+}
+inline QString shockMachOf(const QString &column, const QString &M)
+{
+    return QStringLiteral("A normal shock has that %1 where M1 = %2 (found by search).").arg(column, M);
+}
+inline QString obliqueLookedUp(const QString &M1, const QString &column, const QString &value, const QString &beta)
+{
+    return QStringLiteral("In the oblique shock's look-up row (Back pressure), M1 = %1 and %2 = %3 were typed: the "
+                          "shock stands at \u03b2 = %4\u00b0.")
+        .arg(M1, column, value, beta);
+}
 inline QString mostDeflection(const QString &theta, const QString &beta)
 {
     return QStringLiteral("At this Me an attached shock turns the jet by at most \u03b8max = %1\u00b0 (at \u03b2 = "

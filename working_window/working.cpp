@@ -125,11 +125,12 @@ public:
     std::vector<Section> write()
     {
         nozzle();
-        if (!case_.solution())
-            return sections_;
-        inSI();
-        stations();
-        backPressure();
+        if (case_.solution()) {
+            inSI();
+            stations();
+            backPressure();
+        }
+        lookUps();
         return sections_;
     }
 
@@ -481,14 +482,7 @@ private:
             }, {kept(over(pb, pe), pb_pe), kArg()}, carried(sh.Mn1));
             line(QStringLiteral("beta"), beta, [](const Args &x) { return apply(QStringLiteral("\\arcsin"), QStringLiteral("asin"), QStringLiteral("the arc sine of"), over(x[0], x[1])); },
                  {kept(Mn, sh.Mn1), kept(Me, f.exit.M)}, carried(sh.beta), QStringLiteral("\u00b0"));
-            line(QStringLiteral("theta"), theta, [](const Args &x) {
-                const Math &M = x[0], &b = x[1], &kk = x[2];
-                const Math sin2 = power(apply(QStringLiteral("\\sin"), QStringLiteral("sin"), QStringLiteral("the sine of"), b), lit("2"));
-                return apply(QStringLiteral("\\arctan"), QStringLiteral("atan"), QStringLiteral("the arc tangent of"),
-                             over(times(times(lit("2"), apply(QStringLiteral("\\cot"), QStringLiteral("cot"), QStringLiteral("the cotangent of"), b)),
-                                        bracket(minus(times(power(M, lit("2")), sin2), lit("1")))),
-                                  plus(times(power(M, lit("2")), bracket(plus(kk, apply(QStringLiteral("\\cos"), QStringLiteral("cos"), QStringLiteral("the cosine of"), times(lit("2"), b))))), lit("2"))));
-            }, {kept(Me, f.exit.M), kept(beta, sh.beta), kArg()}, carried(sh.theta), QStringLiteral("\u00b0"));
+            line(QStringLiteral("theta"), theta, thetaRelation, {kept(Me, f.exit.M), kept(beta, sh.beta), kArg()}, carried(sh.theta), QStringLiteral("\u00b0"));
             note(lip->machDisc ? texts::machDisc(carried(lip->most.theta), carried(lip->most.beta))
                                : texts::mostDeflection(carried(lip->most.theta), carried(lip->most.beta)));
         } else if (f.regime == flow::Regime::Underexpanded) {
@@ -518,6 +512,131 @@ private:
                  {kept(nub, b.nu), kept(nue, e.nu)}, carried(fan->turn), QStringLiteral("\u00b0"));
             (void)nu;
         }
+    }
+
+    // The look-up rows the student filled: each from the value typed, its
+    // Mach number, then the row's other figures from it.
+    void lookUps()
+    {
+        const auto &isentropic = case_.lookUp(NozzleCase::Table::Isentropic);
+        const auto &normal = case_.lookUp(NozzleCase::Table::NormalShock);
+        const auto &oblique = case_.lookUp(NozzleCase::Table::ObliqueShock);
+        if (!isentropic && !normal && !oblique)
+            return;
+        begin(texts::kLookUps);
+        const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
+        const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
+        const Math rho = sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho"));
+        const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
+        const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
+        const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"), QStringLiteral("\u03c1"));
+        const Math A = sym(QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("A"));
+        const Math As = sym(QStringLiteral("A^*"), QStringLiteral("A*"), QStringLiteral("A star"));
+        if (isentropic) {
+            const NozzleCase::LookUp &l = *isentropic;
+            note(texts::lookedUp(texts::kIsentropicTable, l.column, unroundedText(l.value)));
+            const auto machOf = [&](const QString &key, const Math &ratio, const Relation &f) {
+                line(key, M, f, {typed(ratio, l.ratio), kArg()}, ratioText(l.M));
+            };
+            switch (l.quantity) {
+            case flow::Quantity::M: break;
+            case flow::Quantity::p_p0:
+                machOf(QStringLiteral("M of p/p0"), over(p, p0), [](const Args &x) {
+                    return root(times(over(lit("2"), minus(x[1], lit("1"))),
+                                      bracket(minus(power(bracket(over(lit("1"), x[0])), over(minus(x[1], lit("1")), x[1])), lit("1")))));
+                });
+                break;
+            case flow::Quantity::T_T0:
+                machOf(QStringLiteral("M of T/T0"), over(T, T0), [](const Args &x) {
+                    return root(times(over(lit("2"), minus(x[1], lit("1"))), bracket(minus(over(lit("1"), x[0]), lit("1")))));
+                });
+                break;
+            case flow::Quantity::rho_rho0:
+                machOf(QStringLiteral("M of rho/rho0"), over(rho, rho0), [](const Args &x) {
+                    return root(times(over(lit("2"), minus(x[1], lit("1"))),
+                                      bracket(minus(power(bracket(over(lit("1"), x[0])), minus(x[1], lit("1"))), lit("1")))));
+                });
+                break;
+            default:
+                note(texts::foundBySearch(l.branch == flow::Branch::Supersonic ? QStringLiteral("supersonic") : QStringLiteral("subsonic"),
+                                          ratioText(l.M)));
+            }
+            const flow::IsentropicState st = flow::isentropicState(l.M, gas_);
+            if (l.quantity != flow::Quantity::p_p0)
+                line(QStringLiteral("p/p0"), over(p, p0), pressureRatio, {kept(M, l.M), kArg()}, ratioText(st.p_p0));
+            if (l.quantity != flow::Quantity::T_T0)
+                line(QStringLiteral("T/T0"), over(T, T0), temperatureRatio, {kept(M, l.M), kArg()}, ratioText(st.T_T0));
+            if (l.quantity != flow::Quantity::rho_rho0)
+                line(QStringLiteral("rho/rho0"), over(rho, rho0), densityRatio, {kept(M, l.M), kArg()}, ratioText(st.rho_rho0));
+            if (l.quantity != flow::Quantity::A_As)
+                line(QStringLiteral("A/A*"), over(A, As), areaRatio, {kept(M, l.M), kArg()}, ratioText(st.A_As));
+        }
+        const Math M1 = sub(QStringLiteral("M"), QStringLiteral("1"), QStringLiteral("M 1"));
+        const Math p2p1 = over(sub(QStringLiteral("p"), QStringLiteral("2"), QStringLiteral("p 2")),
+                               sub(QStringLiteral("p"), QStringLiteral("1"), QStringLiteral("p 1")));
+        const Math M2 = sub(QStringLiteral("M"), QStringLiteral("2"), QStringLiteral("M 2"));
+        if (normal) {
+            const NozzleCase::LookUp &l = *normal;
+            note(texts::lookedUp(texts::kNormalShockTable, l.column, unroundedText(l.value)));
+            if (l.column != QLatin1String("M1"))
+                note(texts::shockMachOf(l.column, ratioText(l.M)));
+            const flow::NormalShock n = flow::normalShock(l.M, gas_);
+            line(QStringLiteral("M2 shock"), M2, shockMach2, {kept(M1, l.M), kArg()}, ratioText(n.M2));
+            line(QStringLiteral("p2/p1"), p2p1, shockPressure, {kept(M1, l.M), kArg()}, ratioText(n.p2_p1));
+            const Math p02p01 = over(sub(QStringLiteral("p"), QStringLiteral("02"), QStringLiteral("p 0 2")),
+                                     sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1")));
+            line(QStringLiteral("p02/p01 shock"), p02p01, [](const Args &x) {
+                const Math &m = x[0], &kk = x[1];
+                const Math m2 = power(m, lit("2"));
+                return times(power(bracket(over(times(plus(kk, lit("1")), m2), plus(times(minus(kk, lit("1")), m2), lit("2")))),
+                                   over(kk, minus(kk, lit("1")))),
+                             power(bracket(minus(times(over(times(lit("2"), kk), plus(kk, lit("1"))), m2),
+                                                 over(minus(kk, lit("1")), plus(kk, lit("1"))))),
+                                   negative(over(lit("1"), minus(kk, lit("1"))))));
+            }, {kept(M1, l.M), kArg()}, ratioText(n.p02_p01));
+        }
+        if (oblique) {
+            const NozzleCase::LookUp &l = *oblique;
+            const double m1 = l.M;
+            std::optional<double> beta;
+            if (l.column.startsWith(QChar(0x03b8)))
+                beta = flow::shockAngles(m1, l.value, gas_) ? std::optional<double>(flow::shockAngles(m1, l.value, gas_)->weak) : std::nullopt;
+            else if (l.column.startsWith(QChar(0x03b2)))
+                beta = l.value;
+            else
+                beta = flow::shockAngleFor(m1, l.value, gas_);
+            const std::optional<flow::ObliqueShock> sh = beta ? flow::obliqueShock(m1, *beta, gas_) : std::nullopt;
+            if (sh) {
+                note(texts::obliqueLookedUp(unroundedText(m1), l.column, unroundedText(l.value), carried(sh->beta)));
+                const Math betaSym = sym(QStringLiteral("\\beta"), QStringLiteral("\u03b2"), QStringLiteral("beta"));
+                const Math Mn1 = sub(QStringLiteral("M"), QStringLiteral("n1"), QStringLiteral("M n 1"));
+                const Math Mn2 = sub(QStringLiteral("M"), QStringLiteral("n2"), QStringLiteral("M n 2"));
+                const Math thetaSym = sym(QStringLiteral("\\theta"), QStringLiteral("\u03b8"), QStringLiteral("theta"));
+                const auto sine = [](const Math &x) { return apply(QStringLiteral("\\sin"), QStringLiteral("sin"), QStringLiteral("the sine of"), x); };
+                line(QStringLiteral("Mn of beta"), Mn1, [sine](const Args &x) { return times(x[0], sine(x[1])); },
+                     {typed(M1, m1), kept(betaSym, sh->beta)}, carried(sh->Mn1));
+                line(QStringLiteral("theta"), thetaSym, thetaRelation, {typed(M1, m1), kept(betaSym, sh->beta), kArg()},
+                     carried(sh->theta), QStringLiteral("\u00b0"));
+                line(QStringLiteral("p2/p1"), p2p1, shockPressure, {kept(Mn1, sh->Mn1), kArg()}, ratioText(sh->p2_p1));
+                const double mn2 = flow::normalShock(sh->Mn1, gas_).M2;
+                line(QStringLiteral("M2 shock"), Mn2, shockMach2, {kept(Mn1, sh->Mn1), kArg()}, carried(mn2));
+                line(QStringLiteral("M2 oblique"), M2, [sine](const Args &x) { return over(x[0], sine(minus(x[1], x[2]))); },
+                     {kept(Mn2, mn2), kept(betaSym, sh->beta), kept(thetaSym, sh->theta)}, ratioText(sh->M2));
+            }
+        }
+    }
+
+    static Math thetaRelation(const Args &x)
+    {
+        const Math &M = x[0], &b = x[1], &kk = x[2];
+        const Math sin2 = power(apply(QStringLiteral("\\sin"), QStringLiteral("sin"), QStringLiteral("the sine of"), b), lit("2"));
+        return apply(QStringLiteral("\\arctan"), QStringLiteral("atan"), QStringLiteral("the arc tangent of"),
+                     over(times(times(lit("2"), apply(QStringLiteral("\\cot"), QStringLiteral("cot"), QStringLiteral("the cotangent of"), b)),
+                                bracket(minus(times(power(M, lit("2")), sin2), lit("1")))),
+                          plus(times(power(M, lit("2")),
+                                     bracket(plus(kk, apply(QStringLiteral("\\cos"), QStringLiteral("cos"), QStringLiteral("the cosine of"),
+                                                            times(lit("2"), b))))),
+                               lit("2"))));
     }
 
     static Math shockPressure(const Args &x) // 1 + 2k/(k+1) (M^2 - 1)
@@ -653,7 +772,9 @@ bool givenAsIs(const Line &l) { return l.relation.text == l.lhs.text; }
 QString withUnit(const Line &l)
 {
     const QString result = number(l.result).text;
-    const QString figure = l.unit.isEmpty() ? result : result + QChar(0x00a0) + l.unit;
+    const QString figure = l.unit.isEmpty()                    ? result
+                           : l.unit == QStringLiteral("\u00b0") ? result + l.unit
+                                                                  : result + QChar(0x00a0) + l.unit;
     return l.inUnits.isEmpty() ? figure : figure + QStringLiteral(" = ") + l.inUnits;
 }
 

@@ -11,6 +11,8 @@
 #include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
+#include "stations_window/form_stations.h"
+#include "stations_window/station_table.h"
 #include "working_window/form_working.h"
 #include "working_window/working.h"
 
@@ -21,6 +23,7 @@
 #include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTextDocument>
+#include <QTableView>
 
 #include <cmath>
 #include <functional>
@@ -94,6 +97,16 @@ const std::map<QString, Relation> &relations()
                     kDegree;
          }},
         {"difference", [](auto x) { return x[0] - x[1]; }},
+        {"M of T/T0", [](auto x) { return std::sqrt(2 / (x[1] - 1) * (1 / x[0] - 1)); }},
+        {"M of rho/rho0", [](auto x) { return std::sqrt(2 / (x[1] - 1) * (std::pow(1 / x[0], x[1] - 1) - 1)); }},
+        {"p02/p01 shock",
+         [](auto x) {
+             const LD m2 = x[0] * x[0], k = x[1];
+             return std::pow((k + 1) * m2 / ((k - 1) * m2 + 2), k / (k - 1)) *
+                    std::pow(2 * k / (k + 1) * m2 - (k - 1) / (k + 1), -1 / (k - 1));
+         }},
+        {"Mn of beta", [](auto x) { return x[0] * std::sin(x[1] / kDegree); }},
+        {"M2 oblique", [](auto x) { return x[0] / std::sin((x[1] - x[2]) / kDegree); }},
     };
     return r;
 }
@@ -223,6 +236,22 @@ TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
          },
          {QStringLiteral("lbm/s"), QStringLiteral("lbf"), QStringLiteral("psia"), QStringLiteral("Summerfield's test"),
           QStringLiteral("The exit lip"), QStringLiteral("\u03b8max")}},
+        {"the three look-up rows", [this] {
+             solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+             auto &stations = testing_gui::panelOf<Form_Stations>(form, "Mn_Stations");
+             QAbstractItemModel &table = stations.table();
+             int pColumn = 0;
+             while (table.headerData(pColumn, Qt::Horizontal).toString() != QStringLiteral("p/p0"))
+                 ASSERT_LT(++pColumn, table.columnCount());
+             ASSERT_TRUE(table.setData(table.index(stations.table().lookUpRow(), pColumn), QStringLiteral("0.5"), Qt::EditRole));
+             auto &b = testing_gui::panelOf<Form_BackPressure>(form, "Mn_BackPressure");
+             QAbstractItemModel *shocks = b.findChild<QTableView *>(QStringLiteral("Table_Shock"))->model();
+             ASSERT_TRUE(shocks->setData(shocks->index(shocks->rowCount() - 1, 2), QStringLiteral("4.5"), Qt::EditRole));
+             QAbstractItemModel *oblique = b.findChild<QTableView *>(QStringLiteral("Table_Oblique"))->model();
+             ASSERT_TRUE(oblique->setData(oblique->index(0, 0), QStringLiteral("2"), Qt::EditRole));
+             ASSERT_TRUE(oblique->setData(oblique->index(0, 1), QStringLiteral("10"), Qt::EditRole));
+         },
+         {QStringLiteral("p/p0 = 0.5 was typed"), QStringLiteral("p2/p1 = 4.5 was typed"), QStringLiteral("39.3")}},
         {"underexpanded", [this] {
              solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
              backPressure("Text_pbp0", "0.05");
