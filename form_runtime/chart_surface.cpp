@@ -267,12 +267,6 @@ void ChartSurface::disconnectNotify(const QMetaMethod &signal)
         --followers_;
 }
 
-void ChartSurface::follow(const ChartSurface &source)
-{
-    copyFrom(source);
-    connect(&source, &ChartSurface::drawingChanged, this, [this, &source] { copyFrom(source); });
-}
-
 void ChartSurface::copyFrom(const ChartSurface &source)
 {
     frame_ = source.frame_;

@@ -132,9 +132,9 @@ public:
     // Lines across the drawing at the pointer.
     void showCrossHair(bool shown) { crossHair_ = shown; }
 
-    // Shows `source`'s drawing, labels, axes, description and read-out, and
-    // again whenever they change.
-    void follow(const ChartSurface &source);
+    // Shows `source`'s drawing, labels, axes, description and read-out as
+    // they are now.
+    void copyFrom(const ChartSurface &source);
 
     // Where the strokes are drawn when the whole surface is `area`: all of
     // it, or what the axes leave.
@@ -208,7 +208,6 @@ private:
     void drawSunkenBorder(QPainter &painter) const;
     void drawFocusIndicator(QPainter &painter) const;
     void repaintSoon();
-    void copyFrom(const ChartSurface &source);
 
     std::vector<std::pair<QAction *, std::function<bool()>>> menuActions_;
     std::optional<Frame> frame_;

@@ -2,6 +2,7 @@
 
 #include "form_runtime/chart_export.h"
 #include "form_runtime/chart_surface.h"
+#include "form_runtime/while_shown.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -27,7 +28,11 @@ Form_LargeChart::Form_LargeChart(const form_runtime::ChartSurface &source, QWidg
     Picture_large->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     Picture_large->showAxes(true);
     Picture_large->showCrossHair(true);
-    Picture_large->follow(source);
+    // The same drawing as the chart it opens, again whenever that changes,
+    // while the panel is seen; hidden, once when it is seen again.
+    Picture_large->copyFrom(source);
+    (new form_runtime::WhileShown(this))->follow(&source, &form_runtime::ChartSurface::drawingChanged,
+                                                 [this, &source] { Picture_large->copyFrom(source); });
     form_runtime::addPictureMenu(*Picture_large, form_runtime::pictureFileName(source));
 
     Label_Point = new QLabel(kPointHelp, this);

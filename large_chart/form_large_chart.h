@@ -9,7 +9,7 @@ class ChartSurface;
 }
 
 // A chart opened large, as a panel of its own: the same drawing as the chart
-// it follows, with its axes, numbers and legend, filling the panel; its lines
+// it follows while it is seen, with its axes, numbers and legend, filling the panel; its lines
 // and texts grow with it, so that it reads from the back of a lecture hall.
 // The line under it reads the values under the pointer.
 class Form_LargeChart : public QWidget {

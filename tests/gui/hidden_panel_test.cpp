@@ -7,6 +7,7 @@
 #include "large_chart/form_large_chart.h"
 #include "reservoir_window/form_reservoir.h"
 #include "stations_window/form_stations.h"
+#include "working_window/form_working.h"
 
 #include <QAction>
 #include <QDockWidget>
@@ -57,6 +58,16 @@ const HiddenPanel kPanels[] = {
          auto *throat = panel.findChild<QLabel *>(QStringLiteral("Label_Throat"));
          return [throat, before = throat->text()] { return int(throat->text() != before); };
      }},
+    {"Duct", "Mn_Duct", "Dock_Duct",
+     [](QWidget &panel) {
+         auto *chart = panel.findChild<form_runtime::ChartSurface *>(QStringLiteral("Picture_duct"));
+         return count(std::make_shared<QSignalSpy>(chart, &form_runtime::ChartSurface::drawingChanged));
+     }},
+    {"Working", "Mn_Working", "Dock_Working",
+     [](QWidget &panel) -> std::function<int()> {
+         auto &working = static_cast<Form_Working &>(panel);
+         return [&working, before = working.rewrites()] { return working.rewrites() - before; };
+     }},
 };
 
 enum class Hidden { BehindATab, Closed };
@@ -104,6 +115,7 @@ TEST_F(SolveTest, StartUpBuildsNoPanel)
     EXPECT_EQ(form.findChild<Form_BackPressure *>(), nullptr);
     EXPECT_EQ(form.findChild<Form_Reservoir *>(), nullptr);
     EXPECT_EQ(form.findChild<Form_LargeChart *>(), nullptr);
+    EXPECT_EQ(form.findChild<Form_Working *>(), nullptr);
     EXPECT_EQ(form.findChildren<QDockWidget *>().size(), 0);
 }
 

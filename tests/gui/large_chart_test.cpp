@@ -115,6 +115,20 @@ TEST_F(SolveTest, ChartOpensLargeAndFollowsEverySolve)
     EXPECT_GT(form_runtime::decorate(*large, large->contentsRect()).font.pointSizeF(), 2 * large->font().pointSizeF());
     dock->setFloating(false);
 
+    // Behind another panel's tab it keeps the drawing it had, and takes the
+    // new one when it comes to the front.
+    form.findChild<QAction *>(QStringLiteral("Mn_Stations"))->trigger();
+    QCoreApplication::processEvents();
+    ASSERT_TRUE(large->visibleRegion().isEmpty());
+    const std::size_t before = large->strokes().size();
+    solveForMach(QStringLiteral("0.5"), QStringLiteral("1"), QStringLiteral("1"));
+    QCoreApplication::processEvents();
+    ASSERT_NE(geo->strokes().size(), before);
+    EXPECT_EQ(large->strokes().size(), before) << "hidden, it followed the solve";
+    openLarge(geo);
+    EXPECT_EQ(large->strokes().size(), geo->strokes().size());
+    EXPECT_EQ(large->description(), geo->description());
+
     // Opened again, the same panel comes forward; the other charts get their own.
     openLarge(geo);
     EXPECT_EQ(form.findChildren<QDockWidget *>(QStringLiteral("Dock_Large_Picture_geo")).size(), 1);
