@@ -16,6 +16,7 @@
 #include "form_runtime/wrapped_label.h"
 #include "form_runtime/zoomed_fonts.h"
 #include "nozzle_case/nozzle_case.h"
+#include "nozzle_case/texts.h"
 #include "nozzle_case/units_text.h"
 
 #include <QClipboard>
@@ -330,7 +331,7 @@ void Form_Duct::showFlow()
                           : f.shock4fx_D ? QStringLiteral("4fx/D = %1").arg(form_runtime::ratioText(*f.shock4fx_D))
                                          : QString();
     const bool shock = f.regime == flow::DuctRegime::ShockInNozzle || f.regime == flow::DuctRegime::ShockInDuct;
-    Label_Regime->setText(texts::regimeLine(f.regime, place) +
+    Label_Regime->setText(nozzle_case::texts::ductRegimeLine(f.regime, place) +
                           (shock && f.exitChoked ? texts::kExitChokedToo : QString()));
     // From the highest back pressure down, as the regimes follow one another.
     std::vector<std::pair<double, QString>> critical;

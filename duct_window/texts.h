@@ -57,23 +57,6 @@ inline QString ratioAboveOne(const QString &ratio)
 }
 
 // The regime, from the highest back pressure down.
-inline QString regimeLine(flow::DuctRegime regime, const QString &shockPlace)
-{
-    using R = flow::DuctRegime;
-    switch (regime) {
-    case R::NoFlow: return QStringLiteral("No flow: pb equals p01.");
-    case R::Subsonic: return QStringLiteral("Subsonic throughout; the duct's exit at pb.");
-    case R::ChokedSubsonic: return QStringLiteral("The throat just choked; subsonic after it, the duct's exit at pb.");
-    case R::ExitChoked:
-        return QStringLiteral("The duct's exit is choked (M = 1): the duct lets less through than the nozzle could.");
-    case R::ShockInNozzle: return QStringLiteral("Normal shock in the nozzle's diverging part, at %1.").arg(shockPlace);
-    case R::ShockInDuct: return QStringLiteral("Normal shock in the duct, at %1.").arg(shockPlace);
-    case R::Overexpanded: return QStringLiteral("Supersonic throughout; the jet is overexpanded at the duct's exit.");
-    case R::Matched: return QStringLiteral("Supersonic throughout; the duct's exit at pb (matched).");
-    case R::Underexpanded: return QStringLiteral("Supersonic throughout; the jet is underexpanded at the duct's exit.");
-    }
-    return {};
-}
 inline const QString kExitChokedToo =
     QStringLiteral(" The duct's exit is choked (M = 1), above pb: a lower pb changes nothing inside.");
 inline QString criticalLine(const QString &list)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "flow/duct_flow.h"
 #include "flow/isentropic.h"
 #include "form_runtime/value_table.h"
 
@@ -83,6 +84,25 @@ inline QString iterationStoppedEarly(const QString &row, const QString &exact, c
     return QStringLiteral(
                "%1: M = %2, solved exactly; the main window's iteration stopped at %3, once a step was under 0.0001.")
         .arg(row, exact, iterate);
+}
+
+// The regime of a nozzle into a duct, in one line, as the Duct and Working panels say it.
+inline QString ductRegimeLine(flow::DuctRegime regime, const QString &shockPlace)
+{
+    using R = flow::DuctRegime;
+    switch (regime) {
+    case R::NoFlow: return QStringLiteral("No flow: pb equals p01.");
+    case R::Subsonic: return QStringLiteral("Subsonic throughout; the duct's exit at pb.");
+    case R::ChokedSubsonic: return QStringLiteral("The throat just choked; subsonic after it, the duct's exit at pb.");
+    case R::ExitChoked:
+        return QStringLiteral("The duct's exit is choked (M = 1): the duct lets less through than the nozzle could.");
+    case R::ShockInNozzle: return QStringLiteral("Normal shock in the nozzle's diverging part, at %1.").arg(shockPlace);
+    case R::ShockInDuct: return QStringLiteral("Normal shock in the duct, at %1.").arg(shockPlace);
+    case R::Overexpanded: return QStringLiteral("Supersonic throughout; the jet is overexpanded at the duct's exit.");
+    case R::Matched: return QStringLiteral("Supersonic throughout; the duct's exit at pb (matched).");
+    case R::Underexpanded: return QStringLiteral("Supersonic throughout; the jet is underexpanded at the duct's exit.");
+    }
+    return {};
 }
 
 } // namespace nozzle_case::texts

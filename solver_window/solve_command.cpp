@@ -58,7 +58,7 @@ void Form_Ventrolex::Command1_Click()
                                        [](const QLineEdit *box) { return box->text().contains(QLatin1Char(',')); });
         const QString message = texts::faultMessage(fault.kind()) + (comma ? texts::kCommaEndsTheNumber : QString());
         const QString cause = faultCause(fault.kind());
-        case_->withdrawSolution(names::kSolveRefused, message + QLatin1Char(' ') + cause);
+        case_->withdrawSolution(names::kSolveRefused, texts::sentence(message) + QLatin1Char(' ') + cause);
         if (!throatShown) // no A* of another solve beside these inputs
             Text_Astar->setText(QString());
         MsgBox(message, cause, this);
@@ -136,7 +136,7 @@ void Form_Ventrolex::findMachForArea()
     if (A2_A1 < divide(1, A1_As)) {
         withdrawResults();
         const QString cause = narrowerCause(A2, As, A2_A1, A1_As);
-        case_->withdrawSolution(names::kSolveRefused, texts::kNoSolution + QLatin1Char(' ') + cause);
+        case_->withdrawSolution(names::kSolveRefused, texts::sentence(texts::kNoSolution) + QLatin1Char(' ') + cause);
         narrowerThan = As;
         MsgBox(texts::kNoSolution, cause, this);
         return;

@@ -65,6 +65,14 @@ inline const QString kGasQuantity = QStringLiteral("Gas");
 inline const QString kChooseAnOutputOption = QStringLiteral("Choose an output option");
 inline const QString kSetInputValues = QStringLiteral("SET input values then CLICK");
 
+// A message as a sentence, to go before another: with its full stop.
+inline QString sentence(const QString &message)
+{
+    const QString trimmed = message.trimmed();
+    return trimmed.endsWith(QLatin1Char('.')) || trimmed.endsWith(QLatin1Char('!')) || trimmed.endsWith(QLatin1Char('?'))
+               ? trimmed
+               : trimmed + QLatin1Char('.');
+}
 inline const QString kNoSolution = QStringLiteral("Verilen A2/A1 oranı için çözüm yok! Oranı büyütün");
 
 // Added to a fault's message when a box the solution read holds a comma.

@@ -15,7 +15,9 @@
 #include <QSaveFile>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTextBlockFormat>
 #include <QTextBrowser>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -102,7 +104,7 @@ void Form_Working::showWorking(const std::vector<working::Section> &working)
     for (std::size_t i = same; i < html.size(); ++i) {
         const int start = cursor.position();
         if (start > 0)
-            cursor.insertBlock(); // the heading starts a block of its own
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat()); // the heading starts a block of its own, unindented
         cursor.insertHtml(html[i].trimmed());
         starts_.push_back(start);
         lengths_.push_back(cursor.position() - start);

@@ -42,6 +42,13 @@ Math number(const QString &printed)
 {
     QString plain = printed;
     plain.replace(kMinus, QLatin1Char('-'));
+    if (plain.endsWith(QChar(0x00b0))) { // an angle in degrees
+        Math n = number(plain.chopped(1));
+        n.tex += QStringLiteral("^{\\circ}");
+        n.text += QChar(0x00b0);
+        n.said += QStringLiteral(" degrees");
+        return n;
+    }
     static const QRegularExpression scientific(QStringLiteral("^(-?[0-9.]+)[eE]([-+]?)0*([0-9]+)$"));
     const QRegularExpressionMatch m = scientific.match(plain);
     const bool negative = plain.startsWith(QLatin1Char('-'));

@@ -28,6 +28,25 @@ inline const QString kBackPressure = QStringLiteral("The back pressure");
 inline const QString kPerformance = QStringLiteral("The performance");
 inline const QString kLip = QStringLiteral("The exit lip");
 inline const QString kLookUps = QStringLiteral("The look-ups");
+inline const QString kDuct = QStringLiteral("The nozzle into the duct");
+inline QString ductGiven(const QString &Ae, bool heat, const QString &amount, const QString &pb)
+{
+    return QStringLiteral("The Duct panel's nozzle, Ae/At = %1, into a duct with %2, at pb/p01 = %3.")
+        .arg(Ae, heat ? QStringLiteral("heat added, T02/T01 = %1").arg(amount) : QStringLiteral("friction, 4fL/D = %1").arg(amount), pb);
+}
+inline QString ductInlet(const QString &M, const QString &p)
+{
+    return QStringLiteral("At the duct's inlet (subscript i), from the nozzle: M = %1, p/p01 = %2.").arg(M, p);
+}
+inline QString ductMach(const QString &at, const QString &level, const QString &M)
+{
+    return QStringLiteral("Where the line's level is %2, at %1 M = %3 (found by search on the same branch).").arg(at, level, M);
+}
+inline QString ductChoked(const QString &at) { return QStringLiteral("At %1 the stream is sonic: M = 1.").arg(at); }
+inline QString ductMassFlow(const QString &ratio)
+{
+    return QStringLiteral("The mass flow is %1 of the nozzle's choked flow.").arg(ratio);
+}
 inline const QString kIsentropicTable = QStringLiteral("isentropic table (Stations)");
 inline const QString kNormalShockTable = QStringLiteral("normal shock (Back pressure)");
 inline QString lookedUp(const QString &table, const QString &column, const QString &value)

@@ -2,6 +2,9 @@
 
 #include "flow/area_ratio.h"
 #include "flow/back_pressure.h"
+#include "flow/duct_flow.h"
+#include "flow/fanno.h"
+#include "flow/rayleigh.h"
 #include "flow/isentropic.h"
 #include "flow/mach_iteration.h"
 #include "flow/nozzle_performance.h"
@@ -10,6 +13,7 @@
 #include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
 #include "nozzle_case/station_rows.h"
+#include "nozzle_case/texts.h"
 #include "nozzle_case/units_text.h"
 #include "working_window/texts.h"
 
@@ -43,9 +47,9 @@ Math negative(const Math &a)
 Math sub(const QString &name, const QString &index, const QString &said, const QString &text = {})
 {
     static const QString lowered = QStringLiteral("\u2080\u2081\u2082\u2083\u2084\u2085\u2086\u2087\u2088\u2089");
-    static const QString letters = QStringLiteral("aehklmnopstx");
+    static const QString letters = QStringLiteral("aehiklmnopstx");
     static const QString lowLetters =
-        QStringLiteral("\u2090\u2091\u2095\u2096\u2097\u2098\u2099\u2092\u209a\u209b\u209c\u2093");
+        QStringLiteral("\u2090\u2091\u2095\u1d62\u2096\u2097\u2098\u2099\u2092\u209a\u209b\u209c\u2093");
     QString low;
     bool all = true;
     for (const QChar c : index) {
@@ -59,7 +63,11 @@ Math sub(const QString &name, const QString &index, const QString &said, const Q
             all = false;
     }
     const QString plain = text.isEmpty() ? name : text;
-    return sym(QStringLiteral("%1_{%2}").arg(name, index), plain + (all ? low : index), said);
+    bool word = index.size() > 1;
+    for (const QChar c : index)
+        word = word && c.isLetter();
+    const QString texIndex = word ? QStringLiteral("\\mathrm{%1}").arg(index) : index; // I_sp, not I_{s p}
+    return sym(QStringLiteral("%1_{%2}").arg(name, texIndex), plain + (all ? low : index), said);
 }
 
 const Math k = sym(QStringLiteral("k"), QStringLiteral("k"), QStringLiteral("k"));
@@ -103,6 +111,7 @@ struct Arg {
 };
 Arg typed(const Math &s, double v) { return {s, unroundedText(v)}; }
 Arg kept(const Math &s, double v) { return {s, carried(v)}; }
+Arg angle(const Math &s, double degrees) { return {s, carried(degrees) + QChar(0x00b0)}; }
 
 QString escaped(const QString &text) { return text.toHtmlEscaped(); }
 
@@ -130,6 +139,7 @@ public:
             stations();
             backPressure();
         }
+        duct();
         lookUps();
         return sections_;
     }
@@ -204,6 +214,9 @@ private:
         const Math A1As = over(A1, As), A2As = over(A2, As), A2A1 = over(A2, A1);
         line(QStringLiteral("A/A*"), A1As, areaRatio, {typed(M1, one.M), kArg()}, carried(A1_As));
         line(QStringLiteral("quotient"), As, quotient, {typed(A1, one.A), kept(A1As, A1_As)}, shownText(s->As), area);
+        if (case_.units().area != s->areaUnit) // solved in one unit, shown now in another
+            if (const std::optional<double> shown = case_.throatAreaShown())
+                alsoIn(units::figureText(*shown, units::areaUnit(case_.units())));
         if (s->stations.size() == 3 && !s->stations[2].branch) { // option A2: the area at M2
             const NozzleCase::Station &two = s->stations[2];
             const Math M2 = sub(QStringLiteral("M"), QStringLiteral("2"), QStringLiteral("M 2"));
@@ -482,7 +495,7 @@ private:
             }, {kept(over(pb, pe), pb_pe), kArg()}, carried(sh.Mn1));
             line(QStringLiteral("beta"), beta, [](const Args &x) { return apply(QStringLiteral("\\arcsin"), QStringLiteral("asin"), QStringLiteral("the arc sine of"), over(x[0], x[1])); },
                  {kept(Mn, sh.Mn1), kept(Me, f.exit.M)}, carried(sh.beta), QStringLiteral("\u00b0"));
-            line(QStringLiteral("theta"), theta, thetaRelation, {kept(Me, f.exit.M), kept(beta, sh.beta), kArg()}, carried(sh.theta), QStringLiteral("\u00b0"));
+            line(QStringLiteral("theta"), theta, thetaRelation, {kept(Me, f.exit.M), angle(beta, sh.beta), kArg()}, carried(sh.theta), QStringLiteral("\u00b0"));
             note(lip->machDisc ? texts::machDisc(carried(lip->most.theta), carried(lip->most.beta))
                                : texts::mostDeflection(carried(lip->most.theta), carried(lip->most.beta)));
         } else if (f.regime == flow::Regime::Underexpanded) {
@@ -509,9 +522,120 @@ private:
             line(QStringLiteral("nu"), nue, prandtlMeyer, {kept(Me, f.exit.M), kArg()}, carried(e.nu), QStringLiteral("\u00b0"));
             line(QStringLiteral("nu"), nub, prandtlMeyer, {kept(Mb, fan->Mb), kArg()}, carried(b.nu), QStringLiteral("\u00b0"));
             line(QStringLiteral("difference"), theta, [](const Args &x) { return minus(x[0], x[1]); },
-                 {kept(nub, b.nu), kept(nue, e.nu)}, carried(fan->turn), QStringLiteral("\u00b0"));
+                 {angle(nub, b.nu), angle(nue, e.nu)}, carried(fan->turn), QStringLiteral("\u00b0"));
             (void)nu;
         }
+    }
+
+    // The nozzle into the duct, at the Duct panel's inputs: the regime, and
+    // along each stretch of the duct the level of its Fanno or Rayleigh line
+    // (4fL*/D or T0/T0*) at the start, at the end, the Mach number there and
+    // the pressure it brings.
+    void duct()
+    {
+        using Input = NozzleCase::Input;
+        const std::optional<double> &Ae = case_.input(Input::ductAeAt).value;
+        const bool heat = case_.input(Input::ductKind).value == 1.0;
+        const std::optional<double> &amount = case_.input(heat ? Input::T0Ratio : Input::fLD).value;
+        const std::optional<double> &pb = case_.input(Input::ductPbRatio).value;
+        if (!Ae || !amount || !pb)
+            return;
+        const std::optional<flow::DuctFlow> f =
+            flow::ductFlow(*Ae, {heat ? flow::DuctKind::Heat : flow::DuctKind::Friction, *amount}, *pb, gas_);
+        if (!f)
+            return;
+        begin(texts::kDuct);
+        note(texts::ductGiven(carried(*Ae), heat, carried(*amount), carried(*pb)));
+        const QString place = f->shockAs_At   ? QStringLiteral("As/At = %1").arg(ratioText(*f->shockAs_At))
+                              : f->shock4fx_D ? QStringLiteral("4fx/D = %1").arg(ratioText(*f->shock4fx_D))
+                                              : QString();
+        note(nozzle_case::texts::ductRegimeLine(f->regime, place));
+        if (f->regime == flow::DuctRegime::NoFlow)
+            return;
+        note(texts::ductInlet(ratioText(f->inlet.M), ratioText(f->inlet.p_p01)));
+        const Math Ms = sub(QStringLiteral("M"), QStringLiteral("s"), QStringLiteral("M s"));
+        if (f->shock4fx_D && f->beforeShock && f->afterShock) {
+            const double x = *f->shock4fx_D;
+            stretch(f->inlet, *f->beforeShock, x, heat, false, QStringLiteral("i"), QStringLiteral("s"));
+            line(QStringLiteral("M2 shock"), sub(QStringLiteral("M"), QStringLiteral("s2"), QStringLiteral("M s 2")), shockMach2,
+                 {kept(Ms, f->beforeShock->M), kArg()}, ratioText(f->afterShock->M));
+            stretch(*f->afterShock, f->exit, f->duct.amount - x, heat, f->exitChoked, QStringLiteral("s2"), QStringLiteral("e"));
+        } else {
+            stretch(f->inlet, f->exit, f->duct.amount, heat, f->exitChoked, QStringLiteral("i"), QStringLiteral("e"));
+        }
+        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        const Math pi = sub(QStringLiteral("p"), QStringLiteral("i"), QStringLiteral("p i"));
+        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+        line(QStringLiteral("product"), over(pe, p01), product,
+             {kept(over(pe, pi), f->exit.p_p01 / f->inlet.p_p01), kept(over(pi, p01), f->inlet.p_p01)},
+             ratioText(f->exit.p_p01));
+        note(texts::ductMassFlow(ratioText(f->massFlow)));
+    }
+
+    // One stretch of the duct from `a` to `b` over `amount` of friction (its
+    // 4fL/D) or heat (T02/T01), the stations named by their subscripts.
+    void stretch(const flow::DuctStation &a, const flow::DuctStation &b, double amount, bool heat, bool choked,
+                 const QString &from, const QString &to)
+    {
+        const Math Ma = sub(QStringLiteral("M"), from, QStringLiteral("M ") + from);
+        const Math Mb = sub(QStringLiteral("M"), to, QStringLiteral("M ") + to);
+        const auto level = [&](const QString &at) {
+            return heat ? over(sub(QStringLiteral("T"), QStringLiteral("0") + at, QStringLiteral("T 0 ") + at),
+                               sym(QStringLiteral("T_{0}^*"), QStringLiteral("T\u2080*"), QStringLiteral("T 0 star")))
+                        : sub(QStringLiteral("\\left(\\frac{4fL^*}{D}\\right)"), at, QStringLiteral("4 f L star over D ") + at,
+                              QStringLiteral("(4fL*/D)"));
+        };
+        const double la = heat ? flow::rayleighState(a.M, gas_)->T0_T0s : flow::fannoState(a.M, gas_)->fLs_D;
+        const double lb = heat ? la * amount : la - amount;
+        if (heat)
+            line(QStringLiteral("rayleigh T0"), level(from), rayleighTotal, {kept(Ma, a.M), kArg()}, carried(la));
+        else
+            line(QStringLiteral("fanno"), level(from), fannoLength, {kept(Ma, a.M), kArg()}, carried(la));
+        const Math given = heat ? over(sub(QStringLiteral("T"), QStringLiteral("02"), QStringLiteral("T 0 2")),
+                                       sub(QStringLiteral("T"), QStringLiteral("01"), QStringLiteral("T 0 1")))
+                                : sym(QStringLiteral("4fL/D"), QStringLiteral("4fL/D"), QStringLiteral("4 f L over D"));
+        if (heat)
+            line(QStringLiteral("product"), level(to), product, {kept(level(from), la), kept(given, amount)}, carried(lb));
+        else
+            line(QStringLiteral("difference"), level(to), [](const Args &x) { return minus(x[0], x[1]); },
+                 {kept(level(from), la), kept(given, amount)}, carried(lb));
+        note(choked || b.M == 1 ? texts::ductChoked(to) : texts::ductMach(to, carried(lb), ratioText(b.M)));
+        const Math pa = sub(QStringLiteral("p"), from, QStringLiteral("p ") + from);
+        const Math pb = sub(QStringLiteral("p"), to, QStringLiteral("p ") + to);
+        line(heat ? QStringLiteral("rayleigh p ratio") : QStringLiteral("fanno p ratio"), over(pb, pa),
+             heat ? rayleighPressure : fannoPressure, {kept(Ma, a.M), kept(Mb, b.M), kArg()}, carried(b.p_p01 / a.p_p01));
+    }
+
+    // 4fL*/D = (1 - M^2)/(k M^2) + (k+1)/(2k) ln((k+1) M^2 / (2 + (k-1) M^2)), of (M, k).
+    static Math fannoLength(const Args &x)
+    {
+        const Math &m = x[0], &kk = x[1];
+        const Math m2 = power(m, lit("2"));
+        return plus(over(minus(lit("1"), m2), times(kk, m2)),
+                    times(over(plus(kk, lit("1")), times(lit("2"), kk)),
+                          apply(QStringLiteral("\\ln"), QStringLiteral("ln"), QStringLiteral("the natural logarithm of"),
+                                over(times(plus(kk, lit("1")), m2), plus(lit("2"), times(minus(kk, lit("1")), m2))))));
+    }
+    // T0/T0* = (k+1) M^2 (2 + (k-1) M^2) / (1 + k M^2)^2, of (M, k).
+    static Math rayleighTotal(const Args &x)
+    {
+        const Math &m = x[0], &kk = x[1];
+        const Math m2 = power(m, lit("2"));
+        return over(times(times(plus(kk, lit("1")), m2), bracket(plus(lit("2"), times(minus(kk, lit("1")), m2)))),
+                    power(bracket(plus(lit("1"), times(kk, m2))), lit("2")));
+    }
+    // p_b/p_a along a Fanno line: (M_a/M_b) sqrt((2 + (k-1) M_a^2) / (2 + (k-1) M_b^2)), of (M_a, M_b, k).
+    static Math fannoPressure(const Args &x)
+    {
+        const Math &kk = x[2];
+        return times(over(x[0], x[1]), root(over(plus(lit("2"), times(minus(kk, lit("1")), power(x[0], lit("2")))),
+                                                  plus(lit("2"), times(minus(kk, lit("1")), power(x[1], lit("2")))))));
+    }
+    // p_b/p_a along a Rayleigh line: (1 + k M_a^2) / (1 + k M_b^2), of (M_a, M_b, k).
+    static Math rayleighPressure(const Args &x)
+    {
+        const Math &kk = x[2];
+        return over(plus(lit("1"), times(kk, power(x[0], lit("2")))), plus(lit("1"), times(kk, power(x[1], lit("2")))));
     }
 
     // The look-up rows the student filled: each from the value typed, its
@@ -578,7 +702,11 @@ private:
         if (normal) {
             const NozzleCase::LookUp &l = *normal;
             note(texts::lookedUp(texts::kNormalShockTable, l.column, unroundedText(l.value)));
-            if (l.column != QLatin1String("M1"))
+            if (l.column == QLatin1String("p2/p1"))
+                line(QStringLiteral("Mn"), M1, [](const Args &x) {
+                    return root(plus(lit("1"), times(over(plus(x[1], lit("1")), times(lit("2"), x[1])), bracket(minus(x[0], lit("1"))))));
+                }, {typed(p2p1, l.value), kArg()}, ratioText(l.M));
+            else if (l.column != QLatin1String("M1"))
                 note(texts::shockMachOf(l.column, ratioText(l.M)));
             const flow::NormalShock n = flow::normalShock(l.M, gas_);
             line(QStringLiteral("M2 shock"), M2, shockMach2, {kept(M1, l.M), kArg()}, ratioText(n.M2));
@@ -607,21 +735,24 @@ private:
                 beta = flow::shockAngleFor(m1, l.value, gas_);
             const std::optional<flow::ObliqueShock> sh = beta ? flow::obliqueShock(m1, *beta, gas_) : std::nullopt;
             if (sh) {
-                note(texts::obliqueLookedUp(unroundedText(m1), l.column, unroundedText(l.value), carried(sh->beta)));
+                const bool degrees = l.column.endsWith(QStringLiteral(" (\u00b0)"));
+                note(texts::obliqueLookedUp(unroundedText(m1), degrees ? l.column.chopped(4) : l.column,
+                                            unroundedText(l.value) + (degrees ? QStringLiteral("\u00b0") : QString()),
+                                            carried(sh->beta)));
                 const Math betaSym = sym(QStringLiteral("\\beta"), QStringLiteral("\u03b2"), QStringLiteral("beta"));
                 const Math Mn1 = sub(QStringLiteral("M"), QStringLiteral("n1"), QStringLiteral("M n 1"));
                 const Math Mn2 = sub(QStringLiteral("M"), QStringLiteral("n2"), QStringLiteral("M n 2"));
                 const Math thetaSym = sym(QStringLiteral("\\theta"), QStringLiteral("\u03b8"), QStringLiteral("theta"));
                 const auto sine = [](const Math &x) { return apply(QStringLiteral("\\sin"), QStringLiteral("sin"), QStringLiteral("the sine of"), x); };
                 line(QStringLiteral("Mn of beta"), Mn1, [sine](const Args &x) { return times(x[0], sine(x[1])); },
-                     {typed(M1, m1), kept(betaSym, sh->beta)}, carried(sh->Mn1));
-                line(QStringLiteral("theta"), thetaSym, thetaRelation, {typed(M1, m1), kept(betaSym, sh->beta), kArg()},
+                     {typed(M1, m1), angle(betaSym, sh->beta)}, carried(sh->Mn1));
+                line(QStringLiteral("theta"), thetaSym, thetaRelation, {typed(M1, m1), angle(betaSym, sh->beta), kArg()},
                      carried(sh->theta), QStringLiteral("\u00b0"));
                 line(QStringLiteral("p2/p1"), p2p1, shockPressure, {kept(Mn1, sh->Mn1), kArg()}, ratioText(sh->p2_p1));
                 const double mn2 = flow::normalShock(sh->Mn1, gas_).M2;
                 line(QStringLiteral("M2 shock"), Mn2, shockMach2, {kept(Mn1, sh->Mn1), kArg()}, carried(mn2));
                 line(QStringLiteral("M2 oblique"), M2, [sine](const Args &x) { return over(x[0], sine(minus(x[1], x[2]))); },
-                     {kept(Mn2, mn2), kept(betaSym, sh->beta), kept(thetaSym, sh->theta)}, ratioText(sh->M2));
+                     {kept(Mn2, mn2), angle(betaSym, sh->beta), angle(thetaSym, sh->theta)}, ratioText(sh->M2));
             }
         }
     }
@@ -808,33 +939,29 @@ QString plainText(const std::vector<Section> &working)
     return out.trimmed() + QLatin1Char('\n');
 }
 
+// Each line an align* block of its own, so that a page may break between
+// two lines and never inside one.
 QString latex(const std::vector<Section> &working)
 {
     QString out = QStringLiteral("% The working, as align* blocks of amsmath (\\usepackage{amsmath}).\n\n");
     for (const Section &s : working) {
-        out += QStringLiteral("% %1\n").arg(s.title);
-        bool open = false;
+        out += QStringLiteral("% ") + s.title + QLatin1Char('\n');
         for (const Section::Item &item : s.items) {
             if (!item.line) {
-                if (open)
-                    out += QStringLiteral("\n\\end{align*}\n");
-                open = false;
-                out += QStringLiteral("% %1\n").arg(item.note);
+                out += QStringLiteral("% ") + item.note + QLatin1Char('\n');
                 continue;
             }
             const Line &l = *item.line;
-            out += open ? QStringLiteral(" \\\\\n") : QStringLiteral("\\begin{align*}\n");
-            open = true;
-            out += givenAsIs(l) ? QStringLiteral("%1 &= %3 \\\\\n&= %4%5") : QStringLiteral("%1 &= %2 \\\\\n&= %3 \\\\\n&= %4%5");
-            out = out.arg(l.lhs.tex, l.relation.tex, l.numbers.tex, number(l.result).tex,
-                          l.unit.isEmpty() ? QString() : texUnit(l.unit));
+            QString result = number(l.result).tex + (l.unit.isEmpty() ? QString() : texUnit(l.unit));
             if (!l.inUnits.isEmpty()) {
                 const QStringList figure = l.inUnits.split(QChar(0x00a0));
-                out += QStringLiteral(" = %1%2").arg(number(figure.value(0)).tex, texUnit(figure.value(1)));
+                result += QStringLiteral(" = ") + number(figure.value(0)).tex + texUnit(figure.value(1));
             }
+            out += QStringLiteral("\\begin{align*}\n") + l.lhs.tex + QStringLiteral(" &= ");
+            if (!givenAsIs(l))
+                out += l.relation.tex + QStringLiteral(" \\\\\n&= ");
+            out += l.numbers.tex + QStringLiteral(" \\\\\n&= ") + result + QStringLiteral("\n\\end{align*}\n");
         }
-        if (open)
-            out += QStringLiteral("\n\\end{align*}\n");
         out += QLatin1Char('\n');
     }
     out.replace(QChar(0x2212), QLatin1Char('-'));
@@ -850,7 +977,7 @@ QString html(const Section &s)
             continue;
         }
         const Line &l = *item.line;
-        const QString said = l.lhs.said + QStringLiteral(" equals ") + l.relation.said;
+        const QString said = l.lhs.said + QStringLiteral(" equals ") + (givenAsIs(l) ? l.numbers.said : l.relation.said);
         // Each step a paragraph of its own, the steps after the first indented, and so a
         // step too long for the line wraps under its own start.
         const QString step = QStringLiteral("<p class=\"step\" style=\"margin: 0 0 0 2em\">= %1</p>\n");

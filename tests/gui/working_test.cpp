@@ -11,6 +11,7 @@
 #include "form_runtime/text_box.h"
 #include "nozzle_case/nozzle_case.h"
 #include "reservoir_window/form_reservoir.h"
+#include "duct_window/form_duct.h"
 #include "stations_window/form_stations.h"
 #include "stations_window/station_table.h"
 #include "working_window/form_working.h"
@@ -106,6 +107,23 @@ const std::map<QString, Relation> &relations()
                     std::pow(2 * k / (k + 1) * m2 - (k - 1) / (k + 1), -1 / (k - 1));
          }},
         {"Mn of beta", [](auto x) { return x[0] * std::sin(x[1] / kDegree); }},
+        // The duct's lines: Fanno's 4fL*/D and p/p*, Rayleigh's T0/T0* and p/p*.
+        {"fanno",
+         [](auto x) {
+             const LD m2 = x[0] * x[0], k = x[1];
+             return (1 - m2) / (k * m2) + (k + 1) / (2 * k) * std::log((k + 1) * m2 / (2 + (k - 1) * m2));
+         }},
+        {"rayleigh T0",
+         [](auto x) {
+             const LD m2 = x[0] * x[0], k = x[1];
+             return (k + 1) * m2 * (2 + (k - 1) * m2) / ((1 + k * m2) * (1 + k * m2));
+         }},
+        {"fanno p ratio",
+         [](auto x) {
+             const LD k = x[2];
+             return x[0] / x[1] * std::sqrt((2 + (k - 1) * x[0] * x[0]) / (2 + (k - 1) * x[1] * x[1]));
+         }},
+        {"rayleigh p ratio", [](auto x) { return (1 + x[2] * x[0] * x[0]) / (1 + x[2] * x[1] * x[1]); }},
         {"M2 oblique", [](auto x) { return x[0] / std::sin((x[1] - x[2]) / kDegree); }},
     };
     return r;
@@ -119,6 +137,8 @@ Printed printed(QString text)
 {
     text.replace(QChar(0x2212), QLatin1Char('-'));
     text = text.section(QChar(0x00a0), 0, 0).trimmed();
+    if (text.endsWith(QChar(0x00b0)))
+        text.chop(1); // an angle in degrees
     const int e = text.indexOf(QRegularExpression(QStringLiteral("[eE]")));
     const QString mantissa = e < 0 ? text : text.left(e);
     const int exponent = e < 0 ? 0 : text.mid(e + 1).toInt();
@@ -252,6 +272,18 @@ TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
              ASSERT_TRUE(oblique->setData(oblique->index(0, 1), QStringLiteral("10"), Qt::EditRole));
          },
          {QStringLiteral("p/p0 = 0.5 was typed"), QStringLiteral("p2/p1 = 4.5 was typed"), QStringLiteral("39.3")}},
+        {"a nozzle into a duct: a shock in the duct, then heat", [this] {
+             solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
+             QWidget &duct = testing_gui::panelOf<Form_Duct>(form, "Mn_Duct");
+             in(&duct, "Text_fLD")->setText(QStringLiteral("0.5"));
+             in(&duct, "Text_pbp0")->setText(QStringLiteral("0.1"));
+             look("Mn_Working");
+             expectEveryLineFollows();
+             EXPECT_TRUE(panel->plainText().contains(QStringLiteral("Normal shock in the duct, at 4fx/D = 0.1558")))
+                 << panel->plainText().toStdString();
+             in(&duct, "Text_T0Ratio")->setText(QStringLiteral("1.5"));
+         },
+         {QStringLiteral("T02/T01 = 1.5"), QStringLiteral("Normal shock in the nozzle")}},
         {"underexpanded", [this] {
              solveForMach(QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("2"));
              backPressure("Text_pbp0", "0.05");
@@ -353,6 +385,19 @@ TEST_F(WorkingTest, GivesTheWorkingAwayAsTextLatexAndAPage)
         EXPECT_TRUE(tex.contains(QStringLiteral("\\frac{A_{1}}{A^*}")));
         EXPECT_EQ(tex.count(QLatin1Char('{')), tex.count(QLatin1Char('}')));
         EXPECT_FALSE(tex.contains(QChar(0x2212))) << "LaTeX's minus is -";
+    // One block a line, in order, each ending in that line's result.
+    std::vector<working::Line> lines;
+    for (const working::Section &section : working::workingOf(*nozzle))
+        for (const working::Section::Item &item : section.items)
+            if (item.line)
+                lines.push_back(*item.line);
+    const QStringList blocks = tex.split(QStringLiteral("\\begin{align*}")).mid(1);
+    ASSERT_EQ(std::size_t(blocks.size()), lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QString last = blocks[int(i)].section(QStringLiteral("&= "), -1).section(QLatin1Char('\n'), 0, 0);
+        const QString digits = lines[i].result.section(QLatin1Char('e'), 0, 0).left(3).replace(QChar(0x2212), QLatin1Char('-'));
+        EXPECT_TRUE(last.startsWith(digits)) << lines[i].key.toStdString() << ": " << last.toStdString();
+    }
         QTemporaryDir dir;
         QString why;
         ASSERT_TRUE(panel->savePage(dir.filePath(QStringLiteral("working.html")), why)) << why.toStdString();
