@@ -302,6 +302,17 @@ TEST_F(WorkingTest, EveryLineFollowsFromItsNumbersAndHoldsWhatThePanelsShow)
             }
         for (const QString &also : c.holds)
             EXPECT_TRUE(text.contains(also)) << also.toStdString() << "\n" << text.toStdString();
+        // The thrust and its mass flow as the Back pressure panel's table shows
+        // them, once it has caught up (in front).
+        if (auto *b = form.findChild<Form_BackPressure *>()) {
+            look("Mn_BackPressure");
+            auto *performance = b->findChild<QTableView *>(QStringLiteral("Table_Performance"));
+            if (!performance->isHidden())
+                for (int row : {0, 3}) { // mdot, F
+                    const QString shown = testing_gui::shownRow(performance, row).value(1);
+                    EXPECT_TRUE(text.contains(shown)) << shown.toStdString() << "\n" << text.toStdString();
+                }
+        }
     }
 }
 
