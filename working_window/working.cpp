@@ -70,6 +70,28 @@ Math sub(const QString &name, const QString &index, const QString &said, const Q
     return sym(QStringLiteral("%1_{%2}").arg(name, texIndex), plain + (all ? low : index), said);
 }
 
+// The symbols several parts of the working share, each named once: the
+// stagnation ratios' p, T, rho over p0, T0, rho0, and the nozzle exit's.
+struct Symbols {
+    Math p, T, rho, p0, T0, rho0;
+    Math Me, pe, pb, p01, T01;
+};
+const Symbols &symbols()
+{
+    static const Symbols s{sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p")),
+                           sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T")),
+                           sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho")),
+                           sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0")),
+                           sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0")),
+                           sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"), QStringLiteral("\u03c1")),
+                           sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e")),
+                           sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e")),
+                           sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b")),
+                           sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1")),
+                           sub(QStringLiteral("T"), QStringLiteral("01"), QStringLiteral("T 0 1"))};
+    return s;
+}
+
 const Math k = sym(QStringLiteral("k"), QStringLiteral("k"), QStringLiteral("k"));
 const Math M = sym(QStringLiteral("M"), QStringLiteral("M"), QStringLiteral("M"));
 
@@ -328,15 +350,7 @@ private:
             const double m = nozzle_case::exactMach(station, s.A2_As, gas_);
             const flow::IsentropicState st = flow::isentropicState(m, gas_);
             note(texts::stationHeading(station.name, ratioText(m)));
-            const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
-            const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
-            const Math rho = sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho"));
-            const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
-            const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
-            const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"), QStringLiteral("\u03c1"));
-            line(QStringLiteral("p/p0"), over(p, p0), pressureRatio, {kept(M, m), kArg()}, ratioText(st.p_p0));
-            line(QStringLiteral("T/T0"), over(T, T0), temperatureRatio, {kept(M, m), kArg()}, ratioText(st.T_T0));
-            line(QStringLiteral("rho/rho0"), over(rho, rho0), densityRatio, {kept(M, m), kArg()}, ratioText(st.rho_rho0));
+            stagnationRatios(m, st, flow::Quantity::M);
             if (r)
                 stateInUnits(m, st, *r);
         }
@@ -346,15 +360,27 @@ private:
             note(texts::kNoReservoir);
     }
 
+    // p/p0, T/T0 and rho/rho0 at Mach number m, but for the one that was `given`.
+    void stagnationRatios(double m, const flow::IsentropicState &st, flow::Quantity given)
+    {
+        const Symbols &y = symbols();
+        if (given != flow::Quantity::p_p0)
+            line(QStringLiteral("p/p0"), over(y.p, y.p0), pressureRatio, {kept(M, m), kArg()}, ratioText(st.p_p0));
+        if (given != flow::Quantity::T_T0)
+            line(QStringLiteral("T/T0"), over(y.T, y.T0), temperatureRatio, {kept(M, m), kArg()}, ratioText(st.T_T0));
+        if (given != flow::Quantity::rho_rho0)
+            line(QStringLiteral("rho/rho0"), over(y.rho, y.rho0), densityRatio, {kept(M, m), kArg()}, ratioText(st.rho_rho0));
+    }
+
     void stateInUnits(double m, const flow::IsentropicState &st, const flow::Reservoir &r)
     {
         const flow::StateInUnits u = flow::stateInUnits(r, m, st.p_p0, st.T_T0, gas_);
-        const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
-        const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
+        const Math &p = symbols().p;
+        const Math &T = symbols().T;
         const Math R = sym(QStringLiteral("R"), QStringLiteral("R"), QStringLiteral("R"));
         const Math a = sym(QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a"));
-        const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
-        const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
+        const Math &p0 = symbols().p0;
+        const Math &T0 = symbols().T0;
         line(QStringLiteral("product"), p, product, {kept(over(p, p0), st.p_p0), kept(p0, r.p0)}, carried(u.p),
              QStringLiteral("Pa"));
         inPressure(u.p);
@@ -435,8 +461,8 @@ private:
         line(QStringLiteral("product"), critical("2", QStringLiteral("the second critical pressure ratio")), product,
              {kept(critical("3", QStringLiteral("the third")), c.design), kept(p2p1, jump)}, ratioText(c.shockAtExit));
         note(regimeTest(*f));
-        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
-        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        const Math &Me = symbols().Me;
+        const Math &pe = symbols().pe;
         if (f->regime == flow::Regime::ShockInside) {
             const Math P = sym(QStringLiteral("P"), QStringLiteral("P"), QStringLiteral("P"));
             const double Pv = *pb * *Ae;
@@ -445,7 +471,7 @@ private:
             line(QStringLiteral("Me"), Me, exitMach, {kept(P, Pv), kArg()}, ratioText(f->exit.M));
             const double pe_p02 = flow::isentropicState(f->exit.M, gas_).p_p0;
             const Math p02 = sub(QStringLiteral("p"), QStringLiteral("02"), QStringLiteral("p 0 2"));
-            const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+            const Math &p01 = symbols().p01;
             line(QStringLiteral("p/p0"), over(pe, p02), pressureRatio, {kept(M, f->exit.M), kArg()}, carried(pe_p02));
             const double p02_p01 = f->afterShock->p0_p01;
             line(QStringLiteral("quotient"), over(p02, p01), quotient, {typed(pbp01, *pb), kept(over(pe, p02), pe_p02)},
@@ -473,10 +499,10 @@ private:
     // underexpanded one's Prandtl-Meyer fan. Angles in degrees.
     void lip(const flow::BackPressureFlow &f)
     {
-        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
-        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
-        const Math pb = sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b"));
-        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+        const Math &Me = symbols().Me;
+        const Math &pe = symbols().pe;
+        const Math &pb = symbols().pb;
+        const Math &p01 = symbols().p01;
         const Math beta = sym(QStringLiteral("\\beta"), QStringLiteral("\u03b2"), QStringLiteral("beta"));
         const Math theta = sym(QStringLiteral("\\theta"), QStringLiteral("\u03b8"), QStringLiteral("theta"));
         const Math nu = sym(QStringLiteral("\\nu"), QStringLiteral("\u03bd"), QStringLiteral("nu"));
@@ -563,9 +589,9 @@ private:
         } else {
             stretch(f->inlet, f->exit, f->duct.amount, heat, f->exitChoked, QStringLiteral("i"), QStringLiteral("e"));
         }
-        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
+        const Math &pe = symbols().pe;
         const Math pi = sub(QStringLiteral("p"), QStringLiteral("i"), QStringLiteral("p i"));
-        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
+        const Math &p01 = symbols().p01;
         line(QStringLiteral("product"), over(pe, p01), product,
              {kept(over(pe, pi), f->exit.p_p01 / f->inlet.p_p01), kept(over(pi, p01), f->inlet.p_p01)},
              ratioText(f->exit.p_p01));
@@ -648,12 +674,12 @@ private:
         if (!isentropic && !normal && !oblique)
             return;
         begin(texts::kLookUps);
-        const Math p = sym(QStringLiteral("p"), QStringLiteral("p"), QStringLiteral("p"));
-        const Math T = sym(QStringLiteral("T"), QStringLiteral("T"), QStringLiteral("T"));
-        const Math rho = sym(QStringLiteral("\\rho"), QStringLiteral("\u03c1"), QStringLiteral("rho"));
-        const Math p0 = sub(QStringLiteral("p"), QStringLiteral("0"), QStringLiteral("p 0"));
-        const Math T0 = sub(QStringLiteral("T"), QStringLiteral("0"), QStringLiteral("T 0"));
-        const Math rho0 = sub(QStringLiteral("\\rho"), QStringLiteral("0"), QStringLiteral("rho 0"), QStringLiteral("\u03c1"));
+        const Math &p = symbols().p;
+        const Math &T = symbols().T;
+        const Math &rho = symbols().rho;
+        const Math &p0 = symbols().p0;
+        const Math &T0 = symbols().T0;
+        const Math &rho0 = symbols().rho0;
         const Math A = sym(QStringLiteral("A"), QStringLiteral("A"), QStringLiteral("A"));
         const Math As = sym(QStringLiteral("A^*"), QStringLiteral("A*"), QStringLiteral("A star"));
         if (isentropic) {
@@ -686,12 +712,7 @@ private:
                                           ratioText(l.M)));
             }
             const flow::IsentropicState st = flow::isentropicState(l.M, gas_);
-            if (l.quantity != flow::Quantity::p_p0)
-                line(QStringLiteral("p/p0"), over(p, p0), pressureRatio, {kept(M, l.M), kArg()}, ratioText(st.p_p0));
-            if (l.quantity != flow::Quantity::T_T0)
-                line(QStringLiteral("T/T0"), over(T, T0), temperatureRatio, {kept(M, l.M), kArg()}, ratioText(st.T_T0));
-            if (l.quantity != flow::Quantity::rho_rho0)
-                line(QStringLiteral("rho/rho0"), over(rho, rho0), densityRatio, {kept(M, l.M), kArg()}, ratioText(st.rho_rho0));
+            stagnationRatios(l.M, st, l.quantity);
             if (l.quantity != flow::Quantity::A_As)
                 line(QStringLiteral("A/A*"), over(A, As), areaRatio, {kept(M, l.M), kArg()}, ratioText(st.A_As));
         }
@@ -830,15 +851,15 @@ private:
         const flow::Performance perf = flow::performance(f, *r, *At, gas_);
         begin(texts::kPerformance);
         const bool choked = f.regime != flow::Regime::Subsonic;
-        const Math Me = sub(QStringLiteral("M"), QStringLiteral("e"), QStringLiteral("M e"));
+        const Math &Me = symbols().Me;
         const Math Te = sub(QStringLiteral("T"), QStringLiteral("e"), QStringLiteral("T e"));
         const Math ae = sub(QStringLiteral("a"), QStringLiteral("e"), QStringLiteral("a e"));
         const Math Ve = sub(QStringLiteral("V"), QStringLiteral("e"), QStringLiteral("V e"));
-        const Math pe = sub(QStringLiteral("p"), QStringLiteral("e"), QStringLiteral("p e"));
-        const Math pb = sub(QStringLiteral("p"), QStringLiteral("b"), QStringLiteral("p b"));
+        const Math &pe = symbols().pe;
+        const Math &pb = symbols().pb;
         const Math Aee = sub(QStringLiteral("A"), QStringLiteral("e"), QStringLiteral("A e"));
-        const Math p01 = sub(QStringLiteral("p"), QStringLiteral("01"), QStringLiteral("p 0 1"));
-        const Math T01 = sub(QStringLiteral("T"), QStringLiteral("01"), QStringLiteral("T 0 1"));
+        const Math &p01 = symbols().p01;
+        const Math &T01 = symbols().T01;
         const double Ae = f.Ae_At * *At;
         line(QStringLiteral("T/T0"), over(Te, T01), temperatureRatio, {kept(Me, f.exit.M), kArg()}, carried(f.exit.T_T01));
         line(QStringLiteral("product"), Te, product, {kept(over(Te, T01), f.exit.T_T01), kept(T01, r->T0)},
